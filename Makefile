@@ -1,0 +1,76 @@
+# Vireltan: top-level commands. Everything builds through CMake presets into build/<preset>/.
+SHELL := /bin/bash
+.SHELLFLAGS := -eu -o pipefail -c
+UNAME := $(shell uname -s)
+FUZZ_SECONDS ?= 20
+
+ifneq (,$(filter MINGW% MSYS%,$(UNAME)))
+  # On Windows (MSYS2) the calculator builds with the environment's own MinGW and runs directly.
+  ON_WINDOWS := 1
+endif
+
+.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run test bench fuzz format clean
+
+all: native win32 win64
+
+bootstrap:
+ifndef ON_WINDOWS
+	@bash scripts/bootstrap.sh
+endif
+
+deps: bootstrap
+ifndef ON_WINDOWS
+	@bash scripts/fetch-libpng.sh
+endif
+
+native native-asan fuzz-build: bootstrap
+	@preset=$(patsubst fuzz-build,fuzz,$@); \
+	cmake --preset $$preset >/dev/null && cmake --build --preset $$preset
+
+win32 win64: deps
+	@cmake --preset $@ >/dev/null && cmake --build --preset $@
+
+ifdef ON_WINDOWS
+run:
+	cmake -S . -B build/msys2 -G Ninja -DCMAKE_BUILD_TYPE=Release && cmake --build build/msys2
+	./build/msys2/vireltan.exe
+else
+run: win32 win64
+	@if bash scripts/wine-run.sh --can-run-32; then exe=build/win32/vireltan.exe; else \
+	   echo "make run: this machine cannot run 32-bit programs; starting the 64-bit build"; \
+	   exe=build/win64/vireltan.exe; fi; \
+	bash scripts/wine-run.sh --show $$exe
+endif
+
+# Every test of every build; a failing suite does not hide the others, the exit status tells.
+test: native native-asan win32 win64
+	@status=0; \
+	for preset in native native-asan; do \
+	  echo "== tests: $$preset"; ctest --preset $$preset -j2 || status=1; \
+	done; \
+	bash scripts/wine-run.sh --prepare; \
+	for preset in win32 win64; do \
+	  echo "== tests: $$preset (Wine)"; \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset $$preset || status=1; \
+	done; \
+	bash scripts/wine-run.sh --stop; \
+	exit $$status
+
+bench: native
+	@for b in build/native/bench/*_bench; do echo "== $$b"; $$b --benchmark_counters_tabular=true; done
+
+fuzz: fuzz-build
+	@mkdir -p build/fuzz/corpus; \
+	for f in build/fuzz/fuzz/*_fuzz; do \
+	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name fuzz/corpus/$$name 2>&1 \
+	    | grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss|==.*ERROR)' || true; \
+	  test $${PIPESTATUS[0]} -eq 0; \
+	done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build/native build/native-asan build/fuzz build/win32 build/win64 build/wineprefix

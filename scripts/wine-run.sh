@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine with the project's own prefix (inside build/), without the Mono
+# and Gecko installer dialogs. Used by CTest as the cross-compiling emulator and by `make run`.
+#   wine-run.sh PROGRAM [ARGS...]   headless: on $DISPLAY if set, else on a private Xvfb
+#   wine-run.sh --show PROGRAM      on $DISPLAY if set, else on a private Xvfb (kept until it exits)
+#   wine-run.sh --prepare           create the prefix now (serially, before parallel tests)
+#   wine-run.sh --stop              end the prefix's wineserver
+#   wine-run.sh --can-run-32        exit 0 when this machine can run 32-bit Windows programs
+# A 32-bit program needs Wine's 32-bit loader, which needs the kernel's 32-bit emulation; where that
+# is switched off the program is not started and the exit code is 77 (CTest counts it as skipped).
+set -euo pipefail
+top=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
+export WINEPREFIX="${VIRELTAN_WINEPREFIX:-$top/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+export WINEARCH=win64
+
+loader64=/usr/lib/wine/wine64
+[ -x "$loader64" ] || loader64=$(command -v wine64 || command -v wine)
+loader32=$(command -v wine)
+
+can_run_32() { [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# PE32+ (64-bit) programs have the optional-header magic 0x20b.
+is_64bit_program() {
+  local offset magic
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  magic=$(od -An -tx2 -j$((offset + 24)) -N2 "$1" | tr -d ' ')
+  [ "$magic" = 020b ]
+}
+
+prepare() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-run: creating the Wine prefix in $WINEPREFIX" >&2
+    "$loader64" wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+  flock -u 9
+}
+
+case "${1:-}" in
+  --prepare) prepare; exit 0 ;;
+  --stop) wineserver -k 2>/dev/null || true; exit 0 ;;
+  --can-run-32) can_run_32; exit ;;
+  --show) shift ;;
+esac
+
+program=$1
+if is_64bit_program "$program"; then
+  loader=$loader64
+elif can_run_32; then
+  loader=$loader32
+else
+  echo "wine-run: $(basename "$program") is a 32-bit program and this machine cannot run 32-bit code" \
+       "(the kernel's 32-bit emulation is off); not started" >&2
+  exit 77
+fi
+prepare
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$loader" "$@"
+fi
+exec xvfb-run -a -s "-screen 0 1280x1024x24" "$loader" "$@"
