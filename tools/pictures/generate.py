@@ -14,6 +14,7 @@ import sys
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import encoders  # noqa: E402
