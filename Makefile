@@ -9,7 +9,7 @@ ifneq (,$(filter MINGW% MSYS%,$(UNAME)))
   ON_WINDOWS := 1
 endif
 
-.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run test bench fuzz format clean
+.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run test bench fuzz format clean pictures
 
 all: native win32 win64
 
@@ -74,3 +74,7 @@ format:
 
 clean:
 	rm -rf build/native build/native-asan build/fuzz build/win32 build/win64 build/wineprefix
+
+# Regenerates the pictures and the icon under resources/ (committed; the build never needs this).
+pictures:
+	@bash tools/pictures/generate.sh --contact-sheet build/pictures/contact-sheet.png

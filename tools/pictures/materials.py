@@ -75,8 +75,9 @@ def render_reel(name, seed):
         return rotate_x(np.asarray(p) + [0.0, base_y / math.cos(tilt), 0.0], tilt)
 
     top = body_h / 2.0
-    scene.cylinder(view([0, top, 0]), view([0, top + flange_t, 0]), flange_r, plastic, hole=10.0, hole_mat=hole)
-    scene.cylinder(view([0, -top - flange_t, 0]), view([0, -top, 0]), flange_r, plastic)
+    scene.cylinder(view([0, top, 0]), view([0, top + flange_t, 0]), flange_r, plastic, hole=10.0, hole_mat=hole,
+                   bevel=1.6)
+    scene.cylinder(view([0, -top - flange_t, 0]), view([0, -top, 0]), flange_r, plastic, bevel=1.6)
 
     # The windings: one close helix between the flanges, each turn slightly uneven as wound by hand.
     turns = int(body_h / (2.0 * wire_r)) - 1
@@ -212,7 +213,7 @@ def render_tungsten(seed):
     scene = Scene(width, height, SUPERSAMPLE)
     tungsten = scene.add_material(Material((0.66, 0.66, 0.68), metal=True, roughness=0.12))
     lead = scene.add_material(Material((0.68, 0.66, 0.63), metal=True, roughness=0.18))
-    glass = scene.add_material(Material((0.86, 0.93, 0.92), roughness=0.05, specular=0.08, glass=True))
+    glass = scene.add_material(Material((0.90, 0.97, 0.95), roughness=0.04, specular=0.10, glass=True))
     tilt = math.radians(12.0)
 
     def view(p):

@@ -202,8 +202,9 @@ class Scene:
             tint = 1.0 if tints is None else tints[k]
             self.capsule(points[k], points[k + 1], radius, mat, tint)
 
-    def cylinder(self, a, b, radius, mat, hole=0.0, hole_mat=None):
-        """A capped cylinder (a disc of some thickness); the caps may have a hole in the middle."""
+    def cylinder(self, a, b, radius, mat, hole=0.0, hole_mat=None, bevel=0.0):
+        """A capped cylinder (a disc of some thickness); the caps may have a hole in the middle, and their
+        outer edge may be rounded over `bevel` units (only the shading: the outline stays sharp)."""
         a = np.asarray(a, dtype=np.float64)
         b = np.asarray(b, dtype=np.float64)
         win = self.window(min(a[0], b[0]) - radius, max(a[0], b[0]) + radius,
@@ -244,6 +245,15 @@ class Scene:
         n_body = radial / np.maximum(dist[..., None], 1.0e-9)
         sign = np.where(along < 0.0, -1.0, 1.0)[..., None]
         n = np.where(body[..., None], n_body, sign * axis)
+        if bevel > 0.0:
+            # Towards the rim the cap's normal turns outwards, and the side's normal turns towards the cap.
+            cap_turn = np.clip((dist - (radius - bevel)) / bevel, 0.0, 1.0) * (math.pi / 2.0) * 0.8
+            cap_n = sign * axis * np.cos(cap_turn)[..., None] + n_body * np.sin(cap_turn)[..., None]
+            edge = np.minimum(height, math.sqrt(baba) - height)
+            side_turn = np.clip(1.0 - edge / bevel, 0.0, 1.0) * (math.pi / 2.0) * 0.8
+            toward = np.where(height[..., None] < math.sqrt(baba) / 2.0, -axis, axis)
+            side_n = n_body * np.cos(side_turn)[..., None] + toward * np.sin(side_turn)[..., None]
+            n = np.where(body[..., None], side_n, cap_n)
         zhit = np.where(body | cap, zhit, FAR)
         if hole > 0.0:
             inside = cap & (dist < hole)
@@ -390,12 +400,15 @@ def shade(scene, studio, rng, background, shadow_offset=(5.0, -4.0), shadow_sigm
             spec += power * (nh**shininess) * (shininess + 8.0) / 8.0 * 0.06
         if material.glass:
             fres = schlick(np.full(3, material.specular), cv)
-            seen = background[sel] * material.color * (0.35 + 0.65 * np.sqrt(cv))[:, None]
+            seen = back[sel] * material.color * (0.12 + 0.88 * cv**1.5)[:, None]
             col = seen * (1.0 - fres) + fres * env + material.specular * spec * 6.0
         elif material.metal:
             fres = schlick(material.color, cv)
             matte = min(rough, 0.8)
-            col = fres * (env * (0.35 + 0.65 * occ) + spec) * (1.0 - 0.55 * matte)
+            lit = env * (0.35 + 0.65 * occ)
+            # Light that reaches the dimmer parts has bounced off the metal more than once: deeper colour.
+            deepen = material.color + (1.0 - material.color) * np.clip(lit, 0.0, 1.0) ** 0.5
+            col = fres * deepen * (lit + spec) * (1.0 - 0.55 * matte)
             col = col + material.color * (0.08 + 0.5 * matte) * (light + studio.ambient) * occ
         else:
             fres = schlick(np.full(3, material.specular), cv)

@@ -50,21 +50,17 @@ def fraction(size, left, numerator, denominator, bar_thickness=1, left_gap=6, pa
     total = left_w + left_gap + bar_w
     x0 = round((width - total) / 2.0)
     # The fraction bar sits on the maths axis: about half the height of an "x" above the left side's baseline.
-    face = left[0].face
-    ascent, descent = face.getmetrics()
-    x_height = face.getbbox("x", anchor="ls")[1] * -1
+    x_height = -left[0].face.getbbox("x", anchor="ls")[1]
     axis = height // 2 + axis_nudge
     left_baseline = axis + round(x_height / 2.0)
     draw_line(draw, left, x0, left_baseline)
     bar_x0 = x0 + left_w + left_gap
     draw.rectangle([bar_x0, axis, bar_x0 + bar_w - 1, axis + bar_thickness - 1], fill=INK)
     gap = 4
-    top_face = numerator[0].face
     descent_top = max(run.face.getbbox(run.text, anchor="ls")[3] for run in numerator)
     draw_line(draw, numerator, bar_x0 + (bar_w - top_w) / 2.0, axis - gap - descent_top)
     ascent_bottom = max(-run.face.getbbox(run.text, anchor="ls")[1] for run in denominator)
     draw_line(draw, denominator, bar_x0 + (bar_w - bottom_w) / 2.0, axis + bar_thickness + gap + ascent_bottom)
-    del top_face, ascent, descent
     return image
 
 
