@@ -72,10 +72,11 @@ def contact_sheet(path, tiles):
     for name, image in tiles:
         scale = 1 if max(image.size) >= 100 else 3 if max(image.size) >= 30 else 4
         shown = image.resize((image.width * scale, image.height * scale), Image.NEAREST)
-        cell = Image.new("RGBA", (max(shown.width, 120) + 16, shown.height + 34), (240, 240, 240, 255))
+        label = f"{name} {image.width}x{image.height}" + (f" (x{scale})" if scale > 1 else "")
+        cell_width = max(shown.width, int(label_font.getlength(label))) + 16
+        cell = Image.new("RGBA", (cell_width, shown.height + 34), (240, 240, 240, 255))
         cell.alpha_composite(shown.convert("RGBA"), (8, 8))
-        ImageDraw.Draw(cell).text((8, shown.height + 14), f"{name} {image.width}x{image.height}"
-                                  + (f" (x{scale})" if scale > 1 else ""), font=label_font, fill=(0, 0, 0, 255))
+        ImageDraw.Draw(cell).text((8, shown.height + 14), label, font=label_font, fill=(0, 0, 0, 255))
         cells.append(cell)
     rows, row, width = [], [], 0
     for cell in cells:
