@@ -31,7 +31,7 @@ MATERIALS = [
     ("bakir.bmp", lambda: materials.render_reel("bakir", 103)),
     ("cinko.bmp", lambda: materials.render_reel("cinko", 104)),
     ("aluminyum.bmp", lambda: materials.render_reel("aluminyum", 105)),
-    ("magnezyum.bmp", lambda: materials.render_magnesium(106)),
+    ("magnezyum.bmp", lambda: materials.render_magnesium(23)),
     ("krom.bmp", lambda: materials.render_krom(107)),
     ("tungsten.bmp", lambda: materials.render_tungsten(108)),
 ]
