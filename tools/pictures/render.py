@@ -86,15 +86,15 @@ class Material:
     dielectric: `color` is the diffuse albedo; `specular` is the reflectance.
     glass: `color` filters the backdrop seen through it, darker towards the silhouette.
     roughness widens the highlights and softens the reflected environment.
+    grain roughens the normals with fine noise (a satin or pitted skin).
     """
 
-    def __init__(self, color, metal=True, roughness=0.15, specular=0.04, grain=0.0, emission=None, glass=False):
+    def __init__(self, color, metal=True, roughness=0.15, specular=0.04, grain=0.0, glass=False):
         self.color = np.asarray(color, dtype=np.float64)
         self.metal = metal
         self.roughness = roughness
         self.specular = specular
         self.grain = grain
-        self.emission = emission
         self.glass = glass
 
 
@@ -414,10 +414,7 @@ def shade(scene, studio, rng, background, shadow_offset=(5.0, -4.0), shadow_sigm
             fres = schlick(np.full(3, material.specular), cv)
             diffuse = material.color * (studio.ambient * occ + light * (0.55 + 0.45 * occ))
             col = diffuse * (1.0 - fres) + fres * env * occ + material.specular * spec * 4.0
-        col = col * tint
-        if material.emission is not None:
-            col = col + material.emission
-        out[sel] = col
+        out[sel] = col * tint
 
     out[~mask] = back[~mask]
     return out
