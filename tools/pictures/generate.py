@@ -53,15 +53,20 @@ def write(path, data):
 
 
 def build_icon():
-    """Eight pictures: each size with alpha, then each size in 256 colours."""
-    entries, previews = [], []
+    """Eight pictures: each size with alpha, then each size in 256 colours. Also returns how each looks."""
+    entries, previews, rgbas = [], [], []
     for size in ICON_SIZES:
         rgba = icons.app_icon(size)
         entries.append((size, 32, encoders.icon_image_32(rgba)))
-        previews.append(rgba)
-    for size, rgba in zip(ICON_SIZES, previews):
+        previews.append((f"icon{size} 32-bit", rgba))
+        rgbas.append(rgba)
+    for size, rgba in zip(ICON_SIZES, rgbas):
         indices, palette, transparent = icons.palette_image(rgba)
         entries.append((size, 8, encoders.icon_image_8(indices, palette, transparent)))
+        shown = np.zeros((size, size, 4), dtype=np.uint8)
+        shown[..., :3] = np.asarray(palette, dtype=np.uint8)[indices]
+        shown[..., 3] = np.where(transparent, 0, 255)
+        previews.append((f"icon{size} 8-bit", shown))
     return encoders.ico(entries), previews
 
 
@@ -121,8 +126,8 @@ def main():
     tiles.append(("transfer.png", Image.fromarray(button, "RGBA")))
     data, previews = build_icon()
     write(os.path.join(args.resources, "vireltan.ico"), data)
-    for size, rgba in zip(ICON_SIZES, previews):
-        tiles.append((f"icon{size}", Image.fromarray(rgba, "RGBA")))
+    for name, rgba in previews:
+        tiles.append((name, Image.fromarray(rgba, "RGBA")))
 
     if args.contact_sheet:
         contact_sheet(args.contact_sheet, tiles)

@@ -91,7 +91,7 @@ def transfer_button():
     return shrink(canvas, size)
 
 
-BOLT = [(0.56, 0.06), (0.80, 0.06), (0.62, 0.38), (0.78, 0.38), (0.34, 0.94), (0.45, 0.52), (0.27, 0.52)]
+BOLT = [(0.56, 0.09), (0.80, 0.09), (0.62, 0.39), (0.78, 0.39), (0.35, 0.92), (0.45, 0.53), (0.27, 0.53)]
 
 
 def app_icon(size):
@@ -121,7 +121,7 @@ def app_icon(size):
     if size > 16:
         drop_shadow(canvas, size, edge, (0.6, 0.8), 0.6, 0.5)
     over(canvas, np.broadcast_to(np.asarray((0.45, 0.18, 0.0)), canvas.shape[:2] + (3,)), edge)
-    t = np.clip((v - 0.06) / 0.88, 0.0, 1.0)[..., None]
+    t = np.clip((v - 0.09) / 0.83, 0.0, 1.0)[..., None]
     gold = np.asarray((1.0, 0.97, 0.55)) * (1.0 - t) + np.asarray((1.0, 0.62, 0.08)) * t
     over(canvas, gold, body)
     return shrink(canvas, size)
