@@ -61,7 +61,7 @@ def render_reel(name, seed):
     scene = Scene(width, height, SUPERSAMPLE)
     metal = REEL_METALS[name]
     wire = scene.add_material(Material(metal["color"], metal=True, roughness=metal["roughness"], grain=metal["grain"]))
-    plastic = scene.add_material(Material((0.03, 0.031, 0.035), metal=False, roughness=0.3, specular=0.07))
+    plastic = scene.add_material(Material((0.03, 0.031, 0.035), metal=False, roughness=0.2, specular=0.09))
     hole = scene.add_material(Material((0.01, 0.01, 0.012), metal=False, roughness=0.6, specular=0.02))
 
     tilt = math.radians(27.0)
