@@ -27,7 +27,7 @@ constexpr char16_t kBackspace = 8;
 
 }  // namespace
 
-char16_t FilterNumericKey(char16_t key, std::string_view fieldText) {
+char16_t filterNumericKey(char16_t key, std::string_view fieldText) {
     if (key == kBackspace) return key;
     const bool digit = key >= u'0' && key <= u'9';
     if (!digit && key != u',') return 0;
@@ -129,7 +129,7 @@ void Calculator::GDakimChange() {
 }
 
 void Calculator::keyPress(CalcField field, char16_t& key) {
-    key = FilterNumericKey(key, fields_.text(field));
+    key = filterNumericKey(key, fields_.text(field));
 }
 
 bool Calculator::anyEmptyLike(CalcField a, CalcField b, CalcField c) const {

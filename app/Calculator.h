@@ -12,7 +12,7 @@ namespace vireltan {
 
 // The key filter shared by the six numeric fields: digits, backspace and one comma pass, every
 // other UTF-16 code unit is dropped (returned as 0). fieldText is the field's text before the key.
-char16_t FilterNumericKey(char16_t key, std::string_view fieldText);
+char16_t filterNumericKey(char16_t key, std::string_view fieldText);
 
 class Calculator {
   public:

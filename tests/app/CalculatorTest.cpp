@@ -437,7 +437,7 @@ TEST(iletkencChange, UnknownTextChangesNothing) {
     }
 }
 
-TEST(FilterNumericKey, PassesDigitsBackspaceAndOneComma) {
+TEST(filterNumericKey, PassesDigitsBackspaceAndOneComma) {
     struct Case {
         char16_t key;
         const char* text;
@@ -459,7 +459,7 @@ TEST(FilterNumericKey, PassesDigitsBackspaceAndOneComma) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "key " << static_cast<int>(c.key) << " into '" << c.text << "'");
-        EXPECT_EQ(FilterNumericKey(c.key, c.text), c.passes ? c.key : char16_t{0});
+        EXPECT_EQ(filterNumericKey(c.key, c.text), c.passes ? c.key : char16_t{0});
     }
 }
 
