@@ -167,6 +167,52 @@ TEST(ParseDecimalText, KeepsTheCallersFloatingPointEnvironment) {
     EXPECT_EQ(ParseDecimalText("2,5"), 2.5L);
 }
 
+#if (defined(__i386__) || defined(__x86_64__)) && (defined(__GNUC__) || defined(__clang__))
+// Runs a test body with the x87 control word the way a fresh Windows thread has it (53-bit rounding)
+// plus the calculator's unmasked overflow, zero-divide and invalid-operation exceptions.
+class ForeignControlWord {
+  public:
+    explicit ForeignControlWord(unsigned short control) {
+        __asm__ volatile("fnstcw %0" : "=m"(saved_));
+        __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(control));
+    }
+    ~ForeignControlWord() { __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(saved_)); }
+    static unsigned short current() {
+        unsigned short control = 0;
+        __asm__ volatile("fnstcw %0" : "=m"(control));
+        return control;
+    }
+
+  private:
+    unsigned short saved_ = 0;
+};
+
+TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
+    constexpr unsigned short kDouble53Unmasked = 0x0272;  // PC 53 bits; OE, ZE, IE unmasked
+    long double sum = 0;
+    long double big = 0;
+    bool rejected = false;
+    unsigned short after = 0;
+    {
+        ForeignControlWord foreign(kDouble53Unmasked);
+        volatile long double one = 1.0L;
+        volatile long double tiny = 0x1p-63L;
+        sum = one + tiny;  // rounds to 53 bits here: proves the setting is in force
+        big = ParseDecimalText("9223372036854775807");
+        try {
+            ParseDecimalText("2E4932");  // the multiplication overflows; must not trap
+        } catch (const EConvertError&) {
+            rejected = true;
+        }
+        after = ForeignControlWord::current();
+    }
+    EXPECT_EQ(sum, 1.0L);
+    EXPECT_EQ(big, 9223372036854775807.0L);
+    EXPECT_TRUE(rejected);
+    EXPECT_EQ(after, kDouble53Unmasked);
+}
+#endif
+
 // ---------------------------------------------------------------------------------------------------
 // FormatGeneral
 
