@@ -174,7 +174,9 @@ long double parseInScope(const std::string& text) {
         ++consumed;
         for (; i < n && isDigit(s[i]); ++i, ++fractionDigits) value = value * 10 + (s[i] - '0');
     }
-    if (consumed == 0) throw EConvertError(text);
+    // Thousands of digits can overflow the accumulation itself; no scale brings that back (and
+    // infinity over an infinite power would even make a NaN).
+    if (consumed == 0 || std::isinf(value)) throw EConvertError(text);
     std::int64_t exponent = 0;
     if (i < n && (s[i] == 'E' || s[i] == 'e')) {
         ++i;
@@ -188,7 +190,7 @@ long double parseInScope(const std::string& text) {
     while (i < n && s[i] == ' ') ++i;
     if (i != n) throw EConvertError(text);
     value = scaleByPowerOfTen(value, exponent - fractionDigits);
-    if (std::isinf(value)) throw EConvertError(text);
+    if (!std::isfinite(value)) throw EConvertError(text);
     return negative ? -value : value;
 }
 

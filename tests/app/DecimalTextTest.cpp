@@ -59,29 +59,9 @@ TEST(ParseDecimalText, AcceptsTheGrammar) {
 
 TEST(ParseDecimalText, RejectsEverythingElseWithTheWholeText) {
     const char* const cases[] = {
-        "",
-        "1.5",
-        "1,2,3",
-        "E5",
-        "+",
-        "-",
-        " ",
-        "e",
-        "1 2",
-        "- 5",
-        "1E5E",
-        "1E 5",
-        "0x10",
-        "1,5.",
-        "\t1",
-        "1\n",
-        "++1",
-        "1E--1",
-        "inf",
-        "nan",
-        "1E5000",
-        "1,19E4932",
-        "9E99999999999999999999",
+        "",    "1.5",   "1,2,3", "E5",   "+",      "-",           " ",         "e",
+        "1 2", "- 5",   "1E5E",  "1E 5", "0x10",   "1,5.",        "\t1",       "1\n",
+        "++1", "1E--1", "inf",   "nan",  "1E5000", "1E999999999", "1,19E4932", "9E99999999999999999999",
     };
     for (const char* text : cases) {
         try {
@@ -92,6 +72,20 @@ TEST(ParseDecimalText, RejectsEverythingElseWithTheWholeText) {
                       "'" + std::string(text) + "' is not a valid floating point value");
         }
     }
+}
+
+TEST(ParseDecimalText, RejectsDigitStringsBeyondTheExtendedRange) {
+    // The digits accumulate as one integer, so 4933 or more significant digits overflow however the
+    // exponent scales them back.
+    const std::string cases[] = {
+        "0," + std::string(10000, '9'),
+        "1" + std::string(4933, '0') + "E-4990",
+        std::string(5000, '9') + ",5",
+    };
+    for (const std::string& text : cases) EXPECT_THROW(ParseDecimalText(text), EConvertError) << text.size();
+    const long double longest = ParseDecimalText("1" + std::string(4931, '0'));  // 4931 roundings
+    EXPECT_LE(std::fabs(longest - 1e4931L), 1e-15L * 1e4931L);
+    EXPECT_EQ(ParseDecimalText(std::string(10000, '0') + "7"), 7.0L);
 }
 
 TEST(ParseDecimalText, RejectsAnEmbeddedNul) {
