@@ -30,7 +30,8 @@ DecimalSeparators& decimalSeparators() {
 #endif
 
 namespace {
-// Precision control 11 (64-bit significand) and the six exception masks.
+// Rounding control 00 (to nearest), precision control 11 (64-bit significand), the six exception masks.
+constexpr unsigned short kX87RoundingBits = 0x0C00;
 constexpr unsigned short kX87ExtendedMasked = 0x033F;
 
 // Makes sure a long double result is really computed before the code that follows (the compiler may
@@ -46,11 +47,11 @@ ExtendedPrecisionScope::ExtendedPrecisionScope() {
 #ifdef VIRELTAN_HAS_X87
     unsigned short control = 0;
     __asm__ volatile("fnstcw %0" : "=m"(control) : : "memory");
-    if ((control & kX87ExtendedMasked) == kX87ExtendedMasked) return;
+    if ((control & (kX87RoundingBits | kX87ExtendedMasked)) == kX87ExtendedMasked) return;
     // fnstenv keeps the caller's control and status words; fldenv puts both back, so flags raised in
     // the scope never surface as pending exceptions once the caller's masks return.
     __asm__ volatile("fnstenv %0" : "=m"(savedEnvironment_) : : "memory");
-    const unsigned short wanted = control | kX87ExtendedMasked;
+    const unsigned short wanted = (control & ~kX87RoundingBits) | kX87ExtendedMasked;
     __asm__ volatile("fldcw %0" : : "m"(wanted) : "memory");
     restore_ = true;
 #endif

@@ -182,9 +182,11 @@ class ForeignControlWord {
 };
 
 TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
-    constexpr unsigned short kDouble53Unmasked = 0x0272;  // PC 53 bits; OE, ZE, IE unmasked
+    // PC 53 bits, rounding upwards; OE, ZE, IE unmasked.
+    constexpr unsigned short kDouble53Unmasked = 0x0A72;
     long double sum = 0;
     long double big = 0;
+    long double rounded = 0;
     bool rejected = false;
     unsigned short after = 0;
     {
@@ -193,6 +195,7 @@ TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
         volatile long double tiny = 0x1p-63L;
         sum = one + tiny;  // rounds to 53 bits here: proves the setting is in force
         big = ParseDecimalText("9223372036854775807");
+        rounded = ParseDecimalText("18446744073709551617");  // 2^64 + 1: to nearest is 2^64
         try {
             ParseDecimalText("2E4932");  // the multiplication overflows; must not trap
         } catch (const EConvertError&) {
@@ -202,6 +205,7 @@ TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
     }
     EXPECT_EQ(sum, 1.0L);
     EXPECT_EQ(big, 9223372036854775807.0L);
+    EXPECT_EQ(rounded, 18446744073709551616.0L);
     EXPECT_TRUE(rejected);
     EXPECT_EQ(after, kDouble53Unmasked);
 }
