@@ -64,6 +64,106 @@ ExtendedPrecisionScope::~ExtendedPrecisionScope() {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Exact big integers in fixed buffers, for the powers of ten and the decimal expansions
+
+namespace {
+
+constexpr std::uint32_t kPowersOfFive[14] = {
+    1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125, 244140625, 1220703125};
+
+int bitLength64(std::uint64_t x) {
+    int bits = 0;
+    while (x != 0) {
+        ++bits;
+        x >>= 1;
+    }
+    return bits;
+}
+
+// Exact binary big integer, 32-bit limbs, least significant first, in a fixed buffer.
+template <int Capacity>
+class BinaryBig {
+  public:
+    explicit BinaryBig(std::uint64_t value) {
+        limb_[0] = static_cast<std::uint32_t>(value);
+        limb_[1] = static_cast<std::uint32_t>(value >> 32);
+        size_ = limb_[1] != 0 ? 2 : 1;
+    }
+
+    void multiplyByPowerOfFive(int n) {
+        for (int left = n; left > 0;) {
+            const int step = std::min(left, 13);
+            const std::uint64_t factor = kPowersOfFive[step];
+            std::uint64_t carry = 0;
+            for (int i = 0; i < size_; ++i) {
+                const std::uint64_t t = limb_[i] * factor + carry;
+                limb_[i] = static_cast<std::uint32_t>(t);
+                carry = t >> 32;
+            }
+            if (carry != 0) limb_[size_++] = static_cast<std::uint32_t>(carry);
+            left -= step;
+        }
+    }
+
+    void shiftLeft(int bits) {
+        const int words = bits / 32;
+        const int offset = bits % 32;
+        limb_[size_] = 0;
+        for (int i = size_; i >= 0; --i) {
+            const std::uint64_t high = std::uint64_t{limb_[i]} << offset;
+            const std::uint64_t low = (offset != 0 && i > 0) ? limb_[i - 1] >> (32 - offset) : 0;
+            limb_[i + words] = static_cast<std::uint32_t>(high | low);
+        }
+        for (int i = 0; i < words; ++i) limb_[i] = 0;
+        size_ += words + 1;
+        trim();
+    }
+
+    // Returns whether any of the bits shifted out was set.
+    bool shiftRight(int bits) {
+        const int words = bits / 32;
+        const int offset = bits % 32;
+        if (words >= size_) {
+            size_ = 1;
+            limb_[0] = 0;
+            return true;  // only called on non-zero values
+        }
+        bool lost = offset != 0 && (limb_[words] & ((std::uint32_t{1} << offset) - 1)) != 0;
+        for (int i = 0; i < words && !lost; ++i) lost = limb_[i] != 0;
+        for (int i = words; i < size_; ++i) {
+            const std::uint64_t low = limb_[i] >> offset;
+            const std::uint64_t high =
+                (offset != 0 && i + 1 < size_) ? std::uint64_t{limb_[i + 1]} << (32 - offset) : 0;
+            limb_[i - words] = static_cast<std::uint32_t>(low | high);
+        }
+        size_ -= words;
+        trim();
+        return lost;
+    }
+
+    int size() const { return size_; }
+    std::uint32_t limb(int i) const { return limb_[i]; }
+
+    // The value when it is below 2^96, as 32 high bits and 64 low bits; false when it is larger.
+    bool small(std::uint32_t& high, std::uint64_t& low) const {
+        if (size_ > 3) return false;
+        low = limb_[0] | (size_ > 1 ? std::uint64_t{limb_[1]} << 32 : 0);
+        high = size_ > 2 ? limb_[2] : 0;
+        return true;
+    }
+
+  private:
+    void trim() {
+        while (size_ > 1 && limb_[size_ - 1] == 0) --size_;
+    }
+
+    std::uint32_t limb_[Capacity + 2];
+    int size_ = 0;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------------
 // Parsing
 
 namespace {
@@ -73,43 +173,18 @@ constexpr int kMaxPowerOfTen = 4932;
 // Exponents beyond this saturate; any scale of that size already overflows or underflows.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-constexpr std::uint32_t kPowersOfFive[14] = {
-    1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125, 244140625, 1220703125};
-
-int bitLength(std::uint32_t x) {
-    int bits = 0;
-    while (x != 0) {
-        ++bits;
-        x >>= 1;
-    }
-    return bits;
-}
-
 // 10^n for 28 <= n <= kMaxPowerOfTen: the long double nearest to the exact power (ties to even).
 // 10^n = 5^n * 2^n, so the exact 5^n is built as a big integer, its top 64 bits rounded once, and the
 // power of two applied exactly. One correctly rounded power gives the scaled value at most one
 // rounding from the power and one from the multiplication or division; repeated multiplication of
 // rounded powers (the usual table method) would add an error at every step.
 long double nearestPowerOfTen(int n) {
-    constexpr int kLimbs = 360;  // 5^4932 < 2^11452 = 358 limbs of 32 bits
-    std::uint32_t limbs[kLimbs];
-    int size = 1;
-    limbs[0] = 1;
-    for (int left = n; left > 0;) {
-        const int step = std::min(left, 13);
-        const std::uint64_t factor = kPowersOfFive[step];
-        std::uint64_t carry = 0;
-        for (int i = 0; i < size; ++i) {
-            const std::uint64_t t = limbs[i] * factor + carry;
-            limbs[i] = static_cast<std::uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry != 0) limbs[size++] = static_cast<std::uint32_t>(carry);
-        left -= step;
-    }
-    const int totalBits = (size - 1) * 32 + bitLength(limbs[size - 1]);
+    BinaryBig<360> big(1);  // 5^4932 < 2^11452: 358 limbs
+    big.multiplyByPowerOfFive(n);
+    const int size = big.size();
+    const int totalBits = (size - 1) * 32 + bitLength64(big.limb(size - 1));
     int shift = totalBits - 64;  // > 0: 5^28 already has 66 bits
-    auto limbAt = [&](int i) -> std::uint64_t { return i < size ? limbs[i] : 0; };
+    auto limbAt = [&](int i) -> std::uint64_t { return i < size ? big.limb(i) : 0; };
     const int word = shift / 32;
     const int offset = shift % 32;
     std::uint64_t significand = 0;
@@ -120,9 +195,9 @@ long double nearestPowerOfTen(int n) {
                       (limbAt(word + 2) << (64 - offset));
     }
     const int roundBit = shift - 1;
-    const bool half = (limbs[roundBit / 32] >> (roundBit % 32)) & 1;
-    bool sticky = (limbs[roundBit / 32] & ((std::uint32_t{1} << (roundBit % 32)) - 1)) != 0;
-    for (int i = 0; i < roundBit / 32 && !sticky; ++i) sticky = limbs[i] != 0;
+    const bool half = (big.limb(roundBit / 32) >> (roundBit % 32)) & 1;
+    bool sticky = (big.limb(roundBit / 32) & ((std::uint32_t{1} << (roundBit % 32)) - 1)) != 0;
+    for (int i = 0; i < roundBit / 32 && !sticky; ++i) sticky = big.limb(i) != 0;
     if (half && (sticky || (significand & 1) != 0)) {
         ++significand;
         if (significand == 0) {
@@ -315,15 +390,6 @@ Leading19 leadingOf(std::uint64_t value) {
     return out;
 }
 
-int bitLength64(std::uint64_t x) {
-    int bits = 0;
-    while (x != 0) {
-        ++bits;
-        x >>= 1;
-    }
-    return bits;
-}
-
 // floor(x log10 2), exact for |x| <= 17000 (checked against a 50-digit logarithm over that range).
 int floorLog10Pow2(int x) {
     return static_cast<int>((static_cast<std::int64_t>(x) * 1292913986) >> 32);
@@ -331,84 +397,6 @@ int floorLog10Pow2(int x) {
 
 constexpr std::uint64_t kTenTo18 = 1'000'000'000'000'000'000;
 constexpr std::uint64_t kTenTo19 = 10'000'000'000'000'000'000u;
-
-// Exact binary big integer, 32-bit limbs, least significant first, in a fixed buffer.
-template <int Capacity>
-class BinaryBig {
-  public:
-    explicit BinaryBig(std::uint64_t value) {
-        limb_[0] = static_cast<std::uint32_t>(value);
-        limb_[1] = static_cast<std::uint32_t>(value >> 32);
-        size_ = limb_[1] != 0 ? 2 : 1;
-    }
-
-    void multiplyByPowerOfFive(int n) {
-        for (int left = n; left > 0;) {
-            const int step = std::min(left, 13);
-            const std::uint64_t factor = kPowersOfFive[step];
-            std::uint64_t carry = 0;
-            for (int i = 0; i < size_; ++i) {
-                const std::uint64_t t = limb_[i] * factor + carry;
-                limb_[i] = static_cast<std::uint32_t>(t);
-                carry = t >> 32;
-            }
-            if (carry != 0) limb_[size_++] = static_cast<std::uint32_t>(carry);
-            left -= step;
-        }
-    }
-
-    void shiftLeft(int bits) {
-        const int words = bits / 32;
-        const int offset = bits % 32;
-        limb_[size_] = 0;
-        for (int i = size_; i >= 0; --i) {
-            const std::uint64_t high = std::uint64_t{limb_[i]} << offset;
-            const std::uint64_t low = (offset != 0 && i > 0) ? limb_[i - 1] >> (32 - offset) : 0;
-            limb_[i + words] = static_cast<std::uint32_t>(high | low);
-        }
-        for (int i = 0; i < words; ++i) limb_[i] = 0;
-        size_ += words + 1;
-        trim();
-    }
-
-    // Returns whether any of the bits shifted out was set.
-    bool shiftRight(int bits) {
-        const int words = bits / 32;
-        const int offset = bits % 32;
-        if (words >= size_) {
-            size_ = 1;
-            limb_[0] = 0;
-            return true;  // only called on non-zero values
-        }
-        bool lost = offset != 0 && (limb_[words] & ((std::uint32_t{1} << offset) - 1)) != 0;
-        for (int i = 0; i < words && !lost; ++i) lost = limb_[i] != 0;
-        for (int i = words; i < size_; ++i) {
-            const std::uint64_t low = limb_[i] >> offset;
-            const std::uint64_t high =
-                (offset != 0 && i + 1 < size_) ? std::uint64_t{limb_[i + 1]} << (32 - offset) : 0;
-            limb_[i - words] = static_cast<std::uint32_t>(low | high);
-        }
-        size_ -= words;
-        trim();
-        return lost;
-    }
-
-    // The value when it is below 2^96, as 32 high bits and 64 low bits; false when it is larger.
-    bool small(std::uint32_t& high, std::uint64_t& low) const {
-        if (size_ > 3) return false;
-        low = limb_[0] | (size_ > 1 ? std::uint64_t{limb_[1]} << 32 : 0);
-        high = size_ > 2 ? limb_[2] : 0;
-        return true;
-    }
-
-  private:
-    void trim() {
-        while (size_ > 1 && limb_[size_ - 1] == 0) --size_;
-    }
-
-    std::uint32_t limb_[Capacity + 2];
-    int size_ = 0;
-};
 
 // Values below 1 or with a fraction (m x 2^e2, e2 < 0, m odd): floor(value x 10^s) for s chosen to
 // give 19 or 20 digits is m x 5^s shifted by s + e2 bits, and it drops bits exactly when the value
