@@ -59,8 +59,8 @@ void TbsSkinData::ClearSkin() {
     ObjectDefinitions.clear();
     ControlDefinitions.clear();
     ActivePictures.clear();
-    PopupWindow.windowPictureIndex = -1;
-    HintWindow.windowPictureIndex = -1;
+    PopupWindow.windowpictureindex = -1;
+    HintWindow.windowpictureindex = -1;
     ActivePictureNames.clear();
     SkinColors.SetDefault();
     MainPicture = SkinPicture{};
