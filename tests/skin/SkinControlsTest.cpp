@@ -135,7 +135,9 @@ struct KindCase {
     std::vector<std::string> resetKeys;       // read back as defaults whatever the file says
 };
 
-void PrintTo(const KindCase& c, std::ostream* out) { *out << c.kind; }
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.kind;
+}
 
 const std::vector<std::string> kUpDownResets{"lefttoppoint", "righttoppoint", "leftbottompoint",
                                              "rightbottompoint", "clientrect"};
