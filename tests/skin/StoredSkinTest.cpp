@@ -146,7 +146,7 @@ TEST(StoredSkinTest, AnyNonZeroFlagMeansNoPicture) {
         SCOPED_TRACE(static_cast<int>(flag));
         std::vector<std::uint8_t> bytes;
         appendI32(bytes, 3);
-        bytes.insert(bytes.end(), {flag, flag, flag});
+        bytes.resize(bytes.size() + 3, flag);
         appendI32(bytes, 0);
         appendBytes(bytes, bytesOf("[a]"));
         const SkinContainer c = readSkinContainer(bytes);
@@ -180,7 +180,7 @@ TEST(StoredSkinTest, ContainerEdgeCases) {
     {
         std::vector<std::uint8_t> b;
         appendI32(b, 3);
-        b.insert(b.end(), {1, 1, 1});
+        b.resize(b.size() + 3, 1);  // three "no picture" flags
         appendI32(b, 0);
         appendBytes(b, bytesOf("[VERSION]\r\n"));
         cases.push_back({"count 0: text right after the count", b, 0, "[VERSION]\r\n"});
@@ -188,7 +188,7 @@ TEST(StoredSkinTest, ContainerEdgeCases) {
     {
         std::vector<std::uint8_t> b;
         appendI32(b, 3);
-        b.insert(b.end(), {1, 1, 1});
+        b.resize(b.size() + 3, 1);  // three "no picture" flags
         appendI32(b, -5);
         appendBytes(b, bytesOf("x"));
         cases.push_back({"negative count reads no picture", b, 0, "x"});
@@ -196,7 +196,7 @@ TEST(StoredSkinTest, ContainerEdgeCases) {
     {
         std::vector<std::uint8_t> b;
         appendI32(b, 3);
-        b.insert(b.end(), {1, 1, 1});
+        b.resize(b.size() + 3, 1);  // three "no picture" flags
         appendI32(b, 2);
         appendBytes(b, bmp);
         appendBytes(b, bmp);
@@ -205,7 +205,7 @@ TEST(StoredSkinTest, ContainerEdgeCases) {
     {
         std::vector<std::uint8_t> b;
         appendI32(b, -1);
-        b.insert(b.end(), {1, 1, 1});
+        b.resize(b.size() + 3, 1);  // three "no picture" flags
         appendI32(b, 0);
         cases.push_back({"negative version is below 3", b, 0, ""});
     }
@@ -234,7 +234,7 @@ TEST(StoredSkinTest, BrokenContainersStopWithAnError) {
     {
         std::vector<std::uint8_t> b;
         appendI32(b, 3);
-        b.insert(b.end(), {1, 1, 1});
+        b.resize(b.size() + 3, 1);  // three "no picture" flags
         appendI32(b, 0x7FFFFFFF);
         appendBytes(b, bmp);
         cases.push_back({"giant picture count", b});
