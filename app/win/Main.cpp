@@ -1,38 +1,42 @@
-// Program entry. The calculator window arrives with the GUI layer; until then the program opens an
-// empty window with the calculator's caption so that the build, the resources and `make run` are real.
+// Program entry: the runtime settings the calculator relies on, the application, the calculator
+// window and the message loop. Closing the window ends the program; nothing is saved.
+#include "app/DecimalText.h"
+#include "app/win/CalculatorWindow.h"
+#include "gui/Application.h"
+
 #include <windows.h>
+
+#include <memory>
 
 namespace {
 
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        default: return DefWindowProcW(window, message, wParam, lParam);
-    }
+// The x87 unit rounds to nearest with its full 64-bit significand. Its exceptions stay masked: the
+// calculator's arithmetic reports invalid operations, division by zero and overflow itself, as the
+// errors a trapping unit would have raised, without turning them into hardware faults.
+void initialiseFloatingPoint() {
+#if defined(__i386__) || defined(__x86_64__)
+    unsigned short control = 0;
+    __asm__ volatile("fnstcw %0" : "=m"(control));
+    control = static_cast<unsigned short>((control & ~0x0F3Fu) | 0x0300u | 0x003Fu);
+    __asm__ volatile("fldcw %0" : : "m"(control));
+#endif
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"TiletkenRhesap";
-    if (!RegisterClassExW(&windowClass)) return 1;
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    initialiseFloatingPoint();
+    // The separators are fixed rather than read from the locale: the calculator's texts are written
+    // with a decimal comma everywhere, and a locale with a decimal point would make them unreadable.
+    vireltan::decimalSeparators() = vireltan::DecimalSeparators{',', '.'};
 
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"   Vireltan - 12/2009", style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 746, 411, nullptr, nullptr, instance, nullptr);
-    if (!window) return 1;
-    ShowWindow(window, showCommand);
+    vireltan::TApplication& application = vireltan::Application();
+    application.Initialize();
+    application.setMainFormOnTaskBar(true);
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    auto window = std::make_unique<vireltan::TiletkenRhesap>(nullptr, instance);
+    application.setMainForm(window.get());
+    window->show();
+    application.Run();
+    return 0;
 }

@@ -1,0 +1,158 @@
+#include "app/win/ControlClasses.h"
+
+#include "app/win/Image.h"
+#include "app/win/ProvisionalControls.h"
+#include "gui/Timer.h"
+
+namespace vireltan {
+
+namespace {
+
+template <typename T>
+T& as(TComponent& component) {
+    return dynamic_cast<T&>(component);
+}
+
+std::vector<std::string> itemsOf(const ComponentDesign& row) {
+    return {row.items.begin(), row.items.end()};
+}
+
+void applyControl(TControl& control, const ComponentDesign& row) {
+    control.font().assign(fontFor(row.font));
+    if (!row.text.empty()) control.setText(std::string(row.text));
+    if (!row.hint.empty()) control.setHint(std::string(row.hint));
+    if (row.flags & dfShowHint) {
+        control.setParentShowHint(false);
+        control.setShowHint(true);
+    }
+}
+
+void bindClick(TComponent& component, EventKind kind, std::function<void()> handler) {
+    if (kind == EventKind::OnClick) as<TControl>(component).OnClick = std::move(handler);
+}
+
+void bindKeyPress(TComponent& component, std::function<void(wchar_t&)> handler) {
+    as<TWinControl>(component).OnKeyPress = std::move(handler);
+}
+
+ClassBinding image() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TImage(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE instance) {
+        auto& picture = as<TImage>(component);
+        picture.setCenter(row.flags & dfCenter);
+        picture.setStretch(row.flags & dfStretch);
+        picture.setTransparent(row.flags & dfTransparent);
+        picture.setAutoSize(row.flags & dfAutoSize);
+        if (!row.picture.empty()) picture.loadFromResource(instance, std::string(row.picture));
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding timer() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TTimer(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        as<TTimer>(component).setInterval(row.interval);
+    };
+    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
+        if (kind == EventKind::OnTimer) as<TTimer>(component).OnTimer = std::move(handler);
+    };
+    return b;
+}
+
+// ---- TEMPORARY: stand-ins until the real skinned controls and the PNG button land. ----
+
+ClassBinding provisionalLabel() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalLabel(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& label = as<ProvisionalLabel>(component);
+        label.setAutoSize(!(row.flags & dfFixedSize));
+        label.setAlignment(row.flags & dfCenter, row.flags & dfCenterVertical);
+        applyControl(label, row);
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding provisionalGroupBox() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalGroupBox(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        applyControl(as<TControl>(component), row);
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding provisionalEdit() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalEdit(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& edit = as<ProvisionalEdit>(component);
+        edit.setBorder(false);
+        edit.setReadOnly(row.flags & dfReadOnly);
+        edit.setTabStop(!(row.flags & dfNoTabStop));
+        if (row.defaultColor != clNone) edit.setDefaultColor(row.defaultColor);
+        applyControl(edit, row);
+    };
+    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
+        if (kind == EventKind::OnChange) as<ProvisionalEdit>(component).OnChange = std::move(handler);
+    };
+    b.bindKeyPress = bindKeyPress;
+    b.setDefaultColor = [](TComponent& component, TColor color) {
+        as<ProvisionalEdit>(component).setDefaultColor(color);
+    };
+    return b;
+}
+
+ClassBinding provisionalComboBox() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalComboBox(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& combo = as<ProvisionalComboBox>(component);
+        combo.setBorder(false);
+        combo.setEditable(row.flags & dfEditable);
+        combo.setItems(itemsOf(row));
+        applyControl(combo, row);
+        combo.setItemIndex(row.itemIndex);
+    };
+    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
+        if (kind == EventKind::OnChange) as<ProvisionalComboBox>(component).OnChange = std::move(handler);
+    };
+    b.bindKeyPress = bindKeyPress;
+    return b;
+}
+
+ClassBinding provisionalImageButton() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalImageButton(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        applyControl(as<TControl>(component), row);
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
+}  // namespace
+
+std::vector<std::string> provisionalClassNames() {
+    return {"TbsSkinStdLabel", "TbsSkinGroupBox", "TbsSkinEdit", "TbsSkinComboBox", "TPNGButton"};
+}
+
+ClassRegistry calculatorControlClasses() {
+    ClassRegistry classes;
+    classes["TImage"] = image();
+    classes["TTimer"] = timer();
+    // TEMPORARY mapping, one line per class: replaced by the real control as it lands.
+    classes["TbsSkinStdLabel"] = provisionalLabel();
+    classes["TbsSkinGroupBox"] = provisionalGroupBox();
+    classes["TbsSkinEdit"] = provisionalEdit();
+    classes["TbsSkinComboBox"] = provisionalComboBox();
+    classes["TPNGButton"] = provisionalImageButton();
+    return classes;
+}
+
+}  // namespace vireltan

@@ -1,0 +1,76 @@
+#include "app/win/WindowBuilder.h"
+
+#include <stdexcept>
+
+namespace vireltan {
+
+FontDescription fontFor(FontKind kind) {
+    switch (kind) {
+        case FontKind::L: return {"MS Sans Serif", -11, fsBold, clWindowText};
+        case FontKind::R: return {"MS Sans Serif", -11, fsBold, clRed};
+        case FontKind::S: return {"MS Sans Serif", -15, fsBold, clWindowText};
+        case FontKind::E: return {"Arial", 14, 0, clBlack};
+        case FontKind::C: return {"Arial", 14, 0, clWindowText};
+        case FontKind::Inherited: break;
+    }
+    return {"Tahoma", -11, 0, clWindowText};
+}
+
+namespace {
+
+template <typename Map>
+auto findHandler(const Map& map, std::string_view name) {
+    const auto found = map.find(name);
+    if (found == map.end()) throw std::invalid_argument("no handler " + std::string(name));
+    return found->second;
+}
+
+void bindEvents(TComponent& component, const ComponentDesign& row, const ClassBinding& binding,
+                const EventHandlers& handlers) {
+    for (const EventDesign& event : row.events) {
+        switch (event.kind) {
+            case EventKind::None: break;
+            case EventKind::OnKeyPress:
+                binding.bindKeyPress(component, findHandler(handlers.keyPress, event.handler));
+                break;
+            default: binding.bindNotify(component, event.kind, findHandler(handlers.notify, event.handler));
+        }
+    }
+}
+
+}  // namespace
+
+BuildResult buildComponents(TWinControl& owner, std::span<const ComponentDesign> design,
+                            const ClassRegistry& classes, const EventHandlers& handlers, HINSTANCE instance) {
+    BuildResult result;
+    owner.beginLoading();
+    struct EndLoading {
+        TWinControl& owner;
+        ~EndLoading() { owner.endLoading(); }
+    } endLoading{owner};
+
+    for (const ComponentDesign& row : design) {
+        const auto binding = classes.find(row.className);
+        TWinControl* parent = &owner;
+        if (!row.parent.empty()) parent = dynamic_cast<TWinControl*>(owner.findComponent(std::string(row.parent)));
+        if (binding == classes.end() || !parent) {
+            result.skipped.emplace_back(row.name);
+            continue;
+        }
+        TComponent* component = binding->second.create(&owner);
+        component->setName(std::string(row.name));
+        if (auto* control = dynamic_cast<TControl*>(component)) {
+            control->setBounds(row.left, row.top, row.width, row.height);
+            control->setParent(parent);
+            if (row.tabOrder >= 0) {
+                if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->setTabOrder(row.tabOrder);
+            }
+        }
+        binding->second.apply(*component, row, instance);
+        // Events last: the design's own texts are no user's changes.
+        bindEvents(*component, row, binding->second, handlers);
+    }
+    return result;
+}
+
+}  // namespace vireltan

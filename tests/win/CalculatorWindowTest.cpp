@@ -1,0 +1,397 @@
+// The calculator window driven as a user drives it: characters typed into its fields, items picked
+// with the keyboard, the transfer button clicked, timer ticks, and the fields read back from the
+// real controls.
+#include "app/Materials.h"
+#include "app/win/CalculatorWindow.h"
+#include "app/win/Image.h"
+#include "gui/Application.h"
+#include "gui/Utf.h"
+
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vireltan {
+namespace {
+
+using testing::pumpUntil;
+
+class CalculatorWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedTitle_ = Application().title();
+        window_ = std::make_unique<TiletkenRhesap>(nullptr, GetModuleHandleW(nullptr));
+    }
+    void TearDown() override {
+        window_.reset();
+        Application().setTitle(savedTitle_);
+    }
+
+    TiletkenRhesap& window() { return *window_; }
+    TControl& control(const std::string& name) {
+        auto* found = window_->component<TControl>(name);
+        if (!found) throw std::runtime_error("no control " + name);
+        return *found;
+    }
+    TWinControl& windowed(const std::string& name) { return dynamic_cast<TWinControl&>(control(name)); }
+    std::string text(const std::string& name) { return control(name).text(); }
+    // What the control's window itself holds, for the windowed fields.
+    std::string windowText(const std::string& name) {
+        wchar_t buffer[256] = {};
+        GetWindowTextW(windowed(name).handle(), buffer, 256);
+        return toUtf8(buffer);
+    }
+    void setText(const std::string& name, const std::string& value) { control(name).setText(value); }
+    // Each character as the keyboard delivers it to the focused field.
+    void type(const std::string& name, const std::u16string& keys) {
+        HWND field = windowed(name).handle();
+        for (char16_t key : keys) SendMessageW(field, WM_CHAR, key, 1);
+    }
+    void key(const std::string& name, WORD virtualKey) {
+        SendMessageW(windowed(name).handle(), WM_KEYDOWN, virtualKey, 1);
+        SendMessageW(windowed(name).handle(), WM_KEYUP, virtualKey, 0xC0000001);
+    }
+    void tick(TTimer* timer) { timer->OnTimer(); }
+
+    std::unique_ptr<TiletkenRhesap> window_;
+    std::string savedTitle_;
+};
+
+const std::vector<std::string> kResultEdits = {"GEdit", "MEdit", "KEdit", "OEdit", "PEdit", "Nedit", "MiEdit", "MeEdit"};
+
+TEST_F(CalculatorWindowTest, EveryDesignedComponentIsBuilt) {
+    EXPECT_TRUE(window().skippedComponents().empty());
+    for (const ComponentDesign& row : calculatorWindowDesign()) {
+        TComponent* component = window().findComponent(std::string(row.name));
+        ASSERT_NE(component, nullptr) << row.name;
+        auto* control = dynamic_cast<TControl*>(component);
+        if (!control) continue;
+        const std::string parent = control->parent() == &window() ? "" : control->parent()->name();
+        EXPECT_EQ(parent, row.parent) << row.name;
+        EXPECT_EQ(control->left(), row.left) << row.name;
+        EXPECT_EQ(control->top(), row.top) << row.name;
+    }
+}
+
+TEST_F(CalculatorWindowTest, FormCreateLeavesTheDesignedStartState) {
+    struct Case {
+        const char* name;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Iozdirenc", "0,0178"}, {"IKesit", "0,08"},  {"iletkenc", "Bakır"}, {"faztip", "Monofaze (Tek Faz)"},
+        {"Iuzun", ""},           {"GDuzun", ""},      {"GDakim", ""},        {"kesiti", ""},
+        {"sonucu", ""},          {"label1", ""},      {"ad", kCreditLine},
+    };
+    for (const Case& c : cases) EXPECT_EQ(text(c.name), c.text) << c.name;
+    for (const std::string& name : kResultEdits) EXPECT_EQ(windowText(name), "") << name;
+
+    EXPECT_EQ(window().caption(), "   Vireltan - 12/2009");
+    EXPECT_EQ(Application().title(), "   Vireltan - 12/2009");
+    EXPECT_FALSE(window().Timer1->enabled());
+    EXPECT_FALSE(window().Timer2->enabled());
+    EXPECT_TRUE(window().Timer3->enabled());
+    EXPECT_EQ(window().Timer1->interval(), 750u);
+    EXPECT_EQ(window().Timer2->interval(), 500u);
+    EXPECT_EQ(window().Timer3->interval(), 100u);
+
+    TImage* preview = window().component<TImage>("Image1");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->picture().width(), 120);
+    EXPECT_EQ(preview->picture().height(), 120);
+}
+
+TEST_F(CalculatorWindowTest, ShownWindowHasTheSystemFrameSizeAndPlace) {
+    window().show();
+    EXPECT_TRUE(window().Timer1->enabled());
+    EXPECT_TRUE(window().Timer2->enabled());
+    HWND handle = window().handle();
+    RECT outer{};
+    GetWindowRect(handle, &outer);
+    EXPECT_EQ(outer.right - outer.left, 746);
+    EXPECT_EQ(outer.bottom - outer.top, 411);
+    EXPECT_NEAR(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 746) / 2, 1);
+    EXPECT_NEAR(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 411) / 2, 1);
+    const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    wchar_t caption[64] = {};
+    GetWindowTextW(handle, caption, 64);
+    EXPECT_EQ(toUtf8(caption), "   Vireltan - 12/2009");
+    EXPECT_NE(SendMessageW(handle, WM_GETICON, ICON_BIG, 0), 0);
+}
+
+TEST_F(CalculatorWindowTest, KeyFilterOfTheSixNumericFields) {
+    struct Case {
+        std::u16string keys;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {u"1,5,", "1,5"},
+        {u"1.5", "15"},
+        {u"-1 a5", "15"},
+        {u"\x03\x16\x18\x1a" u"7", "7"},  // copy, paste, cut and undo shortcuts are dropped
+        {u"12\b3", "13"},                 // backspace passes
+        {u",,0,5", ",05"},
+        {u"\x0d\x1b\x09" u"4", "4"},
+    };
+    const char* fields[] = {"Iozdirenc", "Iuzun", "IKesit", "kesiti", "GDuzun", "GDakim"};
+    for (const char* field : fields) {
+        for (const Case& c : cases) {
+            setText(field, "");
+            type(field, c.keys);
+            EXPECT_EQ(text(field), c.expected) << field;
+        }
+    }
+}
+
+TEST_F(CalculatorWindowTest, SelectedTextWithACommaDropsAnotherComma) {
+    setText("Iuzun", "1,5");
+    SendMessageW(windowed("Iuzun").handle(), EM_SETSEL, 0, -1);
+    type("Iuzun", u",");
+    EXPECT_EQ(text("Iuzun"), "1,5");
+    type("Iuzun", u"2");
+    EXPECT_EQ(text("Iuzun"), "2");
+}
+
+TEST_F(CalculatorWindowTest, ResistanceTickFillsTheEightResultEdits) {
+    struct Case {
+        std::u16string rho, length;
+        const char* section;
+        std::vector<std::string> results;  // G, M, K, O, P, N, Mi, Me
+    };
+    const Case cases[] = {
+        {u"0,0178", u"1", "0,08",
+         {"0,0000000002225", "0,0000002225", "0,0002225", "0,2225", "222500000000", "222500000", "222500", "222,5"}},
+        {u"0,0178", u"100", "1,5",
+         {"0,00000000118667", "0,00000118666667", "0,00118666666667", "1,18666666666667", "1186666666666,67",
+          "1186666666,66667", "1186666,66666667", "1186,66666666667"}},
+        {u"1,1", u"1000", "0,08",
+         {"0,00001375", "0,01375", "13,75", "13750", "1,375E16", "13750000000000", "13750000000", "13750000"}},
+        {u"0,016", u"0,5", "120",
+         {"0,00000000000007", "0,00000000006667", "0,00000006666667", "6,66666666666667E-5", "66666666,6666667",
+          "66666,6666666667", "66,6666666666667", "0,0666666666666667"}},
+        {u"0,0178", u"5,", ",5",
+         {"0,000000000178", "0,000000178", "0,000178", "0,178", "178000000000", "178000000", "178000", "178"}},
+        {u"0,0178", u"00", "1,5", {"0", "0", "0", "0", "0", "0", "0", "0"}},
+        // An empty-like input empties every result.
+        {u"0,0178", u"0,", "1,5", {"", "", "", "", "", "", "", ""}},
+        {u"", u"5", "1,5", {"", "", "", "", "", "", "", ""}},
+        {u"0,0178", u"5", ",0", {"", "", "", "", "", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        setText("Iozdirenc", "");
+        setText("Iuzun", "");
+        type("Iozdirenc", c.rho);
+        type("Iuzun", c.length);
+        setText("IKesit", c.section);
+        tick(window().Timer1);
+        for (std::size_t i = 0; i < kResultEdits.size(); ++i)
+            EXPECT_EQ(windowText(kResultEdits[i]), c.results[i]) << kResultEdits[i] << " for L " << text("Iuzun");
+    }
+}
+
+TEST_F(CalculatorWindowTest, VoltageDropTickShowsTheDropAndTheVerdict) {
+    struct Case {
+        const char* section;
+        std::u16string length, power;
+        int phaseSteps;  // arrow-down presses in the phase list from the first item
+        const char* drop;
+        const char* verdict;
+    };
+    const char* ok = "İletken Kesiti Uygundur";
+    const char* notOk = "İletken Kesiti Uygun Değildir";
+    const Case cases[] = {
+        {"1", u"100", u"2", 0, "% 15", notOk},       {"2,5", u"100", u"10", 1, "% 5", ok},
+        {"4", u"30", u"9", 0, "% 5", ok},            {"1,5", u"20", u"3", 0, "% 3", ok},
+        {"16", u"50", u"1", 0, "% 0,23", ok},        {"2,5", u"40", u"4", 1, "% 0,79", ok},
+        {"120", u"1", u"1", 1, "% 0,0001", ok},      {"1", u"1000", u"2", 0, "% 1,5E2", notOk},
+        {"1", u"100", u"00", 0, "% 0", ""},          {"1", u"", u"2", 0, "", ""},
+        {"1", u"", u"2", 1, "", ""},
+    };
+    for (const Case& c : cases) {
+        setText("kesiti", c.section);
+        setText("GDuzun", "");
+        setText("GDakim", "");
+        type("GDuzun", c.length);
+        type("GDakim", c.power);
+        key("faztip", VK_UP);
+        for (int i = 0; i < c.phaseSteps; ++i) key("faztip", VK_DOWN);
+        tick(window().Timer2);
+        EXPECT_EQ(text("sonucu"), c.drop) << c.section << " " << text("faztip");
+        EXPECT_EQ(text("label1"), c.verdict) << c.section << " " << text("faztip");
+    }
+}
+
+// The background the power field shows, from the field's own painting.
+COLORREF fieldBackground(TWinControl& field) {
+    TBitmap bitmap;
+    testing::renderClient(field, bitmap);
+    return testing::pixelAt(bitmap, bitmap.width() - 3, bitmap.height() / 2);
+}
+
+TEST_F(CalculatorWindowTest, TransferButtonCarriesSectionAndLengthAndMarksThePower) {
+    window().show();
+    TControl& button = control("PNGButton1");
+    const auto click = [&] {
+        HWND parent = button.parent()->handle();
+        const LPARAM at = MAKELPARAM(button.left() + button.width() / 2, button.top() + button.height() / 2);
+        SendMessageW(parent, WM_MOUSEMOVE, 0, at);
+        SendMessageW(parent, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(parent, WM_LBUTTONUP, 0, at);
+    };
+    const COLORREF yellow = RGB(255, 255, 0);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+
+    // Without a length nothing moves.
+    setText("IKesit", "2,5");
+    click();
+    EXPECT_EQ(text("kesiti"), "");
+    EXPECT_EQ(text("GDuzun"), "");
+
+    type("Iuzun", u"100");
+    type("GDakim", u"7");
+    click();
+    EXPECT_EQ(text("kesiti"), "2,5");
+    EXPECT_EQ(text("GDuzun"), "100");
+    EXPECT_EQ(text("GDakim"), "");
+    EXPECT_EQ(fieldBackground(windowed("GDakim")), yellow);
+    tick(this->window().Timer2);
+    EXPECT_EQ(text("sonucu"), "");
+    EXPECT_EQ(text("label1"), "");
+
+    type("GDakim", u"3");
+    EXPECT_EQ(fieldBackground(windowed("GDakim")), window);
+    tick(this->window().Timer2);
+    EXPECT_EQ(text("sonucu"), "% 8,9");  // 0.074 × 100 × 3 / 2.5 = 8.88
+    EXPECT_EQ(text("label1"), "İletken Kesiti Uygun Değildir");
+
+    // Emptying the power, even when it is empty already, takes the mark away.
+    click();
+    EXPECT_EQ(fieldBackground(windowed("GDakim")), yellow);
+    setText("GDakim", "");
+    EXPECT_EQ(fieldBackground(windowed("GDakim")), window);
+}
+
+TEST_F(CalculatorWindowTest, TransferHintFollowsTheInputsWithinOneTick) {
+    window().show();
+    TControl& button = control("PNGButton1");
+    EXPECT_TRUE(button.effectiveShowHint());
+    EXPECT_TRUE(pumpUntil([&] { return button.hint() == "Kesit ve Uzunluğu Girmelisiniz.."; }, 1000));
+    type("Iuzun", u"5");
+    EXPECT_TRUE(pumpUntil([&] { return button.hint() == "Gerilim Düşümüne Aktar.."; }, 1000));
+    setText("IKesit", "");
+    EXPECT_TRUE(pumpUntil([&] { return button.hint() == "Kesit ve Uzunluğu Girmelisiniz.."; }, 1000));
+}
+
+TEST_F(CalculatorWindowTest, PickingAMaterialShowsItsPictureAndResistivity) {
+    TImage* preview = window().component<TImage>("Image1");
+    ASSERT_NE(preview, nullptr);
+    int index = 0;
+    for (const Material& material : materials()) {
+        for (int i = 0; i < 10; ++i) key("iletkenc", VK_UP);
+        for (int i = 0; i < index; ++i) key("iletkenc", VK_DOWN);
+        ++index;
+        EXPECT_EQ(text("iletkenc"), material.item);
+        EXPECT_EQ(text("Iozdirenc"), material.resistivity) << material.item;
+        EXPECT_EQ(preview->picture().width(), material.bitmapWidth) << material.item;
+        EXPECT_EQ(preview->picture().height(), material.bitmapHeight) << material.item;
+    }
+    // The chrome-nickel picture is larger than the preview and loses its edges on every side.
+    for (int i = 0; i < 10; ++i) key("iletkenc", VK_UP);
+    for (int i = 0; i < 6; ++i) key("iletkenc", VK_DOWN);
+    ASSERT_EQ(text("iletkenc"), "Krom-Nikel");
+    const RECT at = preview->destinationRect();
+    EXPECT_LT(at.left, 0);
+    EXPECT_LT(at.top, 0);
+    EXPECT_GT(at.right, preview->width());
+    EXPECT_GT(at.bottom, preview->height());
+
+    // A typed resistivity stays until the next pick.
+    setText("Iozdirenc", "");
+    type("Iozdirenc", u"0,02");
+    tick(window().Timer3);
+    EXPECT_EQ(text("Iozdirenc"), "0,02");
+    key("iletkenc", VK_UP);
+    EXPECT_EQ(text("Iozdirenc"), "0,045");  // one item up from chrome-nickel: magnesium
+}
+
+struct ReportWindow {
+    HWND window = nullptr;
+    std::string caption;
+    std::vector<std::string> texts;
+};
+
+std::vector<ReportWindow> openReports() {
+    std::vector<ReportWindow> reports;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t className[32] = {};
+            GetClassNameW(window, className, 32);
+            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+            ReportWindow report{window, {}, {}};
+            wchar_t caption[256] = {};
+            GetWindowTextW(window, caption, 256);
+            report.caption = toUtf8(caption);
+            EnumChildWindows(
+                window,
+                [](HWND child, LPARAM texts) -> BOOL {
+                    wchar_t text[512] = {};
+                    GetWindowTextW(child, text, 512);
+                    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&report.texts));
+            reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&reports));
+    return reports;
+}
+
+// A cross-section of "00" divides by zero on every resistance tick: one report, captioned with the
+// window's title, while the ticks keep failing inside it and leave the results as they were.
+TEST_F(CalculatorWindowTest, FailingResistanceTicksOpenOneReportAndChangeNothing) {
+    window().show();
+    type("Iuzun", u"100");
+    setText("IKesit", "1,5");
+    tick(window().Timer1);
+    ASSERT_EQ(windowText("OEdit"), "1,18666666666667");
+    setText("IKesit", "00");
+
+    int ticks = 0;
+    window().Timer1->OnTimer = [&, handler = window().Timer1->OnTimer] {
+        ++ticks;
+        handler();
+    };
+    window().Timer1->setInterval(15);
+    TTimer inspector(nullptr);
+    inspector.setInterval(40);
+    std::vector<ReportWindow> seen;
+    inspector.OnTimer = [&] {
+        if (ticks < 6) return;
+        seen = openReports();
+        inspector.setEnabled(false);
+        window().Timer1->setEnabled(false);
+        for (const ReportWindow& report : seen)
+            PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    EXPECT_TRUE(pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
+    bool textFound = false;
+    for (const std::string& line : seen[0].texts) textFound = textFound || line == "Floating point division by zero.";
+    EXPECT_TRUE(textFound);
+    EXPECT_EQ(windowText("OEdit"), "1,18666666666667");
+    EXPECT_EQ(windowText("PEdit"), "1186666666666,67");
+}
+
+}  // namespace
+}  // namespace vireltan
