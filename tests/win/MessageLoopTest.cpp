@@ -72,14 +72,18 @@ TEST(MessageLoop, MessageBoxKeepsTimersRunningAndCanBeDismissed) {
     static TestWindow* current = nullptr;
     current = &window;
     SetTimer(window.handle, 1, 20, nullptr);
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (current->ticks < 3) return;  // prove the ticks go on inside the box's loop first
-        HWND box = FindWindowW(L"#32770", L"Vireltan test");
-        if (box) {
-            KillTimer(nullptr, id);
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // A plain function, not a lambda: on 32-bit Windows a timer procedure must be __stdcall.
+    struct Dismisser {
+        static void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD) {
+            if (current->ticks < 3) return;  // prove the ticks go on inside the box's loop first
+            HWND box = FindWindowW(L"#32770", L"Vireltan test");
+            if (box) {
+                KillTimer(nullptr, id);
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }
         }
-    });
+    };
+    SetTimer(nullptr, 0, 300, &Dismisser::tick);
     const int ticksBefore = window.ticks;
     const int answer = MessageBoxW(window.handle, L"message", L"Vireltan test", MB_OK | MB_ICONERROR);
     EXPECT_EQ(answer, IDOK);
