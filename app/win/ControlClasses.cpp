@@ -2,6 +2,7 @@
 
 #include "app/win/Image.h"
 #include "app/win/ProvisionalControls.h"
+#include "controls/ComboBox.h"
 #include "gui/Timer.h"
 
 namespace vireltan {
@@ -47,6 +48,26 @@ ClassBinding image() {
         if (!row.picture.empty()) picture.loadFromResource(instance, std::string(row.picture));
     };
     b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding comboBox() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TbsSkinComboBox(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& combo = as<TbsSkinComboBox>(component);
+        combo.setStyle(row.flags & dfEditable ? bscbEditStyle : bscbFixedStyle);
+        combo.setUseSkinSize(row.flags & dfUseSkinSize);
+        combo.setDropDownCount(8);
+        combo.defaultFont().assign(fontFor(row.font));
+        combo.setItems(itemsOf(row));
+        combo.setItemIndex(row.itemIndex);
+        combo.setText(std::string(row.text));
+    };
+    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
+        if (kind == EventKind::OnChange) as<TbsSkinComboBox>(component).OnChange = std::move(handler);
+    };
+    b.bindKeyPress = bindKeyPress;
     return b;
 }
 
@@ -108,24 +129,6 @@ ClassBinding provisionalEdit() {
     return b;
 }
 
-ClassBinding provisionalComboBox() {
-    ClassBinding b;
-    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalComboBox(owner); };
-    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
-        auto& combo = as<ProvisionalComboBox>(component);
-        combo.setBorder(false);
-        combo.setEditable(row.flags & dfEditable);
-        combo.setItems(itemsOf(row));
-        applyControl(combo, row);
-        combo.setItemIndex(row.itemIndex);
-    };
-    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
-        if (kind == EventKind::OnChange) as<ProvisionalComboBox>(component).OnChange = std::move(handler);
-    };
-    b.bindKeyPress = bindKeyPress;
-    return b;
-}
-
 ClassBinding provisionalImageButton() {
     ClassBinding b;
     b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalImageButton(owner); };
@@ -139,18 +142,18 @@ ClassBinding provisionalImageButton() {
 }  // namespace
 
 std::vector<std::string> provisionalClassNames() {
-    return {"TbsSkinStdLabel", "TbsSkinGroupBox", "TbsSkinEdit", "TbsSkinComboBox", "TPNGButton"};
+    return {"TbsSkinStdLabel", "TbsSkinGroupBox", "TbsSkinEdit", "TPNGButton"};
 }
 
 ClassRegistry calculatorControlClasses() {
     ClassRegistry classes;
     classes["TImage"] = image();
     classes["TTimer"] = timer();
+    classes["TbsSkinComboBox"] = comboBox();
     // TEMPORARY mapping, one line per class: replaced by the real control as it lands.
     classes["TbsSkinStdLabel"] = provisionalLabel();
     classes["TbsSkinGroupBox"] = provisionalGroupBox();
     classes["TbsSkinEdit"] = provisionalEdit();
-    classes["TbsSkinComboBox"] = provisionalComboBox();
     classes["TPNGButton"] = provisionalImageButton();
     return classes;
 }

@@ -2,8 +2,6 @@
 
 #include "gui/Utf.h"
 
-#include <algorithm>
-
 namespace vireltan {
 
 void ProvisionalLabel::setAutoSize(bool autoSize) {
@@ -70,31 +68,6 @@ void ProvisionalGroupBox::Paint() {
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &caption,
               DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     SelectObject(dc, old);
-}
-
-void ProvisionalComboBox::setEditable(bool editable) {
-    editable_ = editable;
-    setReadOnly(!editable);
-}
-
-int ProvisionalComboBox::itemIndex() const {
-    const auto found = std::find(items_.begin(), items_.end(), text());
-    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
-}
-
-void ProvisionalComboBox::setItemIndex(int index) {
-    if (index < 0 || index >= static_cast<int>(items_.size())) return;
-    if (text() != items_[static_cast<std::size_t>(index)]) setText(items_[static_cast<std::size_t>(index)]);
-}
-
-void ProvisionalComboBox::KeyDown(WORD& key, TShiftState shift) {
-    if (key == VK_UP || key == VK_DOWN) {
-        const int current = itemIndex();
-        setItemIndex(std::clamp(current + (key == VK_DOWN ? 1 : -1), 0, static_cast<int>(items_.size()) - 1));
-        key = 0;
-        return;
-    }
-    TMaskEdit::KeyDown(key, shift);
 }
 
 void ProvisionalImageButton::Paint() {

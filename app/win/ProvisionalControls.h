@@ -1,5 +1,5 @@
 // TEMPORARY stand-ins for the skinned controls that are still being written (label, group box,
-// edit, combo box, PNG button). They give the window working fields with the same roles so that the
+// edit, PNG button). They give the window working fields with the same roles so that the
 // window, its handlers and its tests run end to end; ControlClasses.cpp maps a class name to one of
 // these only while the real class is missing. They are not the controls' plain look.
 #pragma once
@@ -8,8 +8,6 @@
 #include "gui/MaskEdit.h"
 #include "gui/WinControl.h"
 
-#include <string>
-#include <vector>
 
 namespace vireltan {
 
@@ -43,25 +41,6 @@ class ProvisionalEdit : public TMaskEdit {
   public:
     explicit ProvisionalEdit(TComponent* owner) : TMaskEdit(owner) {}
     void setDefaultColor(TColor color) { setColor(color); }
-};
-
-// Both styles over one edit: the fixed style is read-only and steps through its items with the
-// arrow keys and the wheel; the change event fires when the shown text changes.
-class ProvisionalComboBox : public TMaskEdit {
-  public:
-    explicit ProvisionalComboBox(TComponent* owner) : TMaskEdit(owner) {}
-    void setItems(std::vector<std::string> items) { items_ = std::move(items); }
-    const std::vector<std::string>& items() const { return items_; }
-    void setEditable(bool editable);
-    int itemIndex() const;
-    void setItemIndex(int index);
-
-  protected:
-    void KeyDown(WORD& key, TShiftState shift) override;
-
-  private:
-    std::vector<std::string> items_;
-    bool editable_ = false;
 };
 
 class ProvisionalImageButton : public TGraphicControl {
