@@ -182,6 +182,18 @@ TEST_F(GraphicControls, ReleaseOutsideGoesToThePressedControlWithoutClick) {
     EXPECT_EQ(block->events, (std::vector<std::string>{"down 10,10", "up 90,90"}));
 }
 
+// When the mouse is taken away between press and release, the pressed control lets go of it.
+TEST_F(GraphicControls, LosingTheCaptureEndsThePress) {
+    auto* pressed = new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
+    auto* other = new Block(form, form, {60, 10, 100, 40}, RGB(0, 255, 0));
+    HWND window = form->handle();
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageW(window, WM_CAPTURECHANGED, 0, 0);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(70, 20));
+    EXPECT_EQ(pressed->events, (std::vector<std::string>{"down 10,10"}));
+    EXPECT_EQ(other->events, (std::vector<std::string>{"up 10,10"}));
+}
+
 TEST_F(GraphicControls, MouseEnterAndLeaveFollowThePointer) {
     auto* a = new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
     auto* b = new Block(form, form, {60, 10, 100, 40}, RGB(0, 255, 0));
