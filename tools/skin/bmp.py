@@ -10,7 +10,7 @@ import numpy as np
 
 def _file(width, height, bits, palette, rows):
     image = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(image), 2835, 2835,
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(image), 0, 0,
                        len(palette) // 4, 0)
     offset = 14 + len(info) + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)

@@ -55,7 +55,7 @@ def object_sections(r):
         "mainmenubaritem": dict(activepictureindex=0, skinrectinapicture=True, skinrect=r["mbitem"],
                                 activeskinrect=r["mbitem_hot"], itemleftoffset=3, itemrightoffset=3,
                                 downrect=r["mbitem_down"], textrect=(3, 2, 43, 18), fontname="Arial", fontheight=14,
-                                fontcolor=text, activefontcolor=text, downfontcolor=text, unenabledfontcolor=grey),
+                                fontcolor=text, activefontcolor=text, downfontcolor=text, unenabledfontColor=grey),
         "sysmenubutton": dict(activepictureindex=0, skinrect=fa.SYSMENU, activeskinrect=r["sys_hot"],
                               downrect=r["sys_down"], command="cmsysmenu"),
         **menubar,

@@ -147,7 +147,7 @@ RESTORE = "restorerect:rect restoreactiverect:rect restoredownrect:rect restorei
 OBJ_STDBUTTON = OBJ_BUTTON + _keys("command:command=cmdefault " + RESTORE)
 OBJ_MAINMENUITEM = OBJECT + _keys(
     "itemleftoffset:int itemrightoffset:int downrect:rect textrect:rect " + FONT +
-    " activefontcolor:colour downfontcolor:colour unenabledfontcolor:colour stretcheffect:bool "
+    " activefontcolor:colour downfontcolor:colour unenabledfontColor:colour stretcheffect:bool "
     "animateskinrect:rect framecount:int animateinterval:int=25 inactiveanimation:bool")
 
 OBJECT_KINDS = {
