@@ -69,7 +69,10 @@ void describeStoredSkin(const TbsCompressedStoredSkin& stored) {
     std::string pictures;
     int read = 0;
     try {
-        for (; read < count; ++read) pictures.append(" ").append(pictureText(reader.readPicture()));
+        for (; read < count; ++read) {
+            const SkinPicture picture = reader.readPicture();
+            pictures.append(" ").append(pictureText(picture));
+        }
     } catch (const SkinError&) {
         printLine("pictures " + std::to_string(read) + pictures);
         throw;
