@@ -85,27 +85,28 @@ def header(w, h, radius=3.0, background=CLIENT, bottom_radius=0.0):
     return img
 
 
+def _arrow(img, x, y, w, h, direction, rows, colour, alpha, pressed):
+    """A pixel-exact triangle of `rows` rows (7-5-3-1 or 5-3-1 pixels), so arrows stay crisp."""
+    cx, cy = x + w // 2 + pressed, y + h // 2 + pressed
+    for i in range(rows):
+        half = rows - 1 - i if direction in ("down", "right") else i
+        line = cy - rows // 2 + i if direction in ("up", "down") else cx - rows // 2 + i
+        if direction in ("up", "down"):
+            rs.hline(img, cx - half, cx + half + 1, line, colour, alpha)
+        else:
+            rs.vline(img, line, cy - half, cy + half + 1, colour, alpha)
+
+
 # Glyphs, drawn centred in a w x h box at (x, y) of img.
 def glyph(img, x, y, w, h, name, colour, alpha=1.0, dx=0.0, dy=0.0):
     cx, cy = w / 2 + dx, h / 2 + dy
     segs, poly, thick = [], None, 1.0
-    if name == "up":
-        poly = [(cx - 3.5, cy + 2), (cx + 3.5, cy + 2), (cx, cy - 2)]
-    elif name == "down":
-        poly = [(cx - 3.5, cy - 1.5), (cx + 3.5, cy - 1.5), (cx, cy + 2.5)]
-    elif name == "left":
-        poly = [(cx + 2, cy - 3.5), (cx + 2, cy + 3.5), (cx - 2, cy)]
-    elif name == "right":
-        poly = [(cx - 1.5, cy - 3.5), (cx - 1.5, cy + 3.5), (cx + 2.5, cy)]
-    elif name == "smallup":
-        poly = [(cx - 2.5, cy + 1.5), (cx + 2.5, cy + 1.5), (cx, cy - 1.5)]
-    elif name == "smalldown":
-        poly = [(cx - 2.5, cy - 1.5), (cx + 2.5, cy - 1.5), (cx, cy + 1.5)]
-    elif name == "smallleft":
-        poly = [(cx + 1.5, cy - 2.5), (cx + 1.5, cy + 2.5), (cx - 1.5, cy)]
-    elif name == "smallright":
-        poly = [(cx - 1.5, cy - 2.5), (cx - 1.5, cy + 2.5), (cx + 1.5, cy)]
-    elif name == "close":
+    arrows = {"up": 4, "down": 4, "left": 4, "right": 4, "smallup": 3, "smalldown": 3, "smallleft": 3,
+              "smallright": 3}
+    if name in arrows:
+        _arrow(img, x, y, w, h, name.replace("small", ""), arrows[name], colour, alpha, dx > 0 or dy > 0)
+        return
+    if name == "close":
         r = 3.3
         segs, thick = [(cx - r, cy - r, cx + r, cy + r), (cx + r, cy - r, cx - r, cy + r)], 1.7
     elif name == "min":

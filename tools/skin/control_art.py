@@ -96,7 +96,8 @@ def combo_button(w, h, state, border=art.FIELD_BORDER, glyph="down"):
     rs.hline(img, 0, w, 0, edge)
     rs.vline(img, 0, 0, h, edge)
     colour = art.GREY_TEXT if state == "disabled" else art.TEXT
-    art.glyph(img, 0, 0, w, h, glyph, colour, dx=0.5 + (0.5 if state == "down" else 0), dy=0.5)
+    shift = 0.5 if state == "down" else 0.0
+    art.glyph(img, 1, 0, w - 1, h, glyph, colour, dx=shift, dy=shift)  # centred right of the seam
     return img
 
 
