@@ -9,19 +9,19 @@ namespace vireltan {
 
 // The calculator's failures. Each message is what the error report shows (before its full stop).
 class EConvertError : public std::runtime_error {
-public:
+  public:
     explicit EConvertError(const std::string& text);  // "'<text>' is not a valid floating point value"
 };
 class EZeroDivide : public std::runtime_error {
-public:
+  public:
     EZeroDivide();  // "Floating point division by zero"
 };
 class EInvalidOp : public std::runtime_error {
-public:
+  public:
     EInvalidOp();  // "Invalid floating point operation"
 };
 class EOverflow : public std::runtime_error {
-public:
+  public:
     EOverflow();  // "Floating point overflow"
 };
 
@@ -38,5 +38,30 @@ std::string FormatGeneral(double value);
 std::string FormatNumber(double value, int precision, int decimals);
 std::string TrimTrailingZeros(const std::string& text);
 bool IsEmptyLike(const std::string& text);
+
+// The general format of an extended-precision value (the products the calculator forms before they
+// are stored): the same rules as FormatGeneral, applied to the exact value of the 64-bit significand.
+// A separate name, not an overload, so FormatGeneral(0) stays unambiguous.
+std::string FormatGeneralExtended(long double value);
+
+// Both formats write NaN as "NAN" and infinities as "INF" / "-INF"; the calculator never stores such a
+// value (its arithmetic raises first), so these only keep the formats total.
+
+// Extended-precision arithmetic needs the x87 unit to round to its full 64-bit significand. Windows
+// starts threads rounding to 53 bits, so code that computes in long double opens one of these: it
+// selects 64-bit rounding with all x87 exceptions masked and restores the caller's control word and
+// flags when it closes. Elsewhere (x87 already in that state, or no x87 at all) it costs one load of
+// the control word.
+class ExtendedPrecisionScope {
+  public:
+    ExtendedPrecisionScope();
+    ~ExtendedPrecisionScope();
+    ExtendedPrecisionScope(const ExtendedPrecisionScope&) = delete;
+    ExtendedPrecisionScope& operator=(const ExtendedPrecisionScope&) = delete;
+
+  private:
+    bool restore_ = false;
+    unsigned char savedEnvironment_[28] = {};  // x87 environment image (32-bit protected-mode form)
+};
 
 }  // namespace vireltan
