@@ -162,6 +162,7 @@ SkinPicture readBmp(ByteReader& in) {
     const std::uint32_t colorsUsed = in.readU32();
     in.readU32();  // important colours
     in.take(headerSize - kInfoHeaderSize);
+    if (width < 0 || !validBitCount(bitCount)) throw SkinBitmapError();
 
     const bool withMasks = (bitCount == 16 || bitCount == 32) && compression == kBiBitFields;
     std::array<std::uint32_t, 3> masks = standardMasks(bitCount);
@@ -181,8 +182,7 @@ SkinPicture readBmp(ByteReader& in) {
     pixelBytes = std::min<std::uint64_t>(pixelBytes, in.remaining());
     const auto data = in.take(static_cast<std::size_t>(pixelBytes));
 
-    // Everything consumed; now decide whether the picture can be decoded.
-    if (width < 0 || !validBitCount(bitCount)) throw SkinBitmapError();
+    // Everything consumed; now decide whether the pixels can be decoded.
     if (static_cast<std::uint64_t>(width) * rows > static_cast<std::uint64_t>(kMaxPicturePixels)) {
         throw SkinBitmapError();
     }

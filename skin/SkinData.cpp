@@ -1,34 +1,10 @@
 #include "skin/SkinData.h"
 
 #include "skin/ResourceStrData.h"
-#include "skin/SkinValues.h"
-#include "skin/StoredSkin.h"
-
-// TEMPORARY SEAM: the definition classes arrive from their own branch. Until both headers exist the
-// loader reads no [SKINOBJECTS]/[SKINCONTROLS] and the lists stay empty.
-#if __has_include("skin/SkinObjects.h") && __has_include("skin/SkinControls.h")
 #include "skin/SkinControls.h"
 #include "skin/SkinObjects.h"
-#else
-namespace vireltan {
-class TbsDataSkinObject {
-  public:
-    std::string name;
-};
-class TbsDataSkinControl {
-  public:
-    std::string name;
-};
-namespace {
-std::vector<std::unique_ptr<TbsDataSkinObject> > ReadSkinObjects(const IniFile&) {
-    return {};
-}
-std::vector<std::unique_ptr<TbsDataSkinControl> > ReadSkinControls(const IniFile&) {
-    return {};
-}
-}  // namespace
-}  // namespace vireltan
-#endif
+#include "skin/SkinValues.h"
+#include "skin/StoredSkin.h"
 
 namespace vireltan {
 namespace {
@@ -83,8 +59,8 @@ void TbsSkinData::ClearSkin() {
     ObjectDefinitions.clear();
     ControlDefinitions.clear();
     ActivePictures.clear();
-    PopupWindow.windowPictureIndex = -1;
-    HintWindow.windowPictureIndex = -1;
+    PopupWindow.windowpictureindex = -1;
+    HintWindow.windowpictureindex = -1;
     ActivePictureNames.clear();
     SkinColors.SetDefault();
     MainPicture = SkinPicture{};

@@ -47,18 +47,19 @@ class SkinStreamError : public SkinError {
 
 // A container of a later format than this reader knows.
 class SkinVersionError : public SkinError {
-public:
+  public:
     explicit SkinVersionError(int version)
-        : SkinError("container version " + std::to_string(version) + " is not supported"), version_(version) {}
+        : SkinError("container version " + std::to_string(version) + " is not supported"),
+          version_(version) {}
     int version() const { return version_; }
 
-private:
+  private:
     int version_;
 };
 
 // A file the design-time packing or import could not open, read or write.
 class SkinFileError : public SkinError {
-public:
+  public:
     explicit SkinFileError(const std::string& message) : SkinError(message) {}
 };
 

@@ -19,230 +19,230 @@ void fillHitTestPoint(SkinPoint& hitTest, const SkinPoint& corner) {
 }  // namespace
 
 void SkinVersionInfo::LoadFromIni(const IniFile& ini) {
-    skinName = ini.readString(kVersion, "skinname", "");
-    skinAuthor = ini.readString(kVersion, "skinauthor", "");
-    authorEmail = ini.readString(kVersion, "authoremail", "");
-    authorUrl = ini.readString(kVersion, "authorurl", "");
-    skinComments = ini.readString(kVersion, "skincomments", "");
+    skinname = ini.readString(kVersion, "skinname", "");
+    skinauthor = ini.readString(kVersion, "skinauthor", "");
+    authoremail = ini.readString(kVersion, "authoremail", "");
+    authorurl = ini.readString(kVersion, "authorurl", "");
+    skincomments = ini.readString(kVersion, "skincomments", "");
 }
 
 void SkinVersionInfo::SaveToIni(IniFile& ini) const {
-    ini.writeString(kVersion, "skinname", skinName);
-    ini.writeString(kVersion, "skinauthor", skinAuthor);
-    ini.writeString(kVersion, "authoremail", authorEmail);
-    ini.writeString(kVersion, "authorurl", authorUrl);
-    ini.writeString(kVersion, "skincomments", skinComments);
+    ini.writeString(kVersion, "skinname", skinname);
+    ini.writeString(kVersion, "skinauthor", skinauthor);
+    ini.writeString(kVersion, "authoremail", authoremail);
+    ini.writeString(kVersion, "authorurl", authorurl);
+    ini.writeString(kVersion, "skincomments", skincomments);
 }
 
 void SkinFormInfo::LoadFromIni(const IniFile& ini, bool maskPictureNamed) {
     const auto s = kFormInfo;
-    leftTopPoint = readSkinPoint(ini, s, "lefttoppoint");
-    rightTopPoint = readSkinPoint(ini, s, "righttoppoint");
-    leftBottomPoint = readSkinPoint(ini, s, "leftbottompoint");
-    rightBottomPoint = readSkinPoint(ini, s, "rightbottompoint");
-    clientRect = readSkinRect(ini, s, "clientrect");
-    bgPictureIndex = ini.readInteger(s, "bgpictureindex", -1);
-    mdiBgPictureIndex = ini.readInteger(s, "mdibgpictureindex", -1);
-    leftStretch = readBoolean(ini, s, "leftstretch");
-    rightStretch = readBoolean(ini, s, "rightstretch");
-    topStretch = readBoolean(ini, s, "topstretch");
-    bottomStretch = readBoolean(ini, s, "bottomstretch");
-    stretchEffect = readBoolean(ini, s, "stretcheffect");
-    stretchType = readStretchType(ini, s, "stretchtype");
-    mdiBgStretchEffect = readBoolean(ini, s, "mdibgstretcheffect");
-    mdiBgStretchType = readStretchType(ini, s, "mdibgstretchtype");
-    maskRectArea = readSkinRect(ini, s, "maskrectarea");
-    hitTestLeftTopPoint = readSkinPoint(ini, s, "hittestlefttoppoint");
-    hitTestRightTopPoint = readSkinPoint(ini, s, "hittestrighttoppoint");
-    hitTestLeftBottomPoint = readSkinPoint(ini, s, "hittestleftbottompoint");
-    hitTestRightBottomPoint = readSkinPoint(ini, s, "hittestrightbottompoint");
+    lefttoppoint = readSkinPoint(ini, s, "lefttoppoint");
+    righttoppoint = readSkinPoint(ini, s, "righttoppoint");
+    leftbottompoint = readSkinPoint(ini, s, "leftbottompoint");
+    rightbottompoint = readSkinPoint(ini, s, "rightbottompoint");
+    clientrect = readSkinRect(ini, s, "clientrect");
+    bgpictureindex = ini.readInteger(s, "bgpictureindex", -1);
+    mdibgpictureindex = ini.readInteger(s, "mdibgpictureindex", -1);
+    leftstretch = readBoolean(ini, s, "leftstretch");
+    rightstretch = readBoolean(ini, s, "rightstretch");
+    topstretch = readBoolean(ini, s, "topstretch");
+    bottomstretch = readBoolean(ini, s, "bottomstretch");
+    stretcheffect = readBoolean(ini, s, "stretcheffect");
+    stretchtype = readStretchType(ini, s, "stretchtype");
+    mdibgstretcheffect = readBoolean(ini, s, "mdibgstretcheffect");
+    mdibgstretchtype = readStretchType(ini, s, "mdibgstretchtype");
+    maskrectarea = readSkinRect(ini, s, "maskrectarea");
+    hittestlefttoppoint = readSkinPoint(ini, s, "hittestlefttoppoint");
+    hittestrighttoppoint = readSkinPoint(ini, s, "hittestrighttoppoint");
+    hittestleftbottompoint = readSkinPoint(ini, s, "hittestleftbottompoint");
+    hittestrightbottompoint = readSkinPoint(ini, s, "hittestrightbottompoint");
     if (maskPictureNamed) {
-        if (maskRectArea.isEmpty()) {
-            maskRectArea = clientRect;
+        if (maskrectarea.isEmpty()) {
+            maskrectarea = clientrect;
         } else {
-            maskRectArea.left = std::min(maskRectArea.left, clientRect.left);
-            maskRectArea.top = std::min(maskRectArea.top, clientRect.top);
-            maskRectArea.right = std::max(maskRectArea.right, clientRect.right);
-            maskRectArea.bottom = std::max(maskRectArea.bottom, clientRect.bottom);
+            maskrectarea.left = std::min(maskrectarea.left, clientrect.left);
+            maskrectarea.top = std::min(maskrectarea.top, clientrect.top);
+            maskrectarea.right = std::max(maskrectarea.right, clientrect.right);
+            maskrectarea.bottom = std::max(maskrectarea.bottom, clientrect.bottom);
         }
-        fillHitTestPoint(hitTestLeftTopPoint, leftTopPoint);
-        fillHitTestPoint(hitTestRightTopPoint, rightTopPoint);
-        fillHitTestPoint(hitTestLeftBottomPoint, leftBottomPoint);
-        fillHitTestPoint(hitTestRightBottomPoint, rightBottomPoint);
+        fillHitTestPoint(hittestlefttoppoint, lefttoppoint);
+        fillHitTestPoint(hittestrighttoppoint, righttoppoint);
+        fillHitTestPoint(hittestleftbottompoint, leftbottompoint);
+        fillHitTestPoint(hittestrightbottompoint, rightbottompoint);
     }
-    buttonsRect = readSkinRect(ini, s, "buttonsrect");
-    captionRect = readSkinRect(ini, s, "captionrect");
-    buttonsOffset = ini.readInteger(s, "buttonsoffset", 0);
-    buttonsInLeft = readBoolean(ini, s, "buttonsinleft");
-    mainMenuPopupUp = readBoolean(ini, s, "mainmenupopupup");
-    borderWidth = ini.readInteger(s, "borderwidth", 0);
-    formMinWidth = ini.readInteger(s, "formminwidth", 0);
-    mdiTabsTransparent = readBoolean(ini, s, "mditabstransparent");
-    mainMenuBarTransparent = readBoolean(ini, s, "mainmenubartransparent");
-    autoRenderingInactiveImage = readBoolean(ini, s, "autorenderinginactiveimage");
-    inactiveEffect = readInactiveEffect(ini, s, "inactiveeffect");
+    buttonsrect = readSkinRect(ini, s, "buttonsrect");
+    captionrect = readSkinRect(ini, s, "captionrect");
+    buttonsoffset = ini.readInteger(s, "buttonsoffset", 0);
+    buttonsinleft = readBoolean(ini, s, "buttonsinleft");
+    mainmenupopupup = readBoolean(ini, s, "mainmenupopupup");
+    borderwidth = ini.readInteger(s, "borderwidth", 0);
+    formminwidth = ini.readInteger(s, "formminwidth", 0);
+    mditabstransparent = readBoolean(ini, s, "mditabstransparent");
+    mainmenubartransparent = readBoolean(ini, s, "mainmenubartransparent");
+    autorenderinginactiveimage = readBoolean(ini, s, "autorenderinginactiveimage");
+    inactiveeffect = readInactiveEffect(ini, s, "inactiveeffect");
 
     // A frame whose corners coincide has no corner pieces to keep off the client area.
-    if (rightBottomPoint.x != leftTopPoint.x && rightBottomPoint.y != leftTopPoint.y) {
-        leftTopPoint.x = std::max(leftTopPoint.x, clientRect.left);
-        leftTopPoint.y = std::max(leftTopPoint.y, clientRect.top);
-        rightTopPoint.x = std::min(rightTopPoint.x, clientRect.right);
-        rightTopPoint.y = std::max(rightTopPoint.y, clientRect.top);
-        leftBottomPoint.x = std::max(leftBottomPoint.x, clientRect.left);
-        leftBottomPoint.y = std::min(leftBottomPoint.y, clientRect.bottom);
-        rightBottomPoint.x = std::min(rightBottomPoint.x, clientRect.right);
-        rightBottomPoint.y = std::min(rightBottomPoint.y, clientRect.bottom);
+    if (rightbottompoint.x != lefttoppoint.x && rightbottompoint.y != lefttoppoint.y) {
+        lefttoppoint.x = std::max(lefttoppoint.x, clientrect.left);
+        lefttoppoint.y = std::max(lefttoppoint.y, clientrect.top);
+        righttoppoint.x = std::min(righttoppoint.x, clientrect.right);
+        righttoppoint.y = std::max(righttoppoint.y, clientrect.top);
+        leftbottompoint.x = std::max(leftbottompoint.x, clientrect.left);
+        leftbottompoint.y = std::min(leftbottompoint.y, clientrect.bottom);
+        rightbottompoint.x = std::min(rightbottompoint.x, clientrect.right);
+        rightbottompoint.y = std::min(rightbottompoint.y, clientrect.bottom);
     }
 }
 
 void SkinFormInfo::SaveToIni(IniFile& ini) const {
     const auto s = kFormInfo;
-    writeSkinPoint(ini, s, "lefttoppoint", leftTopPoint);
-    writeSkinPoint(ini, s, "righttoppoint", rightTopPoint);
-    writeSkinPoint(ini, s, "leftbottompoint", leftBottomPoint);
-    writeSkinPoint(ini, s, "rightbottompoint", rightBottomPoint);
-    writeSkinRect(ini, s, "clientrect", clientRect);
-    ini.writeInteger(s, "bgpictureindex", bgPictureIndex);
-    ini.writeInteger(s, "mdibgpictureindex", mdiBgPictureIndex);
-    writeBoolean(ini, s, "leftstretch", leftStretch);
-    writeBoolean(ini, s, "rightstretch", rightStretch);
-    writeBoolean(ini, s, "topstretch", topStretch);
-    writeBoolean(ini, s, "bottomstretch", bottomStretch);
-    writeBoolean(ini, s, "stretcheffect", stretchEffect);
-    writeStretchType(ini, s, "stretchtype", stretchType);
-    writeBoolean(ini, s, "mdibgstretcheffect", mdiBgStretchEffect);
-    writeStretchType(ini, s, "mdibgstretchtype", mdiBgStretchType);
-    writeSkinRect(ini, s, "maskrectarea", maskRectArea);
-    writeSkinPoint(ini, s, "hittestlefttoppoint", hitTestLeftTopPoint);
-    writeSkinPoint(ini, s, "hittestrighttoppoint", hitTestRightTopPoint);
-    writeSkinPoint(ini, s, "hittestleftbottompoint", hitTestLeftBottomPoint);
-    writeSkinPoint(ini, s, "hittestrightbottompoint", hitTestRightBottomPoint);
-    writeSkinRect(ini, s, "buttonsrect", buttonsRect);
-    writeSkinRect(ini, s, "captionrect", captionRect);
-    ini.writeInteger(s, "buttonsoffset", buttonsOffset);
-    writeBoolean(ini, s, "buttonsinleft", buttonsInLeft);
-    writeBoolean(ini, s, "mainmenupopupup", mainMenuPopupUp);
-    ini.writeInteger(s, "borderwidth", borderWidth);
-    ini.writeInteger(s, "formminwidth", formMinWidth);
-    writeBoolean(ini, s, "mditabstransparent", mdiTabsTransparent);
-    writeBoolean(ini, s, "mainmenubartransparent", mainMenuBarTransparent);
-    writeBoolean(ini, s, "autorenderinginactiveimage", autoRenderingInactiveImage);
-    writeInactiveEffect(ini, s, "inactiveeffect", inactiveEffect);
+    writeSkinPoint(ini, s, "lefttoppoint", lefttoppoint);
+    writeSkinPoint(ini, s, "righttoppoint", righttoppoint);
+    writeSkinPoint(ini, s, "leftbottompoint", leftbottompoint);
+    writeSkinPoint(ini, s, "rightbottompoint", rightbottompoint);
+    writeSkinRect(ini, s, "clientrect", clientrect);
+    ini.writeInteger(s, "bgpictureindex", bgpictureindex);
+    ini.writeInteger(s, "mdibgpictureindex", mdibgpictureindex);
+    writeBoolean(ini, s, "leftstretch", leftstretch);
+    writeBoolean(ini, s, "rightstretch", rightstretch);
+    writeBoolean(ini, s, "topstretch", topstretch);
+    writeBoolean(ini, s, "bottomstretch", bottomstretch);
+    writeBoolean(ini, s, "stretcheffect", stretcheffect);
+    writeStretchType(ini, s, "stretchtype", stretchtype);
+    writeBoolean(ini, s, "mdibgstretcheffect", mdibgstretcheffect);
+    writeStretchType(ini, s, "mdibgstretchtype", mdibgstretchtype);
+    writeSkinRect(ini, s, "maskrectarea", maskrectarea);
+    writeSkinPoint(ini, s, "hittestlefttoppoint", hittestlefttoppoint);
+    writeSkinPoint(ini, s, "hittestrighttoppoint", hittestrighttoppoint);
+    writeSkinPoint(ini, s, "hittestleftbottompoint", hittestleftbottompoint);
+    writeSkinPoint(ini, s, "hittestrightbottompoint", hittestrightbottompoint);
+    writeSkinRect(ini, s, "buttonsrect", buttonsrect);
+    writeSkinRect(ini, s, "captionrect", captionrect);
+    ini.writeInteger(s, "buttonsoffset", buttonsoffset);
+    writeBoolean(ini, s, "buttonsinleft", buttonsinleft);
+    writeBoolean(ini, s, "mainmenupopupup", mainmenupopupup);
+    ini.writeInteger(s, "borderwidth", borderwidth);
+    ini.writeInteger(s, "formminwidth", formminwidth);
+    writeBoolean(ini, s, "mditabstransparent", mditabstransparent);
+    writeBoolean(ini, s, "mainmenubartransparent", mainmenubartransparent);
+    writeBoolean(ini, s, "autorenderinginactiveimage", autorenderinginactiveimage);
+    writeInactiveEffect(ini, s, "inactiveeffect", inactiveeffect);
 }
 
 void TbsDataSkinPopupWindow::LoadFromIni(const IniFile& ini) {
     const auto s = kPopupWindow;
-    windowPictureIndex = ini.readInteger(s, "windowpictureindex", -1);
-    maskPictureIndex = ini.readInteger(s, "maskpictureindex", -1);
-    leftTopPoint = readSkinPoint(ini, s, "lefttoppoint");
-    rightTopPoint = readSkinPoint(ini, s, "righttoppoint");
-    leftBottomPoint = readSkinPoint(ini, s, "leftbottompoint");
-    rightBottomPoint = readSkinPoint(ini, s, "rightbottompoint");
-    itemsRect = readSkinRect(ini, s, "itemsrect");
-    scrollMarkerColor = readColor(ini, s, "scrollmarkercolor", 0);
-    scrollMarkerActiveColor = readColor(ini, s, "scrollmarkeractivecolor", 0);
-    leftStretch = readBoolean(ini, s, "leftstretch");
-    rightStretch = readBoolean(ini, s, "rightstretch");
-    topStretch = readBoolean(ini, s, "topstretch");
-    bottomStretch = readBoolean(ini, s, "bottomstretch");
-    stretchEffect = readBoolean(ini, s, "stretcheffect");
-    stretchType = readStretchType(ini, s, "stretchtype");
+    windowpictureindex = ini.readInteger(s, "windowpictureindex", -1);
+    maskpictureindex = ini.readInteger(s, "maskpictureindex", -1);
+    lefttoppoint = readSkinPoint(ini, s, "lefttoppoint");
+    righttoppoint = readSkinPoint(ini, s, "righttoppoint");
+    leftbottompoint = readSkinPoint(ini, s, "leftbottompoint");
+    rightbottompoint = readSkinPoint(ini, s, "rightbottompoint");
+    itemsrect = readSkinRect(ini, s, "itemsrect");
+    scrollmarkercolor = readColor(ini, s, "scrollmarkercolor", 0);
+    scrollmarkeractivecolor = readColor(ini, s, "scrollmarkeractivecolor", 0);
+    leftstretch = readBoolean(ini, s, "leftstretch");
+    rightstretch = readBoolean(ini, s, "rightstretch");
+    topstretch = readBoolean(ini, s, "topstretch");
+    bottomstretch = readBoolean(ini, s, "bottomstretch");
+    stretcheffect = readBoolean(ini, s, "stretcheffect");
+    stretchtype = readStretchType(ini, s, "stretchtype");
 }
 
 void TbsDataSkinPopupWindow::SaveToIni(IniFile& ini) const {
     const auto s = kPopupWindow;
-    ini.writeInteger(s, "windowpictureindex", windowPictureIndex);
-    ini.writeInteger(s, "maskpictureindex", maskPictureIndex);
-    writeSkinPoint(ini, s, "lefttoppoint", leftTopPoint);
-    writeSkinPoint(ini, s, "righttoppoint", rightTopPoint);
-    writeSkinPoint(ini, s, "leftbottompoint", leftBottomPoint);
-    writeSkinPoint(ini, s, "rightbottompoint", rightBottomPoint);
-    writeSkinRect(ini, s, "itemsrect", itemsRect);
-    writeColor(ini, s, "scrollmarkercolor", scrollMarkerColor);
-    writeColor(ini, s, "scrollmarkeractivecolor", scrollMarkerActiveColor);
-    writeBoolean(ini, s, "leftstretch", leftStretch);
-    writeBoolean(ini, s, "rightstretch", rightStretch);
-    writeBoolean(ini, s, "topstretch", topStretch);
-    writeBoolean(ini, s, "bottomstretch", bottomStretch);
-    writeBoolean(ini, s, "stretcheffect", stretchEffect);
-    writeStretchType(ini, s, "stretchtype", stretchType);
+    ini.writeInteger(s, "windowpictureindex", windowpictureindex);
+    ini.writeInteger(s, "maskpictureindex", maskpictureindex);
+    writeSkinPoint(ini, s, "lefttoppoint", lefttoppoint);
+    writeSkinPoint(ini, s, "righttoppoint", righttoppoint);
+    writeSkinPoint(ini, s, "leftbottompoint", leftbottompoint);
+    writeSkinPoint(ini, s, "rightbottompoint", rightbottompoint);
+    writeSkinRect(ini, s, "itemsrect", itemsrect);
+    writeColor(ini, s, "scrollmarkercolor", scrollmarkercolor);
+    writeColor(ini, s, "scrollmarkeractivecolor", scrollmarkeractivecolor);
+    writeBoolean(ini, s, "leftstretch", leftstretch);
+    writeBoolean(ini, s, "rightstretch", rightstretch);
+    writeBoolean(ini, s, "topstretch", topstretch);
+    writeBoolean(ini, s, "bottomstretch", bottomstretch);
+    writeBoolean(ini, s, "stretcheffect", stretcheffect);
+    writeStretchType(ini, s, "stretchtype", stretchtype);
 }
 
 void TbsDataSkinHintWindow::LoadFromIni(const IniFile& ini) {
     const auto s = kHintWindow;
-    windowPictureIndex = ini.readInteger(s, "windowpictureindex", -1);
-    maskPictureIndex = ini.readInteger(s, "maskpictureindex", -1);
-    leftTopPoint = readSkinPoint(ini, s, "lefttoppoint");
-    rightTopPoint = readSkinPoint(ini, s, "righttoppoint");
-    leftBottomPoint = readSkinPoint(ini, s, "leftbottompoint");
-    rightBottomPoint = readSkinPoint(ini, s, "rightbottompoint");
-    clientRect = readSkinRect(ini, s, "clientrect");
-    fontName = ini.readString(s, "fontname", "Arial");
-    fontHeight = ini.readInteger(s, "fontheight", 14);
-    fontStyle = readFontStyle(ini, s, "fontstyle");
-    fontColor = readColor(ini, s, "fontcolor", 0);
-    leftStretch = readBoolean(ini, s, "leftstretch");
-    rightStretch = readBoolean(ini, s, "rightstretch");
-    topStretch = readBoolean(ini, s, "topstretch");
-    bottomStretch = readBoolean(ini, s, "bottomstretch");
-    stretchEffect = readBoolean(ini, s, "stretcheffect");
-    stretchType = readStretchType(ini, s, "stretchtype");
+    windowpictureindex = ini.readInteger(s, "windowpictureindex", -1);
+    maskpictureindex = ini.readInteger(s, "maskpictureindex", -1);
+    lefttoppoint = readSkinPoint(ini, s, "lefttoppoint");
+    righttoppoint = readSkinPoint(ini, s, "righttoppoint");
+    leftbottompoint = readSkinPoint(ini, s, "leftbottompoint");
+    rightbottompoint = readSkinPoint(ini, s, "rightbottompoint");
+    clientrect = readSkinRect(ini, s, "clientrect");
+    fontname = ini.readString(s, "fontname", "Arial");
+    fontheight = ini.readInteger(s, "fontheight", 14);
+    fontstyle = readFontStyle(ini, s, "fontstyle");
+    fontcolor = readColor(ini, s, "fontcolor", 0);
+    leftstretch = readBoolean(ini, s, "leftstretch");
+    rightstretch = readBoolean(ini, s, "rightstretch");
+    topstretch = readBoolean(ini, s, "topstretch");
+    bottomstretch = readBoolean(ini, s, "bottomstretch");
+    stretcheffect = readBoolean(ini, s, "stretcheffect");
+    stretchtype = readStretchType(ini, s, "stretchtype");
 }
 
 void TbsDataSkinHintWindow::SaveToIni(IniFile& ini) const {
     const auto s = kHintWindow;
-    ini.writeInteger(s, "windowpictureindex", windowPictureIndex);
-    ini.writeInteger(s, "maskpictureindex", maskPictureIndex);
-    writeSkinPoint(ini, s, "lefttoppoint", leftTopPoint);
-    writeSkinPoint(ini, s, "righttoppoint", rightTopPoint);
-    writeSkinPoint(ini, s, "leftbottompoint", leftBottomPoint);
-    writeSkinPoint(ini, s, "rightbottompoint", rightBottomPoint);
-    writeSkinRect(ini, s, "clientrect", clientRect);
-    ini.writeString(s, "fontname", fontName);
-    ini.writeInteger(s, "fontheight", fontHeight);
-    writeFontStyle(ini, s, "fontstyle", fontStyle);
-    writeColor(ini, s, "fontcolor", fontColor);
-    writeBoolean(ini, s, "leftstretch", leftStretch);
-    writeBoolean(ini, s, "rightstretch", rightStretch);
-    writeBoolean(ini, s, "topstretch", topStretch);
-    writeBoolean(ini, s, "bottomstretch", bottomStretch);
-    writeBoolean(ini, s, "stretcheffect", stretchEffect);
-    writeStretchType(ini, s, "stretchtype", stretchType);
+    ini.writeInteger(s, "windowpictureindex", windowpictureindex);
+    ini.writeInteger(s, "maskpictureindex", maskpictureindex);
+    writeSkinPoint(ini, s, "lefttoppoint", lefttoppoint);
+    writeSkinPoint(ini, s, "righttoppoint", righttoppoint);
+    writeSkinPoint(ini, s, "leftbottompoint", leftbottompoint);
+    writeSkinPoint(ini, s, "rightbottompoint", rightbottompoint);
+    writeSkinRect(ini, s, "clientrect", clientrect);
+    ini.writeString(s, "fontname", fontname);
+    ini.writeInteger(s, "fontheight", fontheight);
+    writeFontStyle(ini, s, "fontstyle", fontstyle);
+    writeColor(ini, s, "fontcolor", fontcolor);
+    writeBoolean(ini, s, "leftstretch", leftstretch);
+    writeBoolean(ini, s, "rightstretch", rightstretch);
+    writeBoolean(ini, s, "topstretch", topstretch);
+    writeBoolean(ini, s, "bottomstretch", bottomstretch);
+    writeBoolean(ini, s, "stretcheffect", stretcheffect);
+    writeStretchType(ini, s, "stretchtype", stretchtype);
 }
 
 void TbsSkinColors::SetDefault() {
-    cBtnFace = systemColor(kColorBtnFace);
-    cBtnText = systemColor(kColorBtnText);
-    cWindow = systemColor(kColorWindow);
-    cWindowText = systemColor(kColorWindowText);
-    cHighlight = systemColor(kColorHighlight);
-    cHighlightText = systemColor(kColorHighlightText);
-    cBtnHighlight = systemColor(kColorBtnHighlight);
-    cBtnShadow = systemColor(kColorBtnShadow);
+    cbtnface = systemColor(kColorBtnFace);
+    cbtntext = systemColor(kColorBtnText);
+    cwindow = systemColor(kColorWindow);
+    cwindowtext = systemColor(kColorWindowText);
+    chighlight = systemColor(kColorHighlight);
+    chighlighttext = systemColor(kColorHighlightText);
+    cbtnhighlight = systemColor(kColorBtnHighlight);
+    cbtnshadow = systemColor(kColorBtnShadow);
 }
 
 void TbsSkinColors::LoadFromIni(const IniFile& ini) {
     const auto s = kSkinColors;
-    cBtnFace = readColor(ini, s, "cbtnface", systemColor(kColorBtnFace));
-    cBtnText = readColor(ini, s, "cbtntext", systemColor(kColorBtnText));
-    cWindow = readColor(ini, s, "cwindow", systemColor(kColorWindow));
-    cWindowText = readColor(ini, s, "cwindowtext", systemColor(kColorWindowText));
-    cHighlight = readColor(ini, s, "chighlight", systemColor(kColorHighlight));
-    cHighlightText = readColor(ini, s, "chighlighttext", systemColor(kColorHighlightText));
-    cBtnHighlight = readColor(ini, s, "cbtnhighlight", systemColor(kColorBtnHighlight));
-    cBtnShadow = readColor(ini, s, "cbtnshadow", systemColor(kColorBtnShadow));
+    cbtnface = readColor(ini, s, "cbtnface", systemColor(kColorBtnFace));
+    cbtntext = readColor(ini, s, "cbtntext", systemColor(kColorBtnText));
+    cwindow = readColor(ini, s, "cwindow", systemColor(kColorWindow));
+    cwindowtext = readColor(ini, s, "cwindowtext", systemColor(kColorWindowText));
+    chighlight = readColor(ini, s, "chighlight", systemColor(kColorHighlight));
+    chighlighttext = readColor(ini, s, "chighlighttext", systemColor(kColorHighlightText));
+    cbtnhighlight = readColor(ini, s, "cbtnhighlight", systemColor(kColorBtnHighlight));
+    cbtnshadow = readColor(ini, s, "cbtnshadow", systemColor(kColorBtnShadow));
 }
 
 void TbsSkinColors::SaveToIni(IniFile& ini) const {
     const auto s = kSkinColors;
-    writeColor(ini, s, "cbtnface", cBtnFace);
-    writeColor(ini, s, "cbtntext", cBtnText);
-    writeColor(ini, s, "cwindow", cWindow);
-    writeColor(ini, s, "cwindowtext", cWindowText);
-    writeColor(ini, s, "chighlight", cHighlight);
-    writeColor(ini, s, "chighlighttext", cHighlightText);
-    writeColor(ini, s, "cbtnhighlight", cBtnHighlight);
-    writeColor(ini, s, "cbtnshadow", cBtnShadow);
+    writeColor(ini, s, "cbtnface", cbtnface);
+    writeColor(ini, s, "cbtntext", cbtntext);
+    writeColor(ini, s, "cwindow", cwindow);
+    writeColor(ini, s, "cwindowtext", cwindowtext);
+    writeColor(ini, s, "chighlight", chighlight);
+    writeColor(ini, s, "chighlighttext", chighlighttext);
+    writeColor(ini, s, "cbtnhighlight", cbtnhighlight);
+    writeColor(ini, s, "cbtnshadow", cbtnshadow);
 }
 
 }  // namespace vireltan

@@ -12,49 +12,50 @@ namespace vireltan {
 
 // [VERSION]: shown by tools only; the `ver` key is not read.
 struct SkinVersionInfo {
-    std::string skinName;
-    std::string skinAuthor;
-    std::string authorEmail;
-    std::string authorUrl;
-    std::string skinComments;
+    std::string skinname;
+    std::string skinauthor;
+    std::string authoremail;
+    std::string authorurl;
+    std::string skincomments;
 
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
 };
 
-// [FORMINFO]: the window frame, in main-picture coordinates.
+// [FORMINFO]: the window frame, in main-picture coordinates. Members here and below carry the key
+// names of the skin file, as the definition classes do.
 struct SkinFormInfo {
-    SkinPoint leftTopPoint;
-    SkinPoint rightTopPoint;
-    SkinPoint leftBottomPoint;
-    SkinPoint rightBottomPoint;
-    SkinRect clientRect;
-    int bgPictureIndex = -1;
-    int mdiBgPictureIndex = -1;
-    bool leftStretch = false;
-    bool rightStretch = false;
-    bool topStretch = false;
-    bool bottomStretch = false;
-    bool stretchEffect = false;
-    StretchType stretchType = StretchType::stFull;
-    bool mdiBgStretchEffect = false;
-    StretchType mdiBgStretchType = StretchType::stFull;
-    SkinRect maskRectArea;
-    SkinPoint hitTestLeftTopPoint;
-    SkinPoint hitTestRightTopPoint;
-    SkinPoint hitTestLeftBottomPoint;
-    SkinPoint hitTestRightBottomPoint;
-    SkinRect buttonsRect;
-    SkinRect captionRect;
-    int buttonsOffset = 0;
-    bool buttonsInLeft = false;
-    bool mainMenuPopupUp = false;
-    int borderWidth = 0;
-    int formMinWidth = 0;
-    bool mdiTabsTransparent = false;
-    bool mainMenuBarTransparent = false;
-    bool autoRenderingInactiveImage = false;
-    InactiveEffect inactiveEffect = InactiveEffect::ieBrightness;
+    SkinPoint lefttoppoint;
+    SkinPoint righttoppoint;
+    SkinPoint leftbottompoint;
+    SkinPoint rightbottompoint;
+    SkinRect clientrect;
+    int bgpictureindex = -1;
+    int mdibgpictureindex = -1;
+    bool leftstretch = false;
+    bool rightstretch = false;
+    bool topstretch = false;
+    bool bottomstretch = false;
+    bool stretcheffect = false;
+    StretchType stretchtype = StretchType::stFull;
+    bool mdibgstretcheffect = false;
+    StretchType mdibgstretchtype = StretchType::stFull;
+    SkinRect maskrectarea;
+    SkinPoint hittestlefttoppoint;
+    SkinPoint hittestrighttoppoint;
+    SkinPoint hittestleftbottompoint;
+    SkinPoint hittestrightbottompoint;
+    SkinRect buttonsrect;
+    SkinRect captionrect;
+    int buttonsoffset = 0;
+    bool buttonsinleft = false;
+    bool mainmenupopupup = false;
+    int borderwidth = 0;
+    int formminwidth = 0;
+    bool mditabstransparent = false;
+    bool mainmenubartransparent = false;
+    bool autorenderinginactiveimage = false;
+    InactiveEffect inactiveeffect = InactiveEffect::ieBrightness;
 
     // Reads every key and applies the post-processing: with a mask picture named, the mask area
     // grows to hold the client rectangle and zero hit-test points take their corner point; then the
@@ -65,21 +66,21 @@ struct SkinFormInfo {
 
 // [POPUPWINDOW]: the frame of skinned pop-up menus and drop-down lists.
 struct TbsDataSkinPopupWindow {
-    int windowPictureIndex = -1;
-    int maskPictureIndex = -1;
-    SkinPoint leftTopPoint;
-    SkinPoint rightTopPoint;
-    SkinPoint leftBottomPoint;
-    SkinPoint rightBottomPoint;
-    SkinRect itemsRect;
-    SkinColor scrollMarkerColor = 0;
-    SkinColor scrollMarkerActiveColor = 0;
-    bool leftStretch = false;
-    bool rightStretch = false;
-    bool topStretch = false;
-    bool bottomStretch = false;
-    bool stretchEffect = false;
-    StretchType stretchType = StretchType::stFull;
+    int windowpictureindex = -1;
+    int maskpictureindex = -1;
+    SkinPoint lefttoppoint;
+    SkinPoint righttoppoint;
+    SkinPoint leftbottompoint;
+    SkinPoint rightbottompoint;
+    SkinRect itemsrect;
+    SkinColor scrollmarkercolor = 0;
+    SkinColor scrollmarkeractivecolor = 0;
+    bool leftstretch = false;
+    bool rightstretch = false;
+    bool topstretch = false;
+    bool bottomstretch = false;
+    bool stretcheffect = false;
+    StretchType stretchtype = StretchType::stFull;
 
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
@@ -88,23 +89,23 @@ struct TbsDataSkinPopupWindow {
 // [HINTWINDOW]: the frame of skinned hint windows. The font height starts at 12; a loaded skin
 // without the key gives 14.
 struct TbsDataSkinHintWindow {
-    int windowPictureIndex = -1;
-    int maskPictureIndex = -1;
-    SkinPoint leftTopPoint;
-    SkinPoint rightTopPoint;
-    SkinPoint leftBottomPoint;
-    SkinPoint rightBottomPoint;
-    SkinRect clientRect;
-    std::string fontName = "Arial";
-    int fontHeight = 12;
-    FontStyles fontStyle;
-    SkinColor fontColor = 0;
-    bool leftStretch = false;
-    bool rightStretch = false;
-    bool topStretch = false;
-    bool bottomStretch = false;
-    bool stretchEffect = false;
-    StretchType stretchType = StretchType::stFull;
+    int windowpictureindex = -1;
+    int maskpictureindex = -1;
+    SkinPoint lefttoppoint;
+    SkinPoint righttoppoint;
+    SkinPoint leftbottompoint;
+    SkinPoint rightbottompoint;
+    SkinRect clientrect;
+    std::string fontname = "Arial";
+    int fontheight = 12;
+    FontStyles fontstyle;
+    SkinColor fontcolor = 0;
+    bool leftstretch = false;
+    bool rightstretch = false;
+    bool topstretch = false;
+    bool bottomstretch = false;
+    bool stretcheffect = false;
+    StretchType stretchtype = StretchType::stFull;
 
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
@@ -113,14 +114,14 @@ struct TbsDataSkinHintWindow {
 // [SKINCOLORS]: colours for the parts of controls that have no picture. All 0 at construction; the
 // system colours below after every clearing of the skin.
 struct TbsSkinColors {
-    SkinColor cBtnFace = 0;
-    SkinColor cBtnText = 0;
-    SkinColor cWindow = 0;
-    SkinColor cWindowText = 0;
-    SkinColor cHighlight = 0;
-    SkinColor cHighlightText = 0;
-    SkinColor cBtnHighlight = 0;
-    SkinColor cBtnShadow = 0;
+    SkinColor cbtnface = 0;
+    SkinColor cbtntext = 0;
+    SkinColor cwindow = 0;
+    SkinColor cwindowtext = 0;
+    SkinColor chighlight = 0;
+    SkinColor chighlighttext = 0;
+    SkinColor cbtnhighlight = 0;
+    SkinColor cbtnshadow = 0;
 
     void SetDefault();
     void LoadFromIni(const IniFile& ini);
