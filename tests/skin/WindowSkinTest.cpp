@@ -145,25 +145,25 @@ TEST_F(WindowSkinTest, FormInfoKeepsItsValuesAfterPostProcessing) {
     };
     const SkinFormInfo& f = skin_->FormInfo;
     const Case points[] = {
-        {"lefttoppoint", f.leftTopPoint, point(30, 28)},
-        {"righttoppoint", f.rightTopPoint, point(81, 28)},
-        {"leftbottompoint", f.leftBottomPoint, point(6, 140)},
-        {"rightbottompoint", f.rightBottomPoint, point(127, 134)},
+        {"lefttoppoint", f.lefttoppoint, point(30, 28)},
+        {"righttoppoint", f.righttoppoint, point(81, 28)},
+        {"leftbottompoint", f.leftbottompoint, point(6, 140)},
+        {"rightbottompoint", f.rightbottompoint, point(127, 134)},
     };
     for (const Case& c : points) EXPECT_EQ(c.actual, c.expected) << c.key;
-    EXPECT_EQ(f.clientRect, rect(5, 27, 145, 142));
-    EXPECT_EQ(f.maskRectArea, rect(5, 3, 145, 145));
-    EXPECT_EQ(f.bgPictureIndex, -1);
-    EXPECT_FALSE(f.autoRenderingInactiveImage);
-    for (const SkinPoint p : {f.hitTestLeftTopPoint, f.hitTestRightTopPoint, f.hitTestLeftBottomPoint,
-                              f.hitTestRightBottomPoint}) {
+    EXPECT_EQ(f.clientrect, rect(5, 27, 145, 142));
+    EXPECT_EQ(f.maskrectarea, rect(5, 3, 145, 145));
+    EXPECT_EQ(f.bgpictureindex, -1);
+    EXPECT_FALSE(f.autorenderinginactiveimage);
+    for (const SkinPoint p : {f.hittestlefttoppoint, f.hittestrighttoppoint, f.hittestleftbottompoint,
+                              f.hittestrightbottompoint}) {
         EXPECT_NE(p.x, 0);
         EXPECT_NE(p.y, 0);
     }
 }
 
 TEST_F(WindowSkinTest, ClientAreaOfTheMainPictureIsOneLightColour) {
-    const SkinRect c = skin_->FormInfo.clientRect;
+    const SkinRect c = skin_->FormInfo.clientrect;
     const SkinColor first = skin_->MainPicture.colorAt(c.left, c.top);
     for (int y = c.top; y < c.bottom; ++y)
         for (int x = c.left; x < c.right; ++x)
@@ -351,8 +351,8 @@ TEST_F(WindowSkinTest, CaptionLooks) {
     EXPECT_EQ(caption.fontcolor, rgbColor(185, 190, 194));
     EXPECT_EQ(caption.shadowcolor, rgbColor(0, 0, 0));
     // The caption picture's fixed widths come from the frame's corner points.
-    EXPECT_EQ(skin_->FormInfo.leftTopPoint.x - caption.skinrect.left, 2);
-    EXPECT_EQ(caption.skinrect.right - skin_->FormInfo.rightTopPoint.x, 4);
+    EXPECT_EQ(skin_->FormInfo.lefttoppoint.x - caption.skinrect.left, 2);
+    EXPECT_EQ(caption.skinrect.right - skin_->FormInfo.righttoppoint.x, 4);
 }
 
 TEST_F(WindowSkinTest, SystemMenuLooks) {
@@ -364,12 +364,12 @@ TEST_F(WindowSkinTest, SystemMenuLooks) {
     EXPECT_EQ(item.fontcolor, rgbColor(255, 255, 255));
     EXPECT_EQ(item.activefontcolor, rgbColor(0, 0, 0));
     EXPECT_EQ(item.unenabledfontcolor, rgbColor(79, 95, 128));
-    EXPECT_EQ(skin_->PopupWindow.windowPictureIndex, 1);
-    EXPECT_EQ(skin_->PopupWindow.itemsRect, rect(2, 2, 144, 255));
+    EXPECT_EQ(skin_->PopupWindow.windowpictureindex, 1);
+    EXPECT_EQ(skin_->PopupWindow.itemsrect, rect(2, 2, 144, 255));
     // Widest text + 51: the frame and item margins of the popup width rule add up to 51.
     const int margins = 2 + 19 + 19 + skin_->ActivePictures[1].width + item.textrect.left +
-                        item.skinrect.width() + skin_->PopupWindow.itemsRect.left -
-                        skin_->PopupWindow.itemsRect.right - item.textrect.right;
+                        item.skinrect.width() + skin_->PopupWindow.itemsrect.left -
+                        skin_->PopupWindow.itemsrect.right - item.textrect.right;
     EXPECT_EQ(margins, 51);
 }
 
