@@ -13,6 +13,7 @@ import sys
 import art
 import bmp
 import control_art
+import notes
 import frame_art as fa
 import raster as rs
 import sections as sx
@@ -121,6 +122,9 @@ def main():
     sections += [sx.section_lines(n, sx.OBJECT_KINDS[k], v) for n, k, v in objects]
     sections += [sx.section_lines(n, sx.CONTROL_KINDS[k], v) for n, k, v in controls]
     assert len(sections) == 80, len(sections)
+    kinds = {n: k for n, k, _ in controls}
+    sections = [notes.note(lines[0][1:-1], kinds.get(lines[0][1:-1])) + lines for lines in sections]
+    sections[0] = notes.HEADER + sections[0]
     size = sx.write_ini(os.path.join(out, "skin.ini"), sections)
     print(f"{out}: {len(pictures) + 1} pictures, skin.ini {size} bytes, {len(sections)} sections")
 
