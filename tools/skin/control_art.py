@@ -115,21 +115,22 @@ def toolbar_bg(w, h):
 
 
 def check_image(state, checked, round_=False):
-    """13 x 13 check-box or radio mark on a one-pixel margin of the transparent key colour."""
-    img = rs.new_image(15, 15, art.KEY)
+    """A 13 x 13 check-box or radio mark on the client colour: drawn as it is, or with its bottom-left
+    (corner) colour transparent, it sits cleanly on a light background."""
+    img = rs.new_image(13, 13, art.CLIENT)
     border = {"normal": art.FIELD_BORDER, "hot": art.FIELD_BORDER_HOT, "disabled": (190, 196, 206)}[state]
     fill = {"normal": art.WHITE, "hot": (236, 244, 255), "disabled": (238, 240, 243)}[state]
     mark = art.GREY_TEXT if state == "disabled" else art.ACCENT
     if round_:
-        rs.blend(img, 1, 1, rs.ellipse_cov(13, 13, 6.5, 6.5, 6.5, 6.5), border)
-        rs.blend(img, 1, 1, rs.ellipse_cov(13, 13, 6.5, 6.5, 5.5, 5.5), fill)
+        rs.blend(img, 0, 0, rs.ellipse_cov(13, 13, 6.5, 6.5, 6.5, 6.5), border)
+        rs.blend(img, 0, 0, rs.ellipse_cov(13, 13, 6.5, 6.5, 5.5, 5.5), fill)
         if checked:
-            rs.blend(img, 1, 1, rs.ellipse_cov(13, 13, 6.5, 6.5, 3.0, 3.0), mark)
+            rs.blend(img, 0, 0, rs.ellipse_cov(13, 13, 6.5, 6.5, 3.0, 3.0), mark)
     else:
-        rs.fill_rounded(img, 1, 1, 13, 13, 2, border)
-        rs.fill_rounded(img, 2, 2, 11, 11, 1, fill)
+        rs.fill_rounded(img, 0, 0, 13, 13, 2, border)
+        rs.fill_rounded(img, 1, 1, 11, 11, 1, fill)
         if checked:
-            art.glyph(img, 1, 1, 13, 13, "check", mark)
+            art.glyph(img, 0, 0, 13, 13, "check", mark)
     return img
 
 
@@ -246,7 +247,7 @@ def build():
             images[key] = put(check_image(state, checked, round_))
         defs[name] = dict(pictureindex=PICTURE, skinrect=bg, activeskinrect=bg, **hstrip(80, 1, 1, (0, 0, 80, 17)),
                           **font(), activefontcolor=BLUE, unenabledfontcolor=GREY, framefontcolor=TEXT,
-                          checkimagearea=(0, 1, 15, 16), textarea=(18, 0, 80, 17), **images)
+                          checkimagearea=(1, 2, 14, 15), textarea=(18, 0, 80, 17), **images)
 
     # Gauges.
     def progress(w, h, vertical=False):
