@@ -37,6 +37,12 @@ void TbsPopupListBox::createParams(CreateParams& params) {
     params.background = nullptr;
 }
 
+void TbsPopupListBox::setOwnerWindow(HWND window) {
+    ownerWindow_ = window;
+    // The window may exist already (a scroll bar needed it): the owner can still change.
+    if (handleAllocated()) SetWindowLongPtrW(handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window));
+}
+
 void TbsPopupListBox::setItems(const std::vector<std::string>& items) {
     items_ = items;
     if (itemIndex_ >= count()) itemIndex_ = -1;

@@ -49,7 +49,7 @@ class TbsPopupListBox : public TCustomControl {
     TbsSkinScrollBar* verticalScrollBar() const { return scrollBar_; }
 
     // The window the popup stays above (the combo box's form).
-    void setOwnerWindow(HWND window) { ownerWindow_ = window; }
+    void setOwnerWindow(HWND window);
     // Places the list at a screen point without resizing it and shows it without activating it.
     void showAt(POINT screen);
     void hideList();

@@ -55,6 +55,8 @@ ScrollBarGeometry plainScrollBarGeometry(TScrollBarKind kind, int width, int hei
     } else {
         length = std::max(kMinThumbLength, roundHalfEven(static_cast<double>(trackLength) * range.pageSize /
                                                          (range.max - range.min + 1)));
+        // A page larger than the range would give a thumb longer than its track.
+        length = std::min(length, trackLength);
         const int divisor = range.max + 1 - range.pageSize - range.min;
         if (divisor > 0) {
             ratio = static_cast<double>(position - range.min) / divisor;
