@@ -1,0 +1,94 @@
+// The application object: the form list, the message loop with its hook, the error report and the
+// hint. There is exactly one, reached through Application().
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vireltan {
+
+class TForm;
+class THintWindow;
+
+class TApplication {
+  public:
+    TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+    ~TApplication();
+
+    // Registers the common control classes the library uses (tooltips).
+    void Initialize();
+
+    const std::string& title() const { return title_; }
+    void setTitle(const std::string& title) { title_ = title; }
+
+    // With this set the main form itself carries the taskbar button and every other form is owned
+    // by it (and so has none).
+    bool mainFormOnTaskBar() const { return mainFormOnTaskBar_; }
+    void setMainFormOnTaskBar(bool value) { mainFormOnTaskBar_ = value; }
+
+    // The first form created unless set otherwise.
+    TForm* mainForm() const { return mainForm_; }
+    void setMainForm(TForm* form) { mainForm_ = form; }
+    const std::vector<TForm*>& forms() const { return forms_; }
+    TForm* activeForm() const { return activeForm_; }
+
+    // The loop: until the quit message (posted by Terminate or by closing the main form).
+    void Run();
+    // Waits for one message and handles it.
+    void HandleMessage();
+    // Handles everything queued now, without waiting.
+    void ProcessMessages();
+    void Terminate();
+    bool terminated() const { return terminated_; }
+    // Hook, hint, keyboard navigation, then translation and dispatch: the way of one queued message.
+    void processMessage(MSG& message);
+
+    // Sees every message the loop takes from the queue before anything else does; returning true
+    // consumes it. Returns the hook it replaces, for the installer to call on and to put back.
+    using MessageHook = std::function<bool(MSG&)>;
+    MessageHook setMessageHook(MessageHook hook);
+
+    // Call inside a catch block: reports the exception in flight.
+    void handleException();
+    // The modal report. While one is open, further failures are not reported (they would pile up
+    // one box inside the other, a new one every timer tick).
+    void ShowException(const std::string& message);
+    bool errorReportOpen() const { return errorReportOpen_; }
+    // The message with a full stop appended when it is not empty and its last character's code
+    // is greater than that of the full stop.
+    static std::string errorReportText(const std::string& message);
+
+    // Sends a message synchronously to every form in list order; `first` gets it before the others.
+    void broadcast(UINT msg, WPARAM wParam, LPARAM lParam, TForm* first = nullptr);
+
+    THintWindow& hintWindow();
+
+    // Kept by TForm.
+    void addForm(TForm* form);
+    void removeForm(TForm* form);
+    void setActiveForm(TForm* form) { activeForm_ = form; }
+
+  private:
+    bool isHintMessage(const MSG& message);
+    bool isTabNavigation(const MSG& message);
+
+    std::string title_;
+    bool mainFormOnTaskBar_ = true;
+    TForm* mainForm_ = nullptr;
+    TForm* activeForm_ = nullptr;
+    std::vector<TForm*> forms_;
+    bool terminated_ = false;
+    MessageHook messageHook_;
+    bool errorReportOpen_ = false;
+    std::unique_ptr<THintWindow> hintWindow_;
+};
+
+TApplication& Application();
+
+}  // namespace vireltan

@@ -1,0 +1,79 @@
+#include "gui/Bitmap.h"
+
+namespace vireltan {
+
+TBitmap::~TBitmap() {
+    release();
+}
+
+void TBitmap::release() {
+    canvas_.setHandle(nullptr);
+    if (dc_ && originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
+    originalBitmap_ = nullptr;
+    bitmap_.reset();
+    dc_ = DeviceContext();
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
+void TBitmap::setSize(int width, int height) {
+    if (width == width_ && height == height_ && bitmap_) return;
+    release();
+    if (width <= 0 || height <= 0) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return;
+    DeviceContext dc = DeviceContext::memory();
+    if (!dc) return;
+    originalBitmap_ = SelectObject(dc.get(), bitmap.get());
+    bitmap_ = std::move(bitmap);
+    dc_ = std::move(dc);
+    bits_ = static_cast<std::uint8_t*>(bits);
+    width_ = width;
+    height_ = height;
+    canvas_.setHandle(dc_.get());
+}
+
+std::uint8_t* TBitmap::bits() {
+    GdiFlush();
+    return bits_;
+}
+
+const std::uint8_t* TBitmap::bits() const {
+    GdiFlush();
+    return bits_;
+}
+
+bool TBitmap::assign(HBITMAP source) {
+    BITMAP header{};
+    if (!source || !GetObjectW(source, sizeof header, &header)) return false;
+    setSize(header.bmWidth, header.bmHeight);
+    if (empty()) return false;
+    DeviceContext sourceDc = DeviceContext::memory();
+    ObjectSelection selection(sourceDc.get(), source);
+    return BitBlt(dc_.get(), 0, 0, width_, height_, sourceDc.get(), 0, 0, SRCCOPY) != 0;
+}
+
+bool TBitmap::assign(const TBitmap& source) {
+    // The source's bitmap is selected into its own context: copy from there (a bitmap cannot be
+    // selected into a second context).
+    if (&source == this) return !empty();
+    setSize(source.width_, source.height_);
+    if (empty()) return false;
+    return BitBlt(dc_.get(), 0, 0, width_, height_, source.dc_.get(), 0, 0, SRCCOPY) != 0;
+}
+
+bool TBitmap::loadFromResource(HINSTANCE instance, const std::wstring& name) {
+    BitmapHandle loaded(
+        static_cast<HBITMAP>(LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return loaded && assign(loaded.get());
+}
+
+}  // namespace vireltan

@@ -1,0 +1,71 @@
+// A top-level window: caption, border, border icons, the create and show events, and the control
+// that had the focus when it was last active.
+#pragma once
+
+#include "gui/WinControl.h"
+
+namespace vireltan {
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+enum class TPosition { poDesigned, poScreenCenter };
+
+class TForm : public TWinControl {
+  public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    std::string caption() const { return text(); }
+    void setCaption(const std::string& caption) { setText(caption); }
+
+    unsigned borderIcons() const { return borderIcons_; }
+    void setBorderIcons(unsigned icons);
+    TFormBorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(TFormBorderStyle style);
+    TPosition position() const { return position_; }
+    void setPosition(TPosition position) { position_ = position; }
+    // The window class's name, for a program whose window is known by it.
+    void setWindowClassName(const std::wstring& name) { windowClassName_ = name; }
+
+    // Outer size from a wanted client size under the current border.
+    void setClientSize(int width, int height);
+
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    void close();
+    void setVisible(bool visible) override;
+
+    TWinControl* activeControl() const { return activeControl_; }
+    void setActiveControl(TWinControl* control);
+
+    // Runs OnCreate; the builder calls it once every component exists.
+    void DoCreate();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnClose;
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+  protected:
+    void createParams(CreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    void descendantFocused(TWinControl* control) override;
+
+    void wmActivate(TMessage& message);
+    void wmShowWindow(TMessage& message);
+    void wmClose(TMessage& message);
+
+  private:
+    DWORD windowStyle() const;
+    DWORD windowExStyle() const;
+    void applyStyles();
+
+    unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+    TPosition position_ = TPosition::poDesigned;
+    std::wstring windowClassName_ = L"VireltanForm";
+    TWinControl* activeControl_ = nullptr;
+};
+
+}  // namespace vireltan

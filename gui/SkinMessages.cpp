@@ -1,0 +1,11 @@
+#include "gui/SkinMessages.h"
+
+#include "gui/Application.h"
+
+namespace vireltan {
+
+void broadcastSkinMessage(UINT message, const void* skinData, TForm* ownerForm) {
+    Application().broadcast(message, reinterpret_cast<WPARAM>(skinData), kSkinMessageTag, ownerForm);
+}
+
+}  // namespace vireltan

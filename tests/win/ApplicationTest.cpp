@@ -1,0 +1,236 @@
+// The application object: the error report (text rule, caption, no pile-up, timers running inside
+// it), the message hook, and the broadcast to the forms.
+#include "gui/Application.h"
+#include "gui/Form.h"
+#include "gui/Timer.h"
+#include "gui/Utf.h"
+
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vireltan {
+namespace {
+
+using testing::pumpFor;
+using testing::pumpUntil;
+
+TEST(ErrorReport, FullStopRule) {
+    struct Case {
+        std::string message;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"Floating point division by zero", "Floating point division by zero."},
+        {"Ends in a stop.", "Ends in a stop."},
+        {"Ends in a comma,", "Ends in a comma,"},   // ',' is below '.'
+        {"Ends in a dash-", "Ends in a dash-"},     // '-' is below '.'
+        {"Ends in a slash/", "Ends in a slash/."},  // '/' is above '.'
+        {"'' is not a valid floating point value", "'' is not a valid floating point value."},
+        {"Ends in a blank ", "Ends in a blank "},
+        {"Ends in a digit 5", "Ends in a digit 5."},
+        {"Ends in a parenthesis)", "Ends in a parenthesis)"},
+        {"Türkçe sonu ü", "Türkçe sonu ü."},  // a letter beyond ASCII is above '.'
+    };
+    for (const Case& c : cases) EXPECT_EQ(TApplication::errorReportText(c.message), c.expected) << c.message;
+}
+
+struct ReportWindow {
+    HWND window = nullptr;
+    std::string caption;
+    std::vector<std::string> texts;
+};
+
+// The visible dialog boxes of this thread: the message boxes open now.
+std::vector<ReportWindow> openReports() {
+    std::vector<ReportWindow> reports;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t className[32] = {};
+            GetClassNameW(window, className, 32);
+            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+            ReportWindow report{window, {}, {}};
+            wchar_t caption[256] = {};
+            GetWindowTextW(window, caption, 256);
+            report.caption = toUtf8(caption);
+            EnumChildWindows(
+                window,
+                [](HWND child, LPARAM texts) -> BOOL {
+                    wchar_t text[512] = {};
+                    GetWindowTextW(child, text, 512);
+                    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&report.texts));
+            reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&reports));
+    return reports;
+}
+
+// A failing timer tick opens the report; its ticks go on failing inside the report's own loop and
+// must not open further boxes. A second timer, also running inside that loop, inspects and closes it.
+TEST(ErrorReport, OneReportAtATimeWhileTimersKeepFailing) {
+    TForm form(nullptr);
+    form.setBounds(10, 10, 200, 100);
+    form.show();
+    const std::string savedTitle = Application().title();
+    Application().setTitle("   Vireltan - 12/2009");
+
+    TTimer failing(nullptr);
+    failing.setInterval(15);
+    int failures = 0;
+    bool reachedAfterFailure = false;
+    failing.OnTimer = [&] {
+        ++failures;
+        throw std::runtime_error("Floating point division by zero");
+        reachedAfterFailure = true;  // a failing tick ends at the failure
+    };
+
+    TTimer inspector(nullptr);
+    inspector.setInterval(40);
+    int failuresBeforeClose = 0;
+    std::vector<ReportWindow> seen;
+    bool reportOpenWhileSeen = false;
+    inspector.OnTimer = [&] {
+        if (failures < 6) return;  // let the failing timer fail several times inside the report
+        seen = openReports();
+        reportOpenWhileSeen = Application().errorReportOpen();
+        inspector.setEnabled(false);
+        failing.setEnabled(false);
+        failuresBeforeClose = failures;
+        for (const ReportWindow& report : seen)
+            PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+
+    EXPECT_TRUE(pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
+    Application().setTitle(savedTitle);
+
+    EXPECT_GE(failuresBeforeClose, 6);
+    EXPECT_FALSE(reachedAfterFailure);
+    EXPECT_TRUE(reportOpenWhileSeen);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
+    bool textFound = false;
+    for (const std::string& text : seen[0].texts)
+        textFound = textFound || text == "Floating point division by zero.";
+    EXPECT_TRUE(textFound);
+    EXPECT_TRUE(openReports().empty());
+}
+
+// After the report closes, the next failure opens one again.
+TEST(ErrorReport, NextFailureAfterClosingReportsAgain) {
+    TTimer failing(nullptr);
+    failing.setInterval(15);
+    failing.OnTimer = [] { throw std::runtime_error("Invalid floating point operation"); };
+    int reportsSeen = 0;
+    TTimer closer(nullptr);
+    closer.setInterval(40);
+    closer.OnTimer = [&] {
+        for (const ReportWindow& report : openReports()) {
+            ++reportsSeen;
+            PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
+        if (reportsSeen >= 2) failing.setEnabled(false);
+    };
+    EXPECT_TRUE(pumpUntil([&] { return reportsSeen >= 2 && !Application().errorReportOpen(); }, 10000));
+    closer.setEnabled(false);
+}
+
+TEST(MessageHook, SeesQueuedMessagesBeforeDispatchAndCanConsumeThem) {
+    TForm form(nullptr);
+    form.handleNeeded();
+    std::vector<UINT> dispatched;
+    auto windowHook = form.installWindowProcHook([&](TMessage& message, const WindowProcNext& next) {
+        if (message.msg >= WM_APP) dispatched.push_back(message.msg);
+        next(message);
+    });
+    std::vector<UINT> hooked;
+    auto previous = Application().setMessageHook([&](MSG& message) {
+        if (message.hwnd != form.handle() || message.message < WM_APP) return false;
+        hooked.push_back(message.message);
+        return message.message == WM_APP + 2;  // consumed: never dispatched
+    });
+    PostMessageW(form.handle(), WM_APP + 1, 0, 0);
+    PostMessageW(form.handle(), WM_APP + 2, 0, 0);
+    PostMessageW(form.handle(), WM_APP + 3, 0, 0);
+    pumpFor(50);
+    auto ours = Application().setMessageHook(previous);
+    EXPECT_FALSE(previous);  // nothing was installed before us
+    EXPECT_TRUE(ours);       // and we got our own back when restoring
+    EXPECT_EQ(hooked, (std::vector<UINT>{WM_APP + 1, WM_APP + 2, WM_APP + 3}));
+    EXPECT_EQ(dispatched, (std::vector<UINT>{WM_APP + 1, WM_APP + 3}));
+}
+
+TEST(MessageHook, ChainedHookPassesOnAndRestoresThePrevious) {
+    TForm form(nullptr);
+    form.handleNeeded();
+    std::vector<std::string> order;
+    auto first = Application().setMessageHook([&](MSG& message) {
+        if (message.message == WM_APP + 7) order.push_back("first");
+        return false;
+    });
+    TApplication::MessageHook outer;
+    outer = Application().setMessageHook([&](MSG& message) {
+        if (message.message == WM_APP + 7) order.push_back("second");
+        return outer ? outer(message) : false;
+    });
+    PostMessageW(form.handle(), WM_APP + 7, 0, 0);
+    pumpFor(30);
+    Application().setMessageHook(outer);  // the second one leaves
+    PostMessageW(form.handle(), WM_APP + 7, 0, 0);
+    pumpFor(30);
+    Application().setMessageHook(first);
+    EXPECT_EQ(order, (std::vector<std::string>{"second", "first", "first"}));
+}
+
+// A form that logs the application messages it receives.
+class LoggingForm : public TForm {
+  public:
+    LoggingForm(std::vector<std::string>& log, const std::string& name) : TForm(nullptr), log_(log) {
+        setName(name);
+        handleNeeded();
+    }
+
+  protected:
+    void WndProc(TMessage& message) override {
+        if (message.msg == WM_USER + 201) {
+            log_.push_back(name() + ":" + std::to_string(message.lParam));
+            message.result = 1;
+            return;
+        }
+        TForm::WndProc(message);
+    }
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+TEST(Broadcast, ReachesEveryFormSynchronouslyInListOrderWithTheFirstFirst) {
+    struct Case {
+        int first;  // index of the form to hear it first, -1 for none
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {-1, {"a:1000", "b:1000", "c:1000"}},
+        {2, {"c:1000", "a:1000", "b:1000"}},
+        {1, {"b:1000", "a:1000", "c:1000"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> log;
+        LoggingForm a(log, "a"), b(log, "b"), cForm(log, "c");
+        TForm* forms[] = {&a, &b, &cForm};
+        Application().broadcast(WM_USER + 201, 0, 1000, c.first < 0 ? nullptr : forms[c.first]);
+        EXPECT_EQ(log, c.expected) << "first " << c.first;
+    }
+}
+
+}  // namespace
+}  // namespace vireltan

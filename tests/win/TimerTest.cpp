@@ -1,0 +1,110 @@
+// Window timers through the application's loop.
+#include "gui/Timer.h"
+
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace vireltan {
+namespace {
+
+using testing::pumpFor;
+using testing::pumpUntil;
+
+TEST(Timer, TicksArriveThroughTheLoop) {
+    TTimer timer(nullptr);
+    timer.setInterval(20);
+    int ticks = 0;
+    timer.OnTimer = [&] { ++ticks; };
+    EXPECT_TRUE(pumpUntil([&] { return ticks >= 3; }));
+}
+
+TEST(Timer, DisabledOrZeroIntervalTimerDoesNotTick) {
+    struct Case {
+        bool enabled;
+        unsigned interval;
+    };
+    for (const Case& c : {Case{false, 20}, Case{true, 0}}) {
+        TTimer timer(nullptr);
+        timer.setInterval(c.interval);
+        timer.setEnabled(c.enabled);
+        int ticks = 0;
+        timer.OnTimer = [&] { ++ticks; };
+        pumpFor(120);
+        EXPECT_EQ(ticks, 0) << "enabled " << c.enabled << ", interval " << c.interval;
+    }
+}
+
+// Blocked for many periods, a timer still has only one tick waiting: ticks are not queued up.
+TEST(Timer, AtMostOneTickIsPending) {
+    TTimer timer(nullptr);
+    timer.setInterval(10);
+    int ticks = 0;
+    timer.OnTimer = [&] { ++ticks; };
+    Sleep(150);
+    Application().ProcessMessages();  // only what is due now, no waiting
+    EXPECT_EQ(ticks, 1);
+}
+
+// Re-enabling starts a whole new period: the first tick comes an interval after the enabling, not
+// at the old period's end.
+TEST(Timer, EnablingRestartsThePeriod) {
+    TTimer timer(nullptr);
+    timer.setInterval(300);
+    DWORD tickedAt = 0;
+    timer.OnTimer = [&] {
+        if (!tickedAt) tickedAt = GetTickCount();
+    };
+    pumpFor(200);  // two thirds of the first period gone
+    ASSERT_EQ(tickedAt, 0u);
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    const DWORD enabledAt = GetTickCount();
+    ASSERT_TRUE(pumpUntil([&] { return tickedAt != 0; }));
+    // Timer resolution may bring a tick a little early, never a whole third of the period.
+    EXPECT_GE(tickedAt - enabledAt, 250u);
+}
+
+TEST(Timer, IntervalChangeRestartsThePeriod) {
+    TTimer timer(nullptr);
+    timer.setInterval(300);
+    DWORD tickedAt = 0;
+    timer.OnTimer = [&] {
+        if (!tickedAt) tickedAt = GetTickCount();
+    };
+    pumpFor(200);
+    timer.setInterval(250);
+    const DWORD changedAt = GetTickCount();
+    ASSERT_TRUE(pumpUntil([&] { return tickedAt != 0; }));
+    EXPECT_GE(tickedAt - changedAt, 200u);
+}
+
+TEST(Timer, SettingEnabledAgainKeepsTheRunningPeriod) {
+    TTimer timer(nullptr);
+    timer.setInterval(400);
+    DWORD tickedAt = 0;
+    const DWORD startedAt = GetTickCount();
+    timer.OnTimer = [&] {
+        if (!tickedAt) tickedAt = GetTickCount();
+    };
+    pumpFor(250);
+    timer.setEnabled(true);  // already enabled: no restart (which would tick at 650 ms or later)
+    ASSERT_TRUE(pumpUntil([&] { return tickedAt != 0; }));
+    EXPECT_LT(tickedAt - startedAt, 600u);
+}
+
+TEST(Timer, OwnerFreesItsTimerAndTheTicksStop) {
+    auto* owner = new TComponent(nullptr);
+    auto* timer = new TTimer(owner);
+    timer->setInterval(10);
+    int ticks = 0;
+    timer->OnTimer = [&] { ++ticks; };
+    ASSERT_TRUE(pumpUntil([&] { return ticks >= 1; }));
+    delete owner;
+    const int ticksAtFree = ticks;
+    pumpFor(60);
+    EXPECT_EQ(ticks, ticksAtFree);
+}
+
+}  // namespace
+}  // namespace vireltan

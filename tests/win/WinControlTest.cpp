@@ -1,0 +1,270 @@
+// Windowed and graphic controls on a real form: the window-procedure hook chain, graphic children
+// painted by their parent (z-order, clipping) and fed the mouse by its hit test, the parent
+// background notification, the walk over all controls and the tab order.
+#include "gui/Form.h"
+#include "gui/WinControl.h"
+
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vireltan {
+namespace {
+
+using testing::pixelAt;
+using testing::pumpFor;
+using testing::renderClient;
+
+// Fills more than its bounds in its colour: whatever lands outside them shows a clipping fault.
+class Block : public TGraphicControl {
+  public:
+    Block(TComponent* owner, TWinControl* parent, RECT bounds, COLORREF fill)
+        : TGraphicControl(owner), fill_(fill) {
+        setParent(parent);
+        setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
+    std::vector<std::string> events;
+    int backgroundCalls = 0;
+
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override {
+        events.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+        TGraphicControl::MouseDown(button, shift, x, y);
+    }
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override {
+        events.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+        TGraphicControl::MouseUp(button, shift, x, y);
+    }
+    void Click() override { events.push_back("click"); }
+    void ParentBackgroundChanged() override { ++backgroundCalls; }
+
+  protected:
+    void Paint() override {
+        RECT everything{-1000, -1000, 1000, 1000};
+        HBRUSH brush = CreateSolidBrush(fill_);
+        FillRect(canvas().handle(), &everything, brush);
+        DeleteObject(brush);
+    }
+
+  private:
+    COLORREF fill_;
+};
+
+class Panel : public TCustomControl {
+  public:
+    Panel(TComponent* owner, TWinControl* parent, RECT bounds) : TCustomControl(owner) {
+        setParent(parent);
+        setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
+    int backgroundCalls = 0;
+    std::vector<std::string> events;
+    void ParentBackgroundChanged() override { ++backgroundCalls; }
+    void Click() override { events.push_back("click"); }
+
+  protected:
+    void Paint() override {
+        canvas().brush().setColor(RGB(0, 0, 200));
+        const RECT client = clientRect();
+        canvas().fillRect(client);
+    }
+};
+
+struct FormFixture : ::testing::Test {
+    TForm* form = nullptr;
+    void SetUp() override {
+        form = new TForm(nullptr);
+        form->setBorderStyle(TFormBorderStyle::bsSingle);
+        form->setBounds(50, 50, 300, 200);
+        form->setColor(RGB(255, 255, 255));
+        form->show();
+    }
+    void TearDown() override { delete form; }
+};
+
+using GraphicControls = FormFixture;
+
+TEST_F(GraphicControls, PaintedByTheParentInZOrderAndClippedToTheirBounds) {
+    new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
+    new Block(form, form, {30, 20, 70, 60}, RGB(0, 255, 0));  // created later: on top
+    auto* hidden = new Block(form, form, {100, 10, 120, 30}, RGB(0, 0, 0));
+    hidden->setVisible(false);
+    TBitmap bitmap;
+    renderClient(*form, bitmap);
+    struct Case {
+        int x, y;
+        COLORREF expected;
+    };
+    const Case cases[] = {
+        {10, 10, RGB(255, 0, 0)},       // first block's corner
+        {49, 19, RGB(255, 0, 0)},       // first block, above the second
+        {30, 20, RGB(0, 255, 0)},       // overlap: the later block wins
+        {49, 39, RGB(0, 255, 0)},       // overlap
+        {69, 59, RGB(0, 255, 0)},       // second block's last pixel
+        {9, 10, RGB(255, 255, 255)},    // just left of the first block
+        {10, 9, RGB(255, 255, 255)},    // just above it
+        {70, 59, RGB(255, 255, 255)},   // just right of the second
+        {69, 60, RGB(255, 255, 255)},   // just below it
+        {110, 20, RGB(255, 255, 255)},  // hidden block
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(pixelAt(bitmap, c.x, c.y), c.expected) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(GraphicControls, PaintedIntoTheirWindowedParentOnly) {
+    auto* panel = new Panel(form, form, {100, 50, 200, 150});
+    new Block(form, panel, {10, 10, 30, 30}, RGB(255, 0, 0));
+    TBitmap bitmap;
+    renderClient(*panel, bitmap);
+    EXPECT_EQ(pixelAt(bitmap, 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(pixelAt(bitmap, 9, 10), RGB(0, 0, 200));
+    EXPECT_EQ(pixelAt(bitmap, 30, 30), RGB(0, 0, 200));
+}
+
+TEST_F(GraphicControls, MouseGoesToTheTopmostEnabledControlUnderThePointer) {
+    auto* lower = new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
+    auto* upper = new Block(form, form, {30, 20, 70, 60}, RGB(0, 255, 0));
+    auto* disabled = new Block(form, form, {100, 10, 140, 40}, RGB(0, 0, 0));
+    disabled->setEnabled(false);
+    auto* covered = new Block(form, form, {100, 10, 140, 40}, RGB(0, 0, 0));
+    std::vector<std::string> formClicks;
+    form->OnClick = [&] { formClicks.push_back("form"); };
+    HWND window = form->handle();
+    auto click = [&](int x, int y) {
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+    click(15, 12);    // lower only
+    click(40, 30);    // overlap: upper
+    click(120, 20);   // disabled top: the one below it
+    click(200, 150);  // nothing: the form itself
+    EXPECT_EQ(lower->events, (std::vector<std::string>{"down 5,2", "up 5,2", "click"}));
+    EXPECT_EQ(upper->events, (std::vector<std::string>{"down 10,10", "up 10,10", "click"}));
+    EXPECT_TRUE(disabled->events.empty());
+    EXPECT_EQ(covered->events, (std::vector<std::string>{"down 20,10", "up 20,10", "click"}));
+    EXPECT_EQ(formClicks, (std::vector<std::string>{"form"}));
+}
+
+// Press on a control, release elsewhere: the control keeps the mouse until the release, and no
+// click follows.
+TEST_F(GraphicControls, ReleaseOutsideGoesToThePressedControlWithoutClick) {
+    auto* block = new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
+    HWND window = form->handle();
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    EXPECT_EQ(block->events, (std::vector<std::string>{"down 10,10", "up 90,90"}));
+}
+
+TEST_F(GraphicControls, MouseEnterAndLeaveFollowThePointer) {
+    auto* a = new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
+    auto* b = new Block(form, form, {60, 10, 100, 40}, RGB(0, 255, 0));
+    std::vector<std::string> log;
+    a->OnMouseEnter = [&] { log.push_back("enter a"); };
+    a->OnMouseLeave = [&] { log.push_back("leave a"); };
+    b->OnMouseEnter = [&] { log.push_back("enter b"); };
+    b->OnMouseLeave = [&] { log.push_back("leave b"); };
+    form->OnMouseEnter = [&] { log.push_back("enter form"); };
+    form->OnMouseLeave = [&] { log.push_back("leave form"); };
+    HWND window = form->handle();
+    for (POINT p : {POINT{20, 20}, POINT{25, 25}, POINT{70, 20}, POINT{150, 150}}) {
+        SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    }
+    SendMessageW(window, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"enter a", "leave a", "enter b", "leave b", "enter form",
+                                             "leave form"}));
+}
+
+TEST_F(GraphicControls, ParentBackgroundNotificationReachesWindowedAndGraphicChildren) {
+    auto* panel = new Panel(form, form, {100, 50, 200, 150});
+    auto* block = new Block(form, form, {10, 10, 30, 30}, RGB(255, 0, 0));
+    auto* inner = new Block(form, panel, {10, 10, 30, 30}, RGB(255, 0, 0));
+    form->notifyParentBackgroundChanged();
+    EXPECT_EQ(panel->backgroundCalls, 1);
+    EXPECT_EQ(block->backgroundCalls, 1);
+    EXPECT_EQ(inner->backgroundCalls, 0);  // only the direct children hear it
+    SendMessageW(panel->handle(), CM_PARENTBACKGROUNDCHANGED, 0, 0);
+    EXPECT_EQ(panel->backgroundCalls, 2);
+}
+
+using Controls = FormFixture;
+
+TEST_F(Controls, WalkVisitsEveryControlAtAnyDepthParentsFirst) {
+    auto* outer = new Panel(form, form, {0, 0, 100, 100});
+    outer->setName("outer");
+    auto* inner = new Panel(form, outer, {0, 0, 50, 50});
+    inner->setName("inner");
+    new Block(form, inner, {0, 0, 10, 10}, 0);
+    form->components().back()->setName("deep");
+    new Block(form, form, {0, 0, 10, 10}, 0);
+    form->components().back()->setName("top");
+    std::vector<std::string> names;
+    forEachControl(*form, [&](TControl& control) { names.push_back(control.name()); });
+    EXPECT_EQ(names, (std::vector<std::string>{"outer", "inner", "deep", "top"}));
+}
+
+TEST_F(Controls, BoundsAreRelativeToTheParentsClientArea) {
+    auto* outer = new Panel(form, form, {20, 30, 220, 130});
+    auto* inner = new Panel(form, outer, {5, 7, 55, 57});
+    RECT windowRect;
+    GetWindowRect(inner->handle(), &windowRect);
+    MapWindowPoints(HWND_DESKTOP, outer->handle(), reinterpret_cast<POINT*>(&windowRect), 2);
+    EXPECT_EQ(windowRect.left, 5);
+    EXPECT_EQ(windowRect.top, 7);
+    // A move made by the system is reported back.
+    SetWindowPos(inner->handle(), nullptr, 11, 13, 40, 30, SWP_NOZORDER);
+    EXPECT_EQ(inner->left(), 11);
+    EXPECT_EQ(inner->top(), 13);
+    EXPECT_EQ(inner->width(), 40);
+    EXPECT_EQ(inner->height(), 30);
+}
+
+TEST_F(Controls, TabGoesThroughTabStopsInTabOrderAtAnyDepth) {
+    auto* a = new Panel(form, form, {0, 0, 50, 50});
+    auto* box = new Panel(form, form, {60, 0, 160, 100});  // not a tab stop itself
+    auto* b = new Panel(form, box, {0, 0, 20, 20});
+    auto* c = new Panel(form, box, {30, 0, 50, 20});
+    auto* skipped = new Panel(form, form, {200, 0, 220, 20});
+    for (Panel* control : {a, b, c}) control->setTabStop(true);
+    c->setTabOrder(0);  // inside the box c now comes before b
+    skipped->setTabStop(true);
+    skipped->setEnabled(false);
+    EXPECT_EQ(form->findNextControl(a, true), c);
+    EXPECT_EQ(form->findNextControl(c, true), b);
+    EXPECT_EQ(form->findNextControl(b, true), a);  // wraps, skipping the disabled one
+    EXPECT_EQ(form->findNextControl(a, false), b);
+    EXPECT_EQ(c->tabOrder(), 0);
+    EXPECT_EQ(b->tabOrder(), 1);
+}
+
+// Hooks see messages newest first, pass on what they do not consume, and can leave in any order.
+TEST_F(Controls, WindowProcHooksRunNewestFirstAndPassOnInOrder) {
+    auto* panel = new Panel(form, form, {0, 0, 50, 50});
+    std::vector<std::string> log;
+    auto hook = [&](const std::string& name, UINT consumes) {
+        return panel->installWindowProcHook(
+            [&log, name, consumes](TMessage& message, const WindowProcNext& next) {
+                if (message.msg < WM_APP) return next(message);
+                log.push_back(name + " " + std::to_string(message.msg - WM_APP));
+                if (message.msg == consumes) {
+                    message.result = 42;
+                    return;
+                }
+                next(message);
+                message.result += 1;  // a hook may also act after the rest has run
+            });
+    };
+    WindowProcHook first = hook("first", 0);
+    WindowProcHook second = hook("second", WM_APP + 2);
+    WindowProcHook third = hook("third", 0);
+    EXPECT_EQ(SendMessageW(panel->handle(), WM_APP + 1, 0, 0), 3);  // the table's default is 0
+    EXPECT_EQ(SendMessageW(panel->handle(), WM_APP + 2, 0, 0), 43);
+    second.remove();
+    EXPECT_EQ(panel->perform(WM_APP + 3), 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"third 1", "second 1", "first 1", "third 2", "second 2",
+                                             "third 3", "first 3"}));
+}
+
+}  // namespace
+}  // namespace vireltan
