@@ -40,7 +40,10 @@ inline Bytes makePng(const PngSpec& spec) {
     Bytes header;
     putBigEndian(header, spec.width);
     putBigEndian(header, spec.height);
-    header.insert(header.end(), {spec.bitDepth, spec.colorType, 0, 0, 0});
+    for (std::uint8_t byte :
+         {spec.bitDepth, spec.colorType, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}}) {
+        header.push_back(byte);
+    }
     putChunk(out, "IHDR", header);
     if (!spec.palette.empty()) putChunk(out, "PLTE", spec.palette);
     if (!spec.transparency.empty()) putChunk(out, "tRNS", spec.transparency);
@@ -64,7 +67,9 @@ inline Bytes solidRgbaPng(std::uint32_t w, std::uint32_t h, std::uint8_t r, std:
     PngSpec spec{w, h, 8, 6, {}, {}, {}};
     for (std::uint32_t y = 0; y < h; ++y) {
         Bytes row;
-        for (std::uint32_t x = 0; x < w; ++x) row.insert(row.end(), {r, g, b, a});
+        for (std::uint32_t x = 0; x < w; ++x) {
+            for (std::uint8_t channel : {r, g, b, a}) row.push_back(channel);
+        }
         spec.rows.push_back(row);
     }
     return makePng(spec);
