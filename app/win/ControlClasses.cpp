@@ -3,7 +3,9 @@
 #include "app/win/Image.h"
 #include "app/win/ProvisionalControls.h"
 #include "controls/ComboBox.h"
+#include "imagebutton/PngButton.h"
 #include "gui/Timer.h"
+#include "gui/Utf.h"
 
 namespace vireltan {
 
@@ -71,6 +73,36 @@ ClassBinding comboBox() {
     return b;
 }
 
+// A PNG file stored among the program's resources as raw data; empty when there is none.
+std::span<const std::uint8_t> pngResource(HINSTANCE instance, std::string_view name) {
+    const std::wstring wide = toWide(name);
+    HRSRC found = FindResourceW(instance, wide.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(instance, found);  // resource memory: never freed by the program
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return {};
+    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, found)};
+}
+
+ClassBinding pngButton() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TPNGButton(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE instance) {
+        auto& button = as<TPNGButton>(component);
+        button.setButtonStyle(TPNGButtonStyle::pbsNoFrame);
+        button.setButtonLayout(TPNGButtonLayout::pbsImageAbove);
+        PngImage picture;
+        if (picture.loadFromMemory(pngResource(instance, row.picture))) {
+            button.setImageNormal(picture);
+            button.setImageDown(picture);
+            button.setImageOver(picture);
+        }
+        applyControl(button, row);
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
 ClassBinding timer() {
     ClassBinding b;
     b.create = [](TComponent* owner) -> TComponent* { return new TTimer(owner); };
@@ -129,20 +161,10 @@ ClassBinding provisionalEdit() {
     return b;
 }
 
-ClassBinding provisionalImageButton() {
-    ClassBinding b;
-    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalImageButton(owner); };
-    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
-        applyControl(as<TControl>(component), row);
-    };
-    b.bindNotify = bindClick;
-    return b;
-}
-
 }  // namespace
 
 std::vector<std::string> provisionalClassNames() {
-    return {"TbsSkinStdLabel", "TbsSkinGroupBox", "TbsSkinEdit", "TPNGButton"};
+    return {"TbsSkinStdLabel", "TbsSkinGroupBox", "TbsSkinEdit"};
 }
 
 ClassRegistry calculatorControlClasses() {
@@ -150,11 +172,11 @@ ClassRegistry calculatorControlClasses() {
     classes["TImage"] = image();
     classes["TTimer"] = timer();
     classes["TbsSkinComboBox"] = comboBox();
+    classes["TPNGButton"] = pngButton();
     // TEMPORARY mapping, one line per class: replaced by the real control as it lands.
     classes["TbsSkinStdLabel"] = provisionalLabel();
     classes["TbsSkinGroupBox"] = provisionalGroupBox();
     classes["TbsSkinEdit"] = provisionalEdit();
-    classes["TPNGButton"] = provisionalImageButton();
     return classes;
 }
 

@@ -70,13 +70,4 @@ void ProvisionalGroupBox::Paint() {
     SelectObject(dc, old);
 }
 
-void ProvisionalImageButton::Paint() {
-    // A plain arrow where the PNG picture will be.
-    HDC dc = canvas().handle();
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 96, 0));
-    RECT rect{0, 0, width(), height()};
-    DrawTextW(dc, L"\u00bb", 1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
 }  // namespace vireltan

@@ -1,5 +1,5 @@
 // TEMPORARY stand-ins for the skinned controls that are still being written (label, group box,
-// edit, PNG button). They give the window working fields with the same roles so that the
+// edit). They give the window working fields with the same roles so that the
 // window, its handlers and its tests run end to end; ControlClasses.cpp maps a class name to one of
 // these only while the real class is missing. They are not the controls' plain look.
 #pragma once
@@ -41,14 +41,6 @@ class ProvisionalEdit : public TMaskEdit {
   public:
     explicit ProvisionalEdit(TComponent* owner) : TMaskEdit(owner) {}
     void setDefaultColor(TColor color) { setColor(color); }
-};
-
-class ProvisionalImageButton : public TGraphicControl {
-  public:
-    explicit ProvisionalImageButton(TComponent* owner) : TGraphicControl(owner) {}
-
-  protected:
-    void Paint() override;
 };
 
 }  // namespace vireltan

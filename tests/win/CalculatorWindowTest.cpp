@@ -5,6 +5,7 @@
 #include "app/win/CalculatorWindow.h"
 #include "app/win/Image.h"
 #include "controls/ComboBox.h"
+#include "imagebutton/PngButton.h"
 #include "gui/Application.h"
 #include "gui/Utf.h"
 
@@ -110,6 +111,13 @@ TEST_F(CalculatorWindowTest, FormCreateLeavesTheDesignedStartState) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->picture().width(), 120);
     EXPECT_EQ(preview->picture().height(), 120);
+
+    TPNGButton* transfer = window().component<TPNGButton>("PNGButton1");
+    ASSERT_NE(transfer, nullptr);
+    EXPECT_EQ(transfer->imageNormal().width(), 32);
+    EXPECT_EQ(transfer->imageDown().height(), 32);
+    EXPECT_EQ(transfer->imageOver().width(), 32);
+    EXPECT_EQ(transfer->hint(), "Gerilim Düşümüne Aktar");  // until the first tick of Timer3
 }
 
 TEST_F(CalculatorWindowTest, ShownWindowHasTheSystemFrameSizeAndPlace) {
