@@ -1,8 +1,10 @@
 #include "app/win/ControlClasses.h"
 
 #include "app/win/Image.h"
-#include "app/win/ProvisionalControls.h"
 #include "controls/ComboBox.h"
+#include "controls/Edit.h"
+#include "controls/GroupBox.h"
+#include "controls/StdLabel.h"
 #include "imagebutton/PngButton.h"
 #include "gui/Timer.h"
 #include "gui/Utf.h"
@@ -50,6 +52,58 @@ ClassBinding image() {
         if (!row.picture.empty()) picture.loadFromResource(instance, std::string(row.picture));
     };
     b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding label() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TbsSkinStdLabel(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& label = as<TbsSkinStdLabel>(component);
+        label.setDefaultFont(fontFor(row.font));
+        label.setAutoSize(!(row.flags & dfFixedSize));
+        if (row.flags & dfCenter) label.setAlignment(TAlignment::taCenter);
+        if (row.flags & dfCenterVertical) label.setLayout(TTextLayout::tlCenter);
+        label.setCaption(std::string(row.text));
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding groupBox() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TbsSkinGroupBox(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& box = as<TbsSkinGroupBox>(component);
+        box.setDefaultFont(fontFor(row.font));
+        box.setDefaultCaptionHeight(22);
+        box.setBorderStyle(TbsSkinBorderStyle::bvFrame);
+        box.setDefaultAlignment(TAlignment::taLeftJustify);
+        box.setCaptionMode(true);
+        box.setRollUpMode(false);
+        box.setCaption(std::string(row.text));
+    };
+    b.bindNotify = bindClick;
+    return b;
+}
+
+ClassBinding edit() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TbsSkinEdit(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& edit = as<TbsSkinEdit>(component);
+        edit.setDefaultFont(fontFor(row.font));
+        if (row.flags & dfNoSkinFont) edit.setUseSkinFont(false);
+        if (row.defaultColor != clNone) edit.setDefaultColor(row.defaultColor);
+        edit.setReadOnly(row.flags & dfReadOnly);
+        edit.setTabStop(!(row.flags & dfNoTabStop));
+        edit.setText(std::string(row.text));
+    };
+    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
+        if (kind == EventKind::OnChange) as<TbsSkinEdit>(component).OnChange = std::move(handler);
+    };
+    b.bindKeyPress = bindKeyPress;
+    b.setDefaultColor = [](TComponent& component, TColor color) { as<TbsSkinEdit>(component).setDefaultColor(color); };
     return b;
 }
 
@@ -115,57 +169,7 @@ ClassBinding timer() {
     return b;
 }
 
-// ---- TEMPORARY: stand-ins until the real skinned controls and the PNG button land. ----
-
-ClassBinding provisionalLabel() {
-    ClassBinding b;
-    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalLabel(owner); };
-    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
-        auto& label = as<ProvisionalLabel>(component);
-        label.setAutoSize(!(row.flags & dfFixedSize));
-        label.setAlignment(row.flags & dfCenter, row.flags & dfCenterVertical);
-        applyControl(label, row);
-    };
-    b.bindNotify = bindClick;
-    return b;
-}
-
-ClassBinding provisionalGroupBox() {
-    ClassBinding b;
-    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalGroupBox(owner); };
-    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
-        applyControl(as<TControl>(component), row);
-    };
-    b.bindNotify = bindClick;
-    return b;
-}
-
-ClassBinding provisionalEdit() {
-    ClassBinding b;
-    b.create = [](TComponent* owner) -> TComponent* { return new ProvisionalEdit(owner); };
-    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
-        auto& edit = as<ProvisionalEdit>(component);
-        edit.setBorder(false);
-        edit.setReadOnly(row.flags & dfReadOnly);
-        edit.setTabStop(!(row.flags & dfNoTabStop));
-        if (row.defaultColor != clNone) edit.setDefaultColor(row.defaultColor);
-        applyControl(edit, row);
-    };
-    b.bindNotify = [](TComponent& component, EventKind kind, std::function<void()> handler) {
-        if (kind == EventKind::OnChange) as<ProvisionalEdit>(component).OnChange = std::move(handler);
-    };
-    b.bindKeyPress = bindKeyPress;
-    b.setDefaultColor = [](TComponent& component, TColor color) {
-        as<ProvisionalEdit>(component).setDefaultColor(color);
-    };
-    return b;
-}
-
 }  // namespace
-
-std::vector<std::string> provisionalClassNames() {
-    return {"TbsSkinStdLabel", "TbsSkinGroupBox", "TbsSkinEdit"};
-}
 
 ClassRegistry calculatorControlClasses() {
     ClassRegistry classes;
@@ -173,10 +177,9 @@ ClassRegistry calculatorControlClasses() {
     classes["TTimer"] = timer();
     classes["TbsSkinComboBox"] = comboBox();
     classes["TPNGButton"] = pngButton();
-    // TEMPORARY mapping, one line per class: replaced by the real control as it lands.
-    classes["TbsSkinStdLabel"] = provisionalLabel();
-    classes["TbsSkinGroupBox"] = provisionalGroupBox();
-    classes["TbsSkinEdit"] = provisionalEdit();
+    classes["TbsSkinStdLabel"] = label();
+    classes["TbsSkinGroupBox"] = groupBox();
+    classes["TbsSkinEdit"] = edit();
     return classes;
 }
 

@@ -1,5 +1,7 @@
 #include "app/win/WindowBuilder.h"
 
+#include "controls/SkinControl.h"
+
 #include <stdexcept>
 
 namespace vireltan {
@@ -67,6 +69,10 @@ BuildResult buildComponents(TWinControl& owner, std::span<const ComponentDesign>
             }
         }
         binding->second.apply(*component, row, instance);
+        if (row.flags & dfAlignClient) {
+            if (auto* box = dynamic_cast<TbsSkinControl*>(parent))
+                box->setChildAlign(dynamic_cast<TControl&>(*component), TAlign::alClient);
+        }
         // Events last: the design's own texts are no user's changes.
         bindEvents(*component, row, binding->second, handlers);
     }
