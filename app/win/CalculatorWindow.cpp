@@ -67,8 +67,8 @@ void TiletkenRhesap::FormCreate() {
     fields_->clear(CalcField::Iuzun);
     fields_->clear(CalcField::GDuzun);
     fields_->clear(CalcField::GDakim);
-    for (CalcField result : {CalcField::GEdit, CalcField::MEdit, CalcField::KEdit, CalcField::OEdit, CalcField::PEdit,
-                             CalcField::Nedit, CalcField::MiEdit, CalcField::MeEdit})
+    for (CalcField result : {CalcField::GEdit, CalcField::MEdit, CalcField::KEdit, CalcField::OEdit,
+                             CalcField::PEdit, CalcField::Nedit, CalcField::MiEdit, CalcField::MeEdit})
         fields_->clear(result);
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);

@@ -5,9 +5,9 @@
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
-#include "imagebutton/PngButton.h"
 #include "gui/Timer.h"
 #include "gui/Utf.h"
+#include "imagebutton/PngButton.h"
 
 namespace vireltan {
 
@@ -103,7 +103,9 @@ ClassBinding edit() {
         if (kind == EventKind::OnChange) as<TbsSkinEdit>(component).OnChange = std::move(handler);
     };
     b.bindKeyPress = bindKeyPress;
-    b.setDefaultColor = [](TComponent& component, TColor color) { as<TbsSkinEdit>(component).setDefaultColor(color); };
+    b.setDefaultColor = [](TComponent& component, TColor color) {
+        as<TbsSkinEdit>(component).setDefaultColor(color);
+    };
     return b;
 }
 

@@ -70,8 +70,8 @@ void TImage::Paint() {
     if (transparent_) {
         const std::uint8_t* bottomLeft = picture_.bits() + (picture_.height() - 1) * picture_.stride();
         const COLORREF key = RGB(bottomLeft[2], bottomLeft[1], bottomLeft[0]);
-        TransparentBlt(dc, to.left, to.top, toWidth, toHeight, picture_.canvasHandle(), 0, 0, picture_.width(),
-                       picture_.height(), key);
+        TransparentBlt(dc, to.left, to.top, toWidth, toHeight, picture_.canvasHandle(), 0, 0,
+                       picture_.width(), picture_.height(), key);
     } else if (stretch_) {
         SetStretchBltMode(dc, HALFTONE);
         StretchBlt(dc, to.left, to.top, toWidth, toHeight, picture_.canvasHandle(), 0, 0, picture_.width(),

@@ -8,12 +8,18 @@ namespace vireltan {
 
 FontDescription fontFor(FontKind kind) {
     switch (kind) {
-        case FontKind::L: return {"MS Sans Serif", -11, fsBold, clWindowText};
-        case FontKind::R: return {"MS Sans Serif", -11, fsBold, clRed};
-        case FontKind::S: return {"MS Sans Serif", -15, fsBold, clWindowText};
-        case FontKind::E: return {"Arial", 14, 0, clBlack};
-        case FontKind::C: return {"Arial", 14, 0, clWindowText};
-        case FontKind::Inherited: break;
+        case FontKind::L:
+            return {"MS Sans Serif", -11, fsBold, clWindowText};
+        case FontKind::R:
+            return {"MS Sans Serif", -11, fsBold, clRed};
+        case FontKind::S:
+            return {"MS Sans Serif", -15, fsBold, clWindowText};
+        case FontKind::E:
+            return {"Arial", 14, 0, clBlack};
+        case FontKind::C:
+            return {"Arial", 14, 0, clWindowText};
+        case FontKind::Inherited:
+            break;
     }
     return {"Tahoma", -11, 0, clWindowText};
 }
@@ -31,11 +37,13 @@ void bindEvents(TComponent& component, const ComponentDesign& row, const ClassBi
                 const EventHandlers& handlers) {
     for (const EventDesign& event : row.events) {
         switch (event.kind) {
-            case EventKind::None: break;
+            case EventKind::None:
+                break;
             case EventKind::OnKeyPress:
                 binding.bindKeyPress(component, findHandler(handlers.keyPress, event.handler));
                 break;
-            default: binding.bindNotify(component, event.kind, findHandler(handlers.notify, event.handler));
+            default:
+                binding.bindNotify(component, event.kind, findHandler(handlers.notify, event.handler));
         }
     }
 }
@@ -54,7 +62,8 @@ BuildResult buildComponents(TWinControl& owner, std::span<const ComponentDesign>
     for (const ComponentDesign& row : design) {
         const auto binding = classes.find(row.className);
         TWinControl* parent = &owner;
-        if (!row.parent.empty()) parent = dynamic_cast<TWinControl*>(owner.findComponent(std::string(row.parent)));
+        if (!row.parent.empty())
+            parent = dynamic_cast<TWinControl*>(owner.findComponent(std::string(row.parent)));
         if (binding == classes.end() || !parent) {
             result.skipped.emplace_back(row.name);
             continue;

@@ -24,8 +24,8 @@ enum DesignFlag : unsigned {
     dfNone = 0,
     dfReadOnly = 1u << 0,
     dfNoTabStop = 1u << 1,
-    dfFixedSize = 1u << 2,     // labels: keep the design width instead of fitting the text
-    dfCenter = 1u << 3,        // text centred horizontally (labels) / picture centred (images)
+    dfFixedSize = 1u << 2,  // labels: keep the design width instead of fitting the text
+    dfCenter = 1u << 3,     // text centred horizontally (labels) / picture centred (images)
     dfCenterVertical = 1u << 4,
     dfAlignClient = 1u << 5,   // fills its parent's client area
     dfTransparent = 1u << 6,   // pictures: the bottom-left pixel's colour is left out

@@ -5,9 +5,9 @@
 #include "app/win/CalculatorWindow.h"
 #include "app/win/Image.h"
 #include "controls/ComboBox.h"
-#include "imagebutton/PngButton.h"
 #include "gui/Application.h"
 #include "gui/Utf.h"
+#include "imagebutton/PngButton.h"
 
 #include "GuiTestSupport.h"
 
@@ -69,7 +69,8 @@ class CalculatorWindowTest : public ::testing::Test {
     std::string savedTitle_;
 };
 
-const std::vector<std::string> kResultEdits = {"GEdit", "MEdit", "KEdit", "OEdit", "PEdit", "Nedit", "MiEdit", "MeEdit"};
+const std::vector<std::string> kResultEdits = {"GEdit", "MEdit", "KEdit",  "OEdit",
+                                               "PEdit", "Nedit", "MiEdit", "MeEdit"};
 
 TEST_F(CalculatorWindowTest, EveryDesignedComponentIsBuilt) {
     EXPECT_TRUE(window().skippedComponents().empty());
@@ -91,9 +92,9 @@ TEST_F(CalculatorWindowTest, FormCreateLeavesTheDesignedStartState) {
         const char* text;
     };
     const Case cases[] = {
-        {"Iozdirenc", "0,0178"}, {"IKesit", "0,08"},  {"iletkenc", "Bakır"}, {"faztip", "Monofaze (Tek Faz)"},
-        {"Iuzun", ""},           {"GDuzun", ""},      {"GDakim", ""},        {"kesiti", ""},
-        {"sonucu", ""},          {"label1", ""},      {"ad", kCreditLine},
+        {"Iozdirenc", "0,0178"}, {"IKesit", "0,08"}, {"iletkenc", "Bakır"}, {"faztip", "Monofaze (Tek Faz)"},
+        {"Iuzun", ""},           {"GDuzun", ""},     {"GDakim", ""},        {"kesiti", ""},
+        {"sonucu", ""},          {"label1", ""},     {"ad", kCreditLine},
     };
     for (const Case& c : cases) EXPECT_EQ(text(c.name), c.text) << c.name;
     for (const std::string& name : kResultEdits) EXPECT_EQ(windowText(name), "") << name;
@@ -151,10 +152,14 @@ TEST_F(CalculatorWindowTest, KeyFilterOfTheSixNumericFields) {
         {u"1,5,", "1,5"},
         {u"1.5", "15"},
         {u"-1 a5", "15"},
-        {u"\x03\x16\x18\x1a" u"7", "7"},  // copy, paste, cut and undo shortcuts are dropped
-        {u"12\b3", "13"},                 // backspace passes
+        {u"\x03\x16\x18\x1a"
+         u"7",
+         "7"},             // copy, paste, cut and undo shortcuts are dropped
+        {u"12\b3", "13"},  // backspace passes
         {u",,0,5", ",05"},
-        {u"\x0d\x1b\x09" u"4", "4"},
+        {u"\x0d\x1b\x09"
+         u"4",
+         "4"},
     };
     const char* fields[] = {"Iozdirenc", "Iuzun", "GDuzun", "GDakim"};
     for (const char* field : fields) {
@@ -176,10 +181,10 @@ TEST_F(CalculatorWindowTest, KeyFilterOfTheCrossSectionComboBoxes) {
     };
     const Case cases[] = {
         {u"2", "2,5", 1, 2},
-        {u"2,", "2,5", 1, 2},   // the completed comma is there: the typed one is dropped
-        {u"27", "27", 2, 0},    // a digit replaces the completed part
+        {u"2,", "2,5", 1, 2},  // the completed comma is there: the typed one is dropped
+        {u"27", "27", 2, 0},   // a digit replaces the completed part
         {u".-a \x03\x16\x18\x1a", "", 0, 0},
-        {u"9\b", "9", 1, 0},   // "95" completed; the backspace takes the completed part
+        {u"9\b", "9", 1, 0},  // "95" completed; the backspace takes the completed part
     };
     for (const char* field : {"IKesit", "kesiti"}) {
         auto& combo = dynamic_cast<TbsSkinComboBox&>(control(field));
@@ -215,18 +220,31 @@ TEST_F(CalculatorWindowTest, ResistanceTickFillsTheEightResultEdits) {
         std::vector<std::string> results;  // G, M, K, O, P, N, Mi, Me
     };
     const Case cases[] = {
-        {u"0,0178", u"1", "0,08",
-         {"0,0000000002225", "0,0000002225", "0,0002225", "0,2225", "222500000000", "222500000", "222500", "222,5"}},
-        {u"0,0178", u"100", "1,5",
+        {u"0,0178",
+         u"1",
+         "0,08",
+         {"0,0000000002225", "0,0000002225", "0,0002225", "0,2225", "222500000000", "222500000", "222500",
+          "222,5"}},
+        {u"0,0178",
+         u"100",
+         "1,5",
          {"0,00000000118667", "0,00000118666667", "0,00118666666667", "1,18666666666667", "1186666666666,67",
           "1186666666,66667", "1186666,66666667", "1186,66666666667"}},
-        {u"1,1", u"1000", "0,08",
-         {"0,00001375", "0,01375", "13,75", "13750", "1,375E16", "13750000000000", "13750000000", "13750000"}},
-        {u"0,016", u"0,5", "120",
-         {"0,00000000000007", "0,00000000006667", "0,00000006666667", "6,66666666666667E-5", "66666666,6666667",
-          "66666,6666666667", "66,6666666666667", "0,0666666666666667"}},
-        {u"0,0178", u"5,", ",5",
-         {"0,000000000178", "0,000000178", "0,000178", "0,178", "178000000000", "178000000", "178000", "178"}},
+        {u"1,1",
+         u"1000",
+         "0,08",
+         {"0,00001375", "0,01375", "13,75", "13750", "1,375E16", "13750000000000", "13750000000",
+          "13750000"}},
+        {u"0,016",
+         u"0,5",
+         "120",
+         {"0,00000000000007", "0,00000000006667", "0,00000006666667", "6,66666666666667E-5",
+          "66666666,6666667", "66666,6666666667", "66,6666666666667", "0,0666666666666667"}},
+        {u"0,0178",
+         u"5,",
+         ",5",
+         {"0,000000000178", "0,000000178", "0,000178", "0,178", "178000000000", "178000000", "178000",
+          "178"}},
         {u"0,0178", u"00", "1,5", {"0", "0", "0", "0", "0", "0", "0", "0"}},
         // An empty-like input empties every result.
         {u"0,0178", u"0,", "1,5", {"", "", "", "", "", "", "", ""}},
@@ -241,7 +259,8 @@ TEST_F(CalculatorWindowTest, ResistanceTickFillsTheEightResultEdits) {
         setText("IKesit", c.section);
         tick(window().Timer1);
         for (std::size_t i = 0; i < kResultEdits.size(); ++i)
-            EXPECT_EQ(windowText(kResultEdits[i]), c.results[i]) << kResultEdits[i] << " for L " << text("Iuzun");
+            EXPECT_EQ(windowText(kResultEdits[i]), c.results[i])
+                << kResultEdits[i] << " for L " << text("Iuzun");
     }
 }
 
@@ -256,11 +275,16 @@ TEST_F(CalculatorWindowTest, VoltageDropTickShowsTheDropAndTheVerdict) {
     const char* ok = "İletken Kesiti Uygundur";
     const char* notOk = "İletken Kesiti Uygun Değildir";
     const Case cases[] = {
-        {"1", u"100", u"2", 0, "% 15", notOk},       {"2,5", u"100", u"10", 1, "% 5", ok},
-        {"4", u"30", u"9", 0, "% 5", ok},            {"1,5", u"20", u"3", 0, "% 3", ok},
-        {"16", u"50", u"1", 0, "% 0,23", ok},        {"2,5", u"40", u"4", 1, "% 0,79", ok},
-        {"120", u"1", u"1", 1, "% 0,0001", ok},      {"1", u"1000", u"2", 0, "% 1,5E2", notOk},
-        {"1", u"100", u"00", 0, "% 0", ""},          {"1", u"", u"2", 0, "", ""},
+        {"1", u"100", u"2", 0, "% 15", notOk},
+        {"2,5", u"100", u"10", 1, "% 5", ok},
+        {"4", u"30", u"9", 0, "% 5", ok},
+        {"1,5", u"20", u"3", 0, "% 3", ok},
+        {"16", u"50", u"1", 0, "% 0,23", ok},
+        {"2,5", u"40", u"4", 1, "% 0,79", ok},
+        {"120", u"1", u"1", 1, "% 0,0001", ok},
+        {"1", u"1000", u"2", 0, "% 1,5E2", notOk},
+        {"1", u"100", u"00", 0, "% 0", ""},
+        {"1", u"", u"2", 0, "", ""},
         {"1", u"", u"2", 1, "", ""},
     };
     for (const Case& c : cases) {
@@ -435,7 +459,8 @@ TEST_F(CalculatorWindowTest, FailingResistanceTicksOpenOneReportAndChangeNothing
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
     bool textFound = false;
-    for (const std::string& line : seen[0].texts) textFound = textFound || line == "Floating point division by zero.";
+    for (const std::string& line : seen[0].texts)
+        textFound = textFound || line == "Floating point division by zero.";
     EXPECT_TRUE(textFound);
     EXPECT_EQ(windowText("OEdit"), "1,18666666666667");
     EXPECT_EQ(windowText("PEdit"), "1186666666666,67");
