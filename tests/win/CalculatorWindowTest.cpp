@@ -394,6 +394,85 @@ TEST_F(CalculatorWindowTest, PickingAMaterialShowsItsPictureAndResistivity) {
     EXPECT_EQ(text("Iozdirenc"), "0,045");  // one item up from chrome-nickel: magnesium
 }
 
+// With the window shown the timers themselves drive the results: within one period of each.
+TEST_F(CalculatorWindowTest, ShownWindowFollowsTheInputsWithinOnePeriod) {
+    window().show();
+    type("Iuzun", u"100");
+    setText("IKesit", "1,5");
+    EXPECT_TRUE(pumpUntil([&] { return windowText("OEdit") == "1,18666666666667"; }, 750 + 500));
+    EXPECT_EQ(windowText("PEdit"), "1186666666666,67");
+    setText("kesiti", "1");
+    type("GDuzun", u"100");
+    type("GDakim", u"2");
+    EXPECT_TRUE(pumpUntil([&] { return text("sonucu") == "% 15"; }, 500 + 500));
+    EXPECT_EQ(text("label1"), "İletken Kesiti Uygun Değildir");
+    // Emptying an input empties both labels at the next tick.
+    setText("GDuzun", "");
+    EXPECT_TRUE(pumpUntil([&] { return text("sonucu").empty() && text("label1").empty(); }, 500 + 500));
+}
+
+TEST_F(CalculatorWindowTest, TabOrderOfTheInputGroups) {
+    struct Case {
+        const char* from;
+        const char* next;
+    };
+    const Case cases[] = {
+        {"Iozdirenc", "Iuzun"},
+        {"Iuzun", "IKesit"},
+        {"GDuzun", "GDakim"},
+        {"GDakim", "faztip"},
+    };
+    window().show();
+    for (const Case& c : cases) {
+        TWinControl& from = windowed(c.from);
+        TWinControl* next = window().findNextControl(&from, true);
+        ASSERT_NE(next, nullptr) << c.from;
+        // An editable combo box takes the focus in its inner edit.
+        const bool reached = next == &windowed(c.next) || next->owner() == &control(c.next);
+        EXPECT_TRUE(reached) << c.from << " -> " << next->name();
+    }
+    for (const std::string& name : kResultEdits) EXPECT_FALSE(windowed(name).tabStop()) << name;
+}
+
+// The drawings keep their bitmap's size and leave out their bottom-left colour; the ohm sign is
+// stretched over its 24 × 17 control.
+TEST_F(CalculatorWindowTest, DrawingsAreSizedAndTransparent) {
+    struct Case {
+        const char* name;
+        const char* group;
+        int width, height;
+        int bitmapWidth, bitmapHeight;
+    };
+    const Case cases[] = {
+        {"Image2", "bsSkinGroupBox1", 286, 59, 286, 59},
+        {"Image3", "bsSkinGroupBox3", 158, 69, 158, 69},
+        {"Image11", "bsSkinGroupBox1", 24, 17, 21, 17},
+    };
+    window().show();
+    for (const Case& c : cases) {
+        auto* picture = window().component<TImage>(c.name);
+        ASSERT_NE(picture, nullptr) << c.name;
+        EXPECT_EQ(picture->width(), c.width) << c.name;
+        EXPECT_EQ(picture->height(), c.height) << c.name;
+        EXPECT_EQ(picture->picture().width(), c.bitmapWidth) << c.name;
+        EXPECT_EQ(picture->picture().height(), c.bitmapHeight) << c.name;
+        TBitmap group;
+        testing::renderClient(windowed(c.group), group);
+        // Left of the drawing is the group's own background; the drawing's corner shows the same.
+        const COLORREF background =
+            testing::pixelAt(group, picture->left() - 1, picture->top() + picture->height() - 1);
+        EXPECT_EQ(testing::pixelAt(group, picture->left(), picture->top() + picture->height() - 1),
+                  background)
+            << c.name;
+        // Somewhere the drawing itself shows.
+        bool drawn = false;
+        for (int y = picture->top(); y < picture->top() + picture->height() && !drawn; ++y)
+            for (int x = picture->left(); x < picture->left() + picture->width() && !drawn; ++x)
+                drawn = testing::pixelAt(group, x, y) != background;
+        EXPECT_TRUE(drawn) << c.name;
+    }
+}
+
 struct ReportWindow {
     HWND window = nullptr;
     std::string caption;
