@@ -14,8 +14,6 @@
 
 namespace vireltan {
 
-class TImage;
-
 // The fixed credit line shown under the resistance results.
 inline constexpr const char* kCreditLine = "Hazırlayan: Vireltan Yazılım";
 inline constexpr const char* kWindowCaption = "   Vireltan - 12/2009";

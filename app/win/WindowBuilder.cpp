@@ -36,14 +36,15 @@ auto findHandler(const Map& map, std::string_view name) {
 void bindEvents(TComponent& component, const ComponentDesign& row, const ClassBinding& binding,
                 const EventHandlers& handlers) {
     for (const EventDesign& event : row.events) {
-        switch (event.kind) {
-            case EventKind::None:
-                break;
-            case EventKind::OnKeyPress:
-                binding.bindKeyPress(component, findHandler(handlers.keyPress, event.handler));
-                break;
-            default:
-                binding.bindNotify(component, event.kind, findHandler(handlers.notify, event.handler));
+        if (event.kind == EventKind::None) continue;
+        const bool keyPress = event.kind == EventKind::OnKeyPress;
+        if (keyPress ? !binding.bindKeyPress : !binding.bindNotify)
+            throw std::invalid_argument(std::string(row.className) + " has no such event for " +
+                                        std::string(row.name));
+        if (keyPress) {
+            binding.bindKeyPress(component, findHandler(handlers.keyPress, event.handler));
+        } else {
+            binding.bindNotify(component, event.kind, findHandler(handlers.notify, event.handler));
         }
     }
 }
