@@ -235,15 +235,23 @@ TEST_F(Edit, ReadOnlyIgnoresEditingButCopies) {
     edit->runEditCommand(EditCommand::Undo);
     EXPECT_EQ(edit->text(), "0,0178");
     EXPECT_EQ(changes, 0);
-    edit->SelectAll();
-    edit->runEditCommand(EditCommand::Copy);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    ASSERT_NE(data, nullptr);
-    const std::wstring copied = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-    CloseClipboard();
-    EXPECT_EQ(copied, L"0,0178");
+    // Copying works from the menu and from the keyboard (Ctrl+C arrives as character 3).
+    const std::function<void()> copies[] = {[this] { edit->runEditCommand(EditCommand::Copy); },
+                                            [this] { type(L"\x03"); }};
+    for (const auto& copy : copies) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        CloseClipboard();
+        edit->select(2, 4);
+        copy();
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+        if (data) GlobalUnlock(data);
+        CloseClipboard();
+        EXPECT_EQ(copied, L"0178");
+    }
+    EXPECT_EQ(edit->text(), "0,0178");
 }
 
 TEST_F(Edit, ContextMenuItemsAndTheirEnabling) {
