@@ -356,3 +356,55 @@ TEST_F(Edit, Defaults) {
 
 }  // namespace
 }  // namespace vireltan
+
+namespace vireltan {
+namespace {
+
+using namespace vireltan::testing;
+
+TEST_F(Edit, ButtonModeButtonStatesAndClick) {
+    edit->setButtonMode(true);
+    edit->setBounds(10, 10, 100, 18);
+    EXPECT_EQ(edit->SkinDataName(), "edit");  // renamed at design time only
+    int clicks = 0;
+    edit->OnButtonClick = [&] { ++clicks; };
+    RECT window{};
+    GetWindowRect(edit->handle(), &window);
+    const auto screenAt = [&](int x, int y) { return MAKELPARAM(window.left + x, window.top + y); };
+    struct Case {
+        int x, y;
+        LRESULT hit;
+    };
+    const Case hits[] = {
+        {90, 9, kHitEditButton}, {82, 0, kHitEditButton}, {1, 9, kHitEditFrame}, {40, 9, HTCLIENT}};
+    for (const Case& c : hits) {
+        EXPECT_EQ(SendMessageW(edit->handle(), WM_NCHITTEST, 0, screenAt(c.x, c.y)), c.hit)
+            << c.x << "," << c.y;
+    }
+    // The client area leaves room for the square button.
+    EXPECT_EQ(edit->clientArea().right, 100 - 18 - 2);
+    struct State {
+        UINT message;
+        COLORREF frame, fill;
+    };
+    const State states[] = {
+        {WM_NCMOUSEMOVE, RGB(0, 0, 128), RGB(182, 189, 210)},
+        {WM_NCLBUTTONDOWN, RGB(0, 0, 128), RGB(133, 147, 181)},
+        {WM_NCLBUTTONUP, RGB(0, 0, 128), RGB(182, 189, 210)},
+    };
+    for (const State& s : states) {
+        SendMessageW(edit->handle(), s.message, kHitEditButton, screenAt(90, 9));
+        render();
+        EXPECT_EQ(pixelAt(shot, 82, 0), s.frame) << s.message;
+        EXPECT_EQ(pixelAt(shot, 90, 9), s.fill) << s.message;
+    }
+    saveShot(shot, "edit-button");
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(edit->handle(), WM_NCMOUSELEAVE, 0, 0);
+    render();
+    EXPECT_EQ(pixelAt(shot, 82, 0), sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixelAt(shot, 90, 9), sys(COLOR_BTNFACE));
+}
+
+}  // namespace
+}  // namespace vireltan
