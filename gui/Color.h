@@ -1,5 +1,7 @@
-// Colours as the library stores them: an RGB value, or a system colour looked up when it is used
-// (so a theme change is picked up at the next paint).
+// Colours as the library stores them: an RGB value (red in the lowest byte), or a system colour
+// looked up when it is used (so a theme change is picked up at the next paint). System colours carry
+// 0xFF in the top byte and their number in the lowest, as the skin file writes them, so a skin
+// colour is a TColor as it stands.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +12,9 @@ namespace vireltan {
 
 using TColor = std::uint32_t;
 
-constexpr TColor kTColorSystemFlag = 0x80000000u;
+constexpr TColor kSystemTColorFlag = 0xFF000000u;
 constexpr TColor systemTColor(int index) {
-    return kTColorSystemFlag | static_cast<TColor>(index);
+    return kSystemTColorFlag | static_cast<TColor>(index & 0xFF);
 }
 
 constexpr TColor clBlack = 0x000000;
@@ -32,7 +34,7 @@ constexpr TColor clInfoBk = systemTColor(COLOR_INFOBK);
 constexpr TColor clInfoText = systemTColor(COLOR_INFOTEXT);
 
 inline COLORREF colorToRgb(TColor color) {
-    if (color & kTColorSystemFlag) return GetSysColor(static_cast<int>(color & 0xFF));
+    if ((color & kSystemTColorFlag) == kSystemTColorFlag) return GetSysColor(static_cast<int>(color & 0xFF));
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
