@@ -320,6 +320,13 @@ void TbsSkinScrollBar::WndProc(TMessage& message) {
             break;
         case WM_ERASEBKGND:
             message.result = 1;
+            // Outside a paint cycle (a parent printing us) the bar goes into the given context.
+            if (!painting()) {
+                TBitmap bitmap(width(), height());
+                paintTo(bitmap.canvas());
+                BitBlt(reinterpret_cast<HDC>(message.wParam), 0, 0, width(), height(), bitmap.canvasHandle(),
+                       0, 0, SRCCOPY);
+            }
             break;
         case WM_GETDLGCODE:
             message.result = canFocused_ ? DLGC_WANTARROWS : 0;

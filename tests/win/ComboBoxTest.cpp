@@ -621,6 +621,27 @@ TEST_F(ComboBox, APressElsewhereInTheProgramClosesTheList) {
     EXPECT_FALSE(combo->droppedDown());
 }
 
+TEST_F(ComboBox, LeavingClearsTheButtonsHotLookAndDisablingGreysTheEdit) {
+    make(bscbEditStyle, kCrossSections, 0, 80);
+    const RECT button = combo->buttonRect();
+    mouseMove(h(), button.left + 3, button.top + 3, false);
+    EXPECT_TRUE(combo->buttonHot());
+    SendMessageW(h(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(combo->buttonHot());
+    struct Case {
+        bool enabled;
+        TColor expected;
+    };
+    const Case cases[] = {{false, clGrayText}, {true, clWindowText}};
+    for (const Case& c : cases) {
+        combo->setEnabled(c.enabled);
+        EXPECT_EQ(combo->edit()->font().color(), c.expected) << c.enabled;
+        EXPECT_EQ(IsWindowEnabled(h()) != 0, c.enabled);
+    }
+    combo->setDefaultColor(RGB(255, 255, 0));
+    EXPECT_EQ(combo->edit()->color(), RGB(255, 255, 0)) << "the inner edit shares the plain background";
+}
+
 TEST_F(ComboBox, KeyPressOfTheInnerEditReachesTheComboFirst) {
     make(bscbEditStyle, kCrossSections, 0, 80);
     combo->setText("");
