@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vireltan {
 
@@ -15,7 +16,12 @@ void eraseOne(std::vector<TComponent*>& list, TComponent* component) {
 }  // namespace
 
 TComponent::TComponent(TComponent* owner) {
-    if (owner) owner->insertComponent(this);
+    if (!owner) return;
+    if (owner->isLoading()) {
+        state_ |= csLoading;
+        owner->loadingOwned_.push_back(this);
+    }
+    owner->insertComponent(this);
 }
 
 TComponent::~TComponent() {
@@ -54,6 +60,11 @@ void TComponent::beginLoading() {
 }
 
 void TComponent::endLoading() {
+    // Taken out first: a Loaded handler may create further components.
+    const std::vector<TComponent*> owned = std::exchange(loadingOwned_, {});
+    for (TComponent* component : owned) {
+        if (component->isLoading()) component->endLoading();
+    }
     state_ &= ~csLoading;
     Loaded();
 }
@@ -86,6 +97,7 @@ void TComponent::insertComponent(TComponent* component) {
 
 void TComponent::removeComponent(TComponent* component) {
     eraseOne(components_, component);
+    eraseOne(loadingOwned_, component);
     component->owner_ = nullptr;
     Notification(component, TOperation::opRemove);
 }

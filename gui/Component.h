@@ -35,7 +35,9 @@ class TComponent {
     unsigned componentState() const { return state_; }
     bool isLoading() const { return (state_ & csLoading) != 0; }
     bool isDestroying() const { return (state_ & csDestroying) != 0; }
-    // The builder brackets its work with these; endLoading runs Loaded.
+    // The builder brackets its work with these. Components created meanwhile with this one as owner
+    // are loading too; endLoading ends theirs first, in creation order, and runs each one's Loaded,
+    // then this one's.
     void beginLoading();
     void endLoading();
 
@@ -61,6 +63,7 @@ class TComponent {
     std::vector<TComponent*> components_;
     std::vector<TComponent*> notifyOnFree_;  // to be told when we go
     std::vector<TComponent*> watching_;      // whose notifyOnFree_ lists hold us
+    std::vector<TComponent*> loadingOwned_;  // created while we were loading, still loading
     unsigned state_ = 0;
 };
 

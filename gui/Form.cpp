@@ -126,20 +126,14 @@ void TForm::DoCreate() {
 }
 
 void TForm::WndProc(TMessage& message) {
+    // clang-format off
     switch (message.msg) {
-        case WM_ACTIVATE:
-            wmActivate(message);
-            break;
-        case WM_SHOWWINDOW:
-            wmShowWindow(message);
-            break;
-        case WM_CLOSE:
-            wmClose(message);
-            break;
-        default:
-            TWinControl::WndProc(message);
-            break;
+        case WM_ACTIVATE:   wmActivate(message); break;
+        case WM_SHOWWINDOW: wmShowWindow(message); break;
+        case WM_CLOSE:      wmClose(message); break;
+        default:            TWinControl::WndProc(message); break;
     }
+    // clang-format on
 }
 
 void TForm::wmActivate(TMessage& message) {

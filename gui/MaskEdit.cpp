@@ -142,14 +142,12 @@ void TMaskEdit::setMaxLength(int length) {
 }
 
 void TMaskEdit::WndProc(TMessage& message) {
+    // clang-format off
     switch (message.msg) {
-        case WM_SETFOCUS:
-            wmSetFocus(message);
-            break;
-        default:
-            TWinControl::WndProc(message);
-            break;
+        case WM_SETFOCUS: wmSetFocus(message); break;
+        default:          TWinControl::WndProc(message); break;
     }
+    // clang-format on
 }
 
 void TMaskEdit::wmSetFocus(TMessage& message) {

@@ -5,7 +5,8 @@
 namespace vireltan {
 
 void broadcastSkinMessage(UINT message, const void* skinData, TForm* ownerForm) {
-    Application().broadcast(message, reinterpret_cast<WPARAM>(skinData), kSkinMessageTag, ownerForm);
+    Application().broadcast(message, reinterpret_cast<WPARAM>(skinData),
+                            static_cast<LPARAM>(kSkinMessageParam), ownerForm);
 }
 
 }  // namespace vireltan

@@ -377,19 +377,12 @@ void TWinControl::notifyParentBackgroundChanged() {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+    // clang-format off
     switch (message.msg) {
-        case WM_PAINT:
-            wmPaint(message);
-            break;
-        case WM_PRINTCLIENT:
-            wmPrintClient(message);
-            break;
-        case WM_ERASEBKGND:
-            wmEraseBackground(message);
-            break;
-        case WM_WINDOWPOSCHANGED:
-            wmWindowPosChanged(message);
-            break;
+        case WM_PAINT:                   wmPaint(message); break;
+        case WM_PRINTCLIENT:             wmPrintClient(message); break;
+        case WM_ERASEBKGND:              wmEraseBackground(message); break;
+        case WM_WINDOWPOSCHANGED:        wmWindowPosChanged(message); break;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -397,47 +390,25 @@ void TWinControl::WndProc(TMessage& message) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP:
-            wmMouse(message);
-            break;
-        case WM_MOUSELEAVE:
-            wmMouseLeave(message);
-            break;
-        case WM_COMMAND:
-            wmCommand(message);
-            break;
+        case WM_MBUTTONUP:               wmMouse(message); break;
+        case WM_MOUSELEAVE:              wmMouseLeave(message); break;
+        case WM_CAPTURECHANGED:          wmCaptureChanged(message); break;
+        case WM_COMMAND:                 wmCommand(message); break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORLISTBOX:
-            wmControlColor(message);
-            break;
-        case WM_SETFOCUS:
-            wmSetFocus(message);
-            break;
-        case WM_KILLFOCUS:
-            wmKillFocus(message);
-            break;
+        case WM_CTLCOLORLISTBOX:         wmControlColor(message); break;
+        case WM_SETFOCUS:                wmSetFocus(message); break;
+        case WM_KILLFOCUS:               wmKillFocus(message); break;
         case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            wmKeyDown(message);
-            break;
+        case WM_SYSKEYDOWN:              wmKeyDown(message); break;
         case WM_KEYUP:
-        case WM_SYSKEYUP:
-            wmKeyUp(message);
-            break;
-        case WM_CHAR:
-            wmChar(message);
-            break;
-        case WM_NCDESTROY:
-            wmNcDestroy(message);
-            break;
-        case CM_PARENTBACKGROUNDCHANGED:
-            ParentBackgroundChanged();
-            break;
-        default:
-            DefaultHandler(message);
-            break;
+        case WM_SYSKEYUP:                wmKeyUp(message); break;
+        case WM_CHAR:                    wmChar(message); break;
+        case WM_NCDESTROY:               wmNcDestroy(message); break;
+        case CM_PARENTBACKGROUNDCHANGED: ParentBackgroundChanged(); break;
+        default:                         DefaultHandler(message); break;
     }
+    // clang-format on
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -564,6 +535,12 @@ void TWinControl::setHover(TControl* control) {
 void TWinControl::wmMouseLeave(TMessage& message) {
     trackingLeave_ = false;
     setHover(nullptr);
+    DefaultHandler(message);
+}
+
+void TWinControl::wmCaptureChanged(TMessage& message) {
+    // Someone else took the mouse (a menu, a message box): the pressed graphic child gets no release.
+    captureControl_ = nullptr;
     DefaultHandler(message);
 }
 

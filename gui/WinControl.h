@@ -146,6 +146,7 @@ class TWinControl : public TControl {
     void wmWindowPosChanged(TMessage& message);
     void wmMouse(TMessage& message);
     void wmMouseLeave(TMessage& message);
+    void wmCaptureChanged(TMessage& message);
     void wmCommand(TMessage& message);
     void wmControlColor(TMessage& message);
     void wmSetFocus(TMessage& message);

@@ -2,6 +2,7 @@
 // it), the message hook, and the broadcast to the forms.
 #include "gui/Application.h"
 #include "gui/Form.h"
+#include "gui/SkinMessages.h"
 #include "gui/Timer.h"
 #include "gui/Utf.h"
 
@@ -46,32 +47,30 @@ struct ReportWindow {
     std::vector<std::string> texts;
 };
 
+BOOL CALLBACK collectText(HWND child, LPARAM texts) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
+    return TRUE;
+}
+
+BOOL CALLBACK collectReport(HWND window, LPARAM found) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    ReportWindow report{window, {}, {}};
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    report.caption = toUtf8(caption);
+    EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&report.texts));
+    reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
+    return TRUE;
+}
+
 // The visible dialog boxes of this thread: the message boxes open now.
 std::vector<ReportWindow> openReports() {
     std::vector<ReportWindow> reports;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t className[32] = {};
-            GetClassNameW(window, className, 32);
-            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-            ReportWindow report{window, {}, {}};
-            wchar_t caption[256] = {};
-            GetWindowTextW(window, caption, 256);
-            report.caption = toUtf8(caption);
-            EnumChildWindows(
-                window,
-                [](HWND child, LPARAM texts) -> BOOL {
-                    wchar_t text[512] = {};
-                    GetWindowTextW(child, text, 512);
-                    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&report.texts));
-            reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&reports));
+    EnumThreadWindows(GetCurrentThreadId(), collectReport, reinterpret_cast<LPARAM>(&reports));
     return reports;
 }
 
@@ -81,6 +80,7 @@ TEST(ErrorReport, OneReportAtATimeWhileTimersKeepFailing) {
     TForm form(nullptr);
     form.setBounds(10, 10, 200, 100);
     form.show();
+    SetActiveWindow(form.handle());
     const std::string savedTitle = Application().title();
     Application().setTitle("   Vireltan - 12/2009");
 
@@ -99,10 +99,14 @@ TEST(ErrorReport, OneReportAtATimeWhileTimersKeepFailing) {
     int failuresBeforeClose = 0;
     std::vector<ReportWindow> seen;
     bool reportOpenWhileSeen = false;
+    HWND owner = nullptr;
+    bool formEnabledWhileOpen = true;
     inspector.OnTimer = [&] {
         if (failures < 6) return;  // let the failing timer fail several times inside the report
         seen = openReports();
         reportOpenWhileSeen = Application().errorReportOpen();
+        if (!seen.empty()) owner = GetWindow(seen[0].window, GW_OWNER);
+        formEnabledWhileOpen = IsWindowEnabled(form.handle()) != 0;
         inspector.setEnabled(false);
         failing.setEnabled(false);
         failuresBeforeClose = failures;
@@ -123,6 +127,10 @@ TEST(ErrorReport, OneReportAtATimeWhileTimersKeepFailing) {
         textFound = textFound || text == "Floating point division by zero.";
     EXPECT_TRUE(textFound);
     EXPECT_TRUE(openReports().empty());
+    // Owned by the active window, which is disabled while the report is open.
+    EXPECT_EQ(owner, form.handle());
+    EXPECT_FALSE(formEnabledWhileOpen);
+    EXPECT_TRUE(IsWindowEnabled(form.handle()));
 }
 
 // After the report closes, the next failure opens one again.
@@ -191,7 +199,9 @@ TEST(MessageHook, ChainedHookPassesOnAndRestoresThePrevious) {
     EXPECT_EQ(order, (std::vector<std::string>{"second", "first", "first"}));
 }
 
-// A form that logs the application messages it receives.
+int skinDataStandIn = 0;
+
+// A form that logs the skin messages it receives.
 class LoggingForm : public TForm {
   public:
     LoggingForm(std::vector<std::string>& log, const std::string& name) : TForm(nullptr), log_(log) {
@@ -201,8 +211,10 @@ class LoggingForm : public TForm {
 
   protected:
     void WndProc(TMessage& message) override {
-        if (message.msg == WM_USER + 201) {
-            log_.push_back(name() + ":" + std::to_string(message.lParam));
+        if (message.msg == BSM_BEFORECHANGE) {
+            const bool addressed = message.wParam == reinterpret_cast<WPARAM>(&skinDataStandIn);
+            log_.push_back(name() + ":" + std::to_string(message.lParam) +
+                           (addressed ? "" : " (wrong address)"));
             message.result = 1;
             return;
         }
@@ -227,7 +239,7 @@ TEST(Broadcast, ReachesEveryFormSynchronouslyInListOrderWithTheFirstFirst) {
         std::vector<std::string> log;
         LoggingForm a(log, "a"), b(log, "b"), cForm(log, "c");
         TForm* forms[] = {&a, &b, &cForm};
-        Application().broadcast(WM_USER + 201, 0, 1000, c.first < 0 ? nullptr : forms[c.first]);
+        broadcastSkinMessage(BSM_BEFORECHANGE, &skinDataStandIn, c.first < 0 ? nullptr : forms[c.first]);
         EXPECT_EQ(log, c.expected) << "first " << c.first;
     }
 }

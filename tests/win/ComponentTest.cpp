@@ -41,7 +41,10 @@ class Probe : public TComponent {
     void setSomething() { loadingSeenBySetter = isLoading(); }
 
   protected:
-    void Loaded() override { ++loadedCalls; }
+    void Loaded() override {
+        ++loadedCalls;
+        log_.push_back(name() + " loaded");
+    }
 
   private:
     Log& log_;
@@ -138,6 +141,28 @@ TEST(Component, LoadingStateSpansTheBuildAndEndsInLoaded) {
     EXPECT_EQ(probe.loadedCalls, 1);
     probe.setSomething();
     EXPECT_FALSE(probe.loadingSeenBySetter);
+}
+
+// The builder marks only the form; what it creates for the form is loading until the form's build
+// ends, and each component's Loaded runs once, owned ones first in creation order.
+TEST(Component, ComponentsCreatedDuringTheBuildLoadUntilItEnds) {
+    Log log;
+    Probe form(nullptr, "form", log);
+    form.beginLoading();
+    auto* first = new Probe(&form, "first", log);
+    auto* second = new Probe(&form, "second", log);
+    auto* gone = new Probe(&form, "gone", log);
+    delete gone;  // freed during the build: never told it was loaded
+    EXPECT_TRUE(first->isLoading());
+    EXPECT_TRUE(second->isLoading());
+    second->setSomething();
+    EXPECT_TRUE(second->loadingSeenBySetter);
+    log.clear();
+    form.endLoading();
+    EXPECT_EQ(log, (Log{"first loaded", "second loaded", "form loaded"}));
+    EXPECT_FALSE(first->isLoading());
+    auto* later = new Probe(&form, "later", log);
+    EXPECT_FALSE(later->isLoading());
 }
 
 }  // namespace

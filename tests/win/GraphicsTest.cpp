@@ -37,6 +37,33 @@ TEST(Bitmap, RowsArePaddedToWholeDwords) {
     }
 }
 
+// The portable raster wraps these bits with its own stride rule, 3 * width + width mod 4.
+TEST(Bitmap, StrideIsTheRastersStride) {
+    for (int width = 1; width <= 64; ++width) {
+        EXPECT_EQ(TBitmap::strideFor(width), 3 * width + width % 4) << width;
+    }
+}
+
+TEST(DeviceContext, MemoryContextIsDeletedAndSelectionsAreUndone) {
+    HDC raw = nullptr;
+    {
+        DeviceContext dc = DeviceContext::memory();
+        raw = dc.get();
+        ASSERT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_MEMDC));
+        const HGDIOBJ original = GetCurrentObject(raw, OBJ_FONT);
+        TFont font(FontDescription{"Arial", 14, 0, clBlack});
+        {
+            ObjectSelection selection(raw, font.handle());
+            EXPECT_EQ(GetCurrentObject(raw, OBJ_FONT), font.handle());
+        }
+        EXPECT_EQ(GetCurrentObject(raw, OBJ_FONT), original);
+        DeviceContext moved = std::move(dc);
+        EXPECT_FALSE(dc);
+        EXPECT_EQ(moved.get(), raw);
+    }
+    EXPECT_EQ(GetObjectType(raw), 0u);
+}
+
 TEST(Bitmap, EmptySizesLeaveNoBitmap) {
     struct Case {
         int width, height;

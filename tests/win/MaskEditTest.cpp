@@ -50,9 +50,14 @@ TEST_F(MaskEdit, KeyPressFilterChangesOrDropsCharactersBeforeInsertion) {
         std::string expected;
     };
     const Case cases[] = {
-        {L"12", "12"}, {L"1,5,", "1,5"}, {L"1.5", "1,5"},           {L"1.5.2", "1,52"},
-        {L"a1b", "1"}, {L"12\b3", "13"}, {L"\x03\x16\x18\x1a", ""},  // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z never
-                                                                     // reach the control
+        {L"12", "12"},
+        {L"1,5,", "1,5"},
+        {L"1.5", "1,5"},
+        {L"1.5.2", "1,52"},
+        {L"a1b", "1"},
+        {L"12\b3", "13"},
+        {L"\x03\x16\x18\x1a", ""},  // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z never
+                                    // reach the control
         {L"", ""},
     };
     edit->OnKeyPress = [this](wchar_t& key) { numericFilter(*edit, key); };

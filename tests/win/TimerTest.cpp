@@ -38,10 +38,10 @@ TEST(Timer, DisabledOrZeroIntervalTimerDoesNotTick) {
 // Blocked for many periods, a timer still has only one tick waiting: ticks are not queued up.
 TEST(Timer, AtMostOneTickIsPending) {
     TTimer timer(nullptr);
-    timer.setInterval(10);
+    timer.setInterval(40);
     int ticks = 0;
     timer.OnTimer = [&] { ++ticks; };
-    Sleep(150);
+    Sleep(400);                       // ten periods
     Application().ProcessMessages();  // only what is due now, no waiting
     EXPECT_EQ(ticks, 1);
 }

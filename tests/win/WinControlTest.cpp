@@ -113,6 +113,31 @@ TEST_F(GraphicControls, PaintedByTheParentInZOrderAndClippedToTheirBounds) {
     }
 }
 
+// Moving a graphic control asks its parent to repaint where it was and where it is, nothing else.
+TEST_F(GraphicControls, MovingInvalidatesTheOldAndNewBoundsOfTheParent) {
+    auto* block = new Block(form, form, {10, 10, 30, 30}, RGB(255, 0, 0));
+    UpdateWindow(form->handle());
+    RECT none;
+    ASSERT_FALSE(GetUpdateRect(form->handle(), &none, FALSE));
+    block->setBounds(100, 50, 20, 20);
+    RegionHandle update(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetUpdateRgn(form->handle(), update.get(), FALSE), NULLREGION);
+    struct Case {
+        int x, y;
+        bool invalid;
+    };
+    const Case cases[] = {{10, 10, true},  {29, 29, true},  {100, 50, true},  {119, 69, true},
+                          {30, 30, false}, {60, 40, false}, {120, 70, false}, {5, 5, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(PtInRegion(update.get(), c.x, c.y) != 0, c.invalid) << c.x << "," << c.y;
+    }
+    UpdateWindow(form->handle());
+    TBitmap bitmap;
+    renderClient(*form, bitmap);
+    EXPECT_EQ(pixelAt(bitmap, 100, 50), RGB(255, 0, 0));
+    EXPECT_EQ(pixelAt(bitmap, 10, 10), RGB(255, 255, 255));
+}
+
 TEST_F(GraphicControls, PaintedIntoTheirWindowedParentOnly) {
     auto* panel = new Panel(form, form, {100, 50, 200, 150});
     new Block(form, panel, {10, 10, 30, 30}, RGB(255, 0, 0));
@@ -155,6 +180,18 @@ TEST_F(GraphicControls, ReleaseOutsideGoesToThePressedControlWithoutClick) {
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
     EXPECT_EQ(block->events, (std::vector<std::string>{"down 10,10", "up 90,90"}));
+}
+
+// When the mouse is taken away between press and release, the pressed control lets go of it.
+TEST_F(GraphicControls, LosingTheCaptureEndsThePress) {
+    auto* pressed = new Block(form, form, {10, 10, 50, 40}, RGB(255, 0, 0));
+    auto* other = new Block(form, form, {60, 10, 100, 40}, RGB(0, 255, 0));
+    HWND window = form->handle();
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageW(window, WM_CAPTURECHANGED, 0, 0);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(70, 20));
+    EXPECT_EQ(pressed->events, (std::vector<std::string>{"down 10,10"}));
+    EXPECT_EQ(other->events, (std::vector<std::string>{"up 10,10"}));
 }
 
 TEST_F(GraphicControls, MouseEnterAndLeaveFollowThePointer) {
