@@ -14,6 +14,8 @@ namespace vireltan {
 
 class TWinControl;
 
+using TAlignment = Alignment;
+
 struct SkinLink {
     TbsSkinData* data = nullptr;
     std::string name;
