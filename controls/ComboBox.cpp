@@ -177,10 +177,6 @@ void TbsSkinComboBox::fontChanged() {
     invalidate();
 }
 
-bool TbsSkinComboBox::hasFocus() const {
-    return edit_ ? edit_->focused() : focused();
-}
-
 void TbsSkinComboBox::layout() {
     layout_ = plainComboLayout(width(), height());
     if (edit_) {

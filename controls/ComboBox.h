@@ -117,7 +117,6 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     bool overListArea(POINT screen);
     void installCancelMode();
     void removeCancelMode();
-    bool hasFocus() const;
     bool ownsWindow(HWND window);
     void applyEditLook();
     void paintItemArea(TCanvas& canvas);
@@ -135,7 +134,7 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
 
     ComboLayout layout_{};
     int rememberedIndex_ = -1;
-    bool hot_ = false;
+    bool hot_ = false;  // the pointer is over the control (the skinned look lights up)
     bool buttonHot_ = false;
     bool buttonPressed_ = false;
     bool listTracking_ = false;
