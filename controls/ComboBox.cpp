@@ -45,7 +45,8 @@ struct TbsSkinComboBox::CancelModeHook {
                 case WM_NCLBUTTONDOWN:
                 case WM_NCRBUTTONDOWN:
                 case WM_NCMBUTTONDOWN:
-                    if (!combo->ownsWindow(message.hwnd)) combo->CloseUp(false);
+                    // Posted, not called: closing removes this very hook.
+                    if (!combo->ownsWindow(message.hwnd)) PostMessageW(combo->handle(), WM_CANCELMODE, 0, 0);
                     break;
                 default:
                     break;
@@ -55,13 +56,10 @@ struct TbsSkinComboBox::CancelModeHook {
     }
 };
 
-TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TCustomControl(owner), defaultFont_(kComboFont) {
+TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner) {
     font().assign(kComboFont);
-    defaultFont_.OnChange = [this] {
-        font().assign(defaultFont_);
-        applyEditLook();
-        invalidate();
-    };
+    DefaultFont().assign(kComboFont);
+    setSkinDataName("combobox");
     setTabStop(true);
     TControl::storeBounds(0, 0, 120, 20);
     list_ = new TbsPopupListBox(this);
@@ -116,9 +114,14 @@ void TbsSkinComboBox::setStyle(TbsSkinCustomComboBoxStyle style) {
     invalidate();
 }
 
+void TbsSkinComboBox::DefaultFontChanged() {
+    font().assign(DefaultFont());
+    applyEditLook();
+}
+
 void TbsSkinComboBox::applyEditLook() {
     if (!edit_) return;
-    FontDescription face = defaultFont_.description();
+    FontDescription face = DefaultFont().description();
     if (!enabled()) face.color = clGrayText;
     edit_->font().assign(face);
     edit_->setColor(defaultColor_);
@@ -147,7 +150,7 @@ void TbsSkinComboBox::setItemIndex(int index) {
 void TbsSkinComboBox::setText(const std::string& text) {
     if (text == text_) return;
     text_ = text;
-    TCustomControl::setText(text);
+    TbsSkinCustomControl::setText(text);
     if (edit_ && !syncing_) edit_->setText(text);
     invalidate();
     if (OnChange) OnChange();
@@ -164,18 +167,14 @@ void TbsSkinComboBox::setDefaultColor(TColor color) {
 }
 
 void TbsSkinComboBox::setEnabled(bool enabled) {
-    TCustomControl::setEnabled(enabled);
+    TbsSkinCustomControl::setEnabled(enabled);
     applyEditLook();
     invalidate();
 }
 
 void TbsSkinComboBox::fontChanged() {
-    TCustomControl::fontChanged();
+    TbsSkinCustomControl::fontChanged();
     invalidate();
-}
-
-bool TbsSkinComboBox::hasFocus() const {
-    return edit_ ? edit_->focused() : focused();
 }
 
 void TbsSkinComboBox::layout() {
@@ -335,7 +334,7 @@ void TbsSkinComboBox::listMouseDown(int, int) {
 // ---- mouse ----------------------------------------------------------------------------------
 
 void TbsSkinComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TCustomControl::MouseDown(button, shift, x, y);
+    TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     if (style_ == bscbFixedStyle && !focused() && canFocus()) setFocus();
     const POINT point{x, y};
@@ -358,7 +357,7 @@ void TbsSkinComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, i
 }
 
 void TbsSkinComboBox::MouseMove(TShiftState shift, int x, int y) {
-    TCustomControl::MouseMove(shift, x, y);
+    TbsSkinCustomControl::MouseMove(shift, x, y);
     if (listTracking_ && droppedDown()) {
         POINT screen{x, y};
         ClientToScreen(handle(), &screen);
@@ -373,7 +372,7 @@ void TbsSkinComboBox::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TbsSkinComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TCustomControl::MouseUp(button, shift, x, y);
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     if (listTracking_ && enteredList_) {
         POINT screen{x, y};
@@ -394,12 +393,12 @@ void TbsSkinComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int
 }
 
 void TbsSkinComboBox::MouseEnter() {
-    TCustomControl::MouseEnter();
+    TbsSkinCustomControl::MouseEnter();
     hot_ = true;
 }
 
 void TbsSkinComboBox::MouseLeave() {
-    TCustomControl::MouseLeave();
+    TbsSkinCustomControl::MouseLeave();
     hot_ = false;
     buttonHot_ = false;
     invalidate();
@@ -433,7 +432,7 @@ void TbsSkinComboBox::wmMouseWheel(TMessage& message) {
 // ---- keyboard, fixed style -----------------------------------------------------------------
 
 void TbsSkinComboBox::KeyDown(WORD& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
+    TbsSkinCustomControl::KeyDown(key, shift);
     if (key == 0 || style_ != bscbFixedStyle) return;
     const bool alt = (shift & ssAlt) != 0 || altKey_;
     const int count = list_->count();
@@ -475,7 +474,7 @@ void TbsSkinComboBox::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TbsSkinComboBox::KeyPress(wchar_t& key) {
-    TCustomControl::KeyPress(key);
+    TbsSkinCustomControl::KeyPress(key);
     if (key == 0 || style_ != bscbFixedStyle) return;
     if (key < L' ') return;  // Enter, Escape and Backspace also arrive as characters: no search
     const std::wstring search = search_.feed(key, clock(), autoComplete_);
@@ -591,16 +590,11 @@ void TbsSkinComboBox::complete() {
 
 void TbsSkinComboBox::WndProc(TMessage& message) {
     switch (message.msg) {
-        case WM_PAINT:
-            painting_ = true;
-            TCustomControl::WndProc(message);
-            painting_ = false;
-            break;
         case WM_ERASEBKGND:
             wmEraseBackground(message);
             break;
         case WM_WINDOWPOSCHANGED:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             layout();
             break;
         case WM_TIMER:
@@ -613,19 +607,19 @@ void TbsSkinComboBox::WndProc(TMessage& message) {
             message.result = DLGC_WANTARROWS | DLGC_WANTCHARS;
             break;
         case WM_SETFOCUS:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             // The editable style keeps no focus of its own: its edit takes it.
             if (edit_) edit_->setFocus();
             invalidate();
             break;
         case WM_KILLFOCUS:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             if (style_ == bscbFixedStyle) CloseUp(false);
             invalidate();
             break;
         case WM_SYSKEYDOWN:
             altKey_ = (message.lParam & (1 << 29)) != 0;
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             altKey_ = false;
             break;
         case WM_CANCELMODE:
@@ -633,14 +627,14 @@ void TbsSkinComboBox::WndProc(TMessage& message) {
             DefaultHandler(message);
             break;
         default:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             break;
     }
 }
 
 void TbsSkinComboBox::wmEraseBackground(TMessage& message) {
     message.result = 1;
-    if (painting_) return;
+    if (painting()) return;
     // Outside a paint cycle (a parent printing us) the whole look goes into the given context.
     HDC dc = reinterpret_cast<HDC>(message.wParam);
     TCanvas target;
@@ -665,7 +659,7 @@ void TbsSkinComboBox::paintItemArea(TCanvas& canvas) {
     TCanvas& c = bitmap.canvas();
     const bool focus = focused();
     FontDescription face = font().description();
-    face.color = focus ? clHighlightText : defaultFont_.color();
+    face.color = focus ? clHighlightText : DefaultFont().color();
     c.font().assign(face);
     c.brush().setStyle(TBrushStyle::bsSolid);
     c.brush().setColor(focus ? clHighlight : defaultColor_);
@@ -686,10 +680,16 @@ void TbsSkinComboBox::paintItemArea(TCanvas& canvas) {
 }
 
 void TbsSkinComboBox::paintTo(TCanvas& canvas) {
-    const int w = width();
-    const int h = height();
-    if (w <= 0 || h <= 0) return;
-    TBitmap bitmap(w, h);
+    if (width() <= 0 || height() <= 0) return;
+    layout_ = plainComboLayout(width(), height());
+    TBitmap bitmap(width(), height());
+    PaintPlainImage(bitmap);
+    canvas.draw(0, 0, bitmap);
+}
+
+void TbsSkinComboBox::PaintPlainImage(TBitmap& bitmap) {
+    const int w = bitmap.width();
+    const int h = bitmap.height();
     TCanvas& c = bitmap.canvas();
     c.brush().setStyle(TBrushStyle::bsSolid);
     c.brush().setColor(clBtnFace);
@@ -709,12 +709,11 @@ void TbsSkinComboBox::paintTo(TCanvas& canvas) {
     drawArrow(c, layout_.button, ArrowDirection::down, enabled() ? clBlack : clBtnShadow);
 
     if (style_ == bscbFixedStyle) paintItemArea(c);
-    canvas.draw(0, 0, bitmap);
 }
 
 void TbsSkinComboBox::Paint() {
     layout_ = plainComboLayout(width(), height());
-    paintTo(canvas());
+    TbsSkinCustomControl::Paint();
 }
 
 }  // namespace vireltan

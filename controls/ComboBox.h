@@ -6,6 +6,7 @@
 
 #include "controls/ComboBoxRules.h"
 #include "controls/PopupListBox.h"
+#include "controls/SkinControl.h"
 #include "gui/Application.h"
 #include "gui/MaskEdit.h"
 #include "gui/WinControl.h"
@@ -19,7 +20,7 @@ namespace vireltan {
 
 enum TbsSkinCustomComboBoxStyle { bscbEditStyle, bscbFixedStyle };
 
-class TbsSkinComboBox : public TCustomControl {
+class TbsSkinComboBox : public TbsSkinCustomControl {
   public:
     static constexpr UINT kAutoScrollMs = 25;
 
@@ -49,9 +50,6 @@ class TbsSkinComboBox : public TCustomControl {
     void setUseSkinSize(bool value) { useSkinSize_ = value; }
     bool autoComplete() const { return autoComplete_; }
     void setAutoComplete(bool value) { autoComplete_ = value; }
-    TFont& defaultFont() { return defaultFont_; }
-    const std::string& skinDataName() const { return skinDataName_; }
-    void setSkinDataName(const std::string& name) { skinDataName_ = name; }
 
     void setEnabled(bool enabled) override;
 
@@ -92,6 +90,8 @@ class TbsSkinComboBox : public TCustomControl {
   protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
+    void PaintPlainImage(TBitmap& bitmap) override;
+    void DefaultFontChanged() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void KeyPress(wchar_t& key) override;
     void fontChanged() override;
@@ -117,7 +117,6 @@ class TbsSkinComboBox : public TCustomControl {
     bool overListArea(POINT screen);
     void installCancelMode();
     void removeCancelMode();
-    bool hasFocus() const;
     bool ownsWindow(HWND window);
     void applyEditLook();
     void paintItemArea(TCanvas& canvas);
@@ -132,19 +131,16 @@ class TbsSkinComboBox : public TCustomControl {
     TColor defaultColor_ = clWindow;
     bool useSkinSize_ = true;
     bool autoComplete_ = true;
-    TFont defaultFont_;
-    std::string skinDataName_ = "combobox";
 
     ComboLayout layout_{};
     int rememberedIndex_ = -1;
-    bool hot_ = false;
+    bool hot_ = false;  // the pointer is over the control (the skinned look lights up)
     bool buttonHot_ = false;
     bool buttonPressed_ = false;
     bool listTracking_ = false;
     bool enteredList_ = false;
     int autoScrollMode_ = 0;
     bool syncing_ = false;
-    bool painting_ = false;
     bool altKey_ = false;
     IncrementalSearch search_;
     CompletionThrottle completion_;

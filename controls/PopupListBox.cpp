@@ -16,9 +16,11 @@ constexpr int kScrollBarWidth = 19;
 
 }  // namespace
 
-TbsPopupListBox::TbsPopupListBox(TComponent* owner) : TCustomControl(owner), defaultFont_(kListFont) {
+TbsPopupListBox::TbsPopupListBox(TComponent* owner) : TbsSkinCustomControl(owner) {
     TControl::setVisible(false);
     font().assign(kListFont);
+    DefaultFont().assign(kListFont);
+    setSkinDataName("listbox");
     setColor(clBtnFace);
     TControl::storeBounds(0, 0, 120, 120);
 }
@@ -28,7 +30,7 @@ TbsPopupListBox::~TbsPopupListBox() {
 }
 
 void TbsPopupListBox::createParams(CreateParams& params) {
-    TCustomControl::createParams(params);
+    TbsSkinCustomControl::createParams(params);
     params.className = L"VireltanPopupList";
     params.style = WS_POPUP | WS_CLIPCHILDREN;
     params.exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
@@ -155,12 +157,12 @@ void TbsPopupListBox::hideList() {
 }
 
 void TbsPopupListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TCustomControl::MouseDown(button, shift, x, y);
+    TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (button == TMouseButton::mbLeft && OnListMouseDown) OnListMouseDown(x, y);
 }
 
 void TbsPopupListBox::MouseMove(TShiftState shift, int x, int y) {
-    TCustomControl::MouseMove(shift, x, y);
+    TbsSkinCustomControl::MouseMove(shift, x, y);
     const int index = itemAtPos({x, y});
     if (index >= 0) setItemIndex(index);
     if (OnListMouseMove) OnListMouseMove(x, y);
@@ -189,7 +191,7 @@ void TbsPopupListBox::WndProc(TMessage& message) {
         case WM_MBUTTONUP:
             break;  // the combo box decides what a release means; other buttons do nothing here
         default:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             break;
     }
 }
@@ -233,11 +235,12 @@ void TbsPopupListBox::paintTo(TCanvas& canvas) {
     }
 }
 
-void TbsPopupListBox::Paint() {
-    if (width() <= 0 || height() <= 0) return;
-    TBitmap bitmap(width(), height());
+void TbsPopupListBox::PaintPlainImage(TBitmap& bitmap) {
     paintTo(bitmap.canvas());
-    canvas().draw(0, 0, bitmap);
+}
+
+void TbsPopupListBox::DefaultFontChanged() {
+    font().assign(DefaultFont());
 }
 
 }  // namespace vireltan

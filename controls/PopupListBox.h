@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/ScrollBar.h"
+#include "controls/SkinControl.h"
 #include "gui/Font.h"
 #include "gui/WinControl.h"
 
@@ -13,7 +14,7 @@
 
 namespace vireltan {
 
-class TbsPopupListBox : public TCustomControl {
+class TbsPopupListBox : public TbsSkinCustomControl {
   public:
     explicit TbsPopupListBox(TComponent* owner);
     ~TbsPopupListBox() override;
@@ -37,8 +38,6 @@ class TbsPopupListBox : public TCustomControl {
     // Sizes the list for `rows` rows (0 leaves the height alone).
     void setRowCount(int rows);
     int visibleRows() const;
-
-    TFont& defaultFont() { return defaultFont_; }
 
     // The inner list's area in client coordinates (frame and scroll bar excluded).
     RECT listArea() const;
@@ -67,7 +66,8 @@ class TbsPopupListBox : public TCustomControl {
   protected:
     void createParams(CreateParams& params) override;
     void WndProc(TMessage& message) override;
-    void Paint() override;
+    void PaintPlainImage(TBitmap& bitmap) override;
+    void DefaultFontChanged() override;
 
     void wmMouseWheel(TMessage& message);
 
@@ -81,7 +81,6 @@ class TbsPopupListBox : public TCustomControl {
     int topIndex_ = 0;
     int itemHeight_ = 20;
     int rowCount_ = 0;
-    TFont defaultFont_;
     TbsSkinScrollBar* scrollBar_ = nullptr;  // owned (a component of ours) while it exists
     HWND ownerWindow_ = nullptr;
     bool shown_ = false;

@@ -16,8 +16,10 @@ constexpr int kDecrease = 2;
 
 }  // namespace
 
-TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TCustomControl(owner) {
+TbsSkinScrollBar::TbsSkinScrollBar(TComponent* owner) : TbsSkinCustomControl(owner) {
+    setSkinDataName("hscrollbar");
     setBounds(0, 0, 200, 19);
+    setDefaultHeight(19);
 }
 
 TbsSkinScrollBar::~TbsSkinScrollBar() {
@@ -25,7 +27,7 @@ TbsSkinScrollBar::~TbsSkinScrollBar() {
 }
 
 void TbsSkinScrollBar::createParams(CreateParams& params) {
-    TCustomControl::createParams(params);
+    TbsSkinCustomControl::createParams(params);
     params.className = L"VireltanScrollBar";
     params.background = nullptr;  // every pixel is ours
 }
@@ -87,10 +89,10 @@ void TbsSkinScrollBar::setBoth(bool both) {
     if (both == both_) return;
     both_ = both;
     if (both) {
-        nameBeforeBoth_ = skinDataName_;
-        skinDataName_ = bothSkinDataName_;
+        nameBeforeBoth_ = SkinDataName();
+        setSkinDataName(bothSkinDataName_);
     } else {
-        skinDataName_ = nameBeforeBoth_;
+        setSkinDataName(nameBeforeBoth_);
     }
     invalidate();
 }
@@ -150,7 +152,7 @@ void TbsSkinScrollBar::buttonStep(int part) {
 }
 
 void TbsSkinScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TCustomControl::MouseDown(button, shift, x, y);
+    TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     if (canFocused_ && !focused()) {
         if (!canFocus()) return;  // a click that cannot take the focus is dropped
@@ -214,7 +216,7 @@ void TbsSkinScrollBar::setHovered(int part) {
 }
 
 void TbsSkinScrollBar::MouseMove(TShiftState shift, int x, int y) {
-    TCustomControl::MouseMove(shift, x, y);
+    TbsSkinCustomControl::MouseMove(shift, x, y);
     lastMouse_ = {x, y};
     int part = partAt({x, y});
     if (pressedPart_ >= 0 && part != pressedPart_) part = -1;
@@ -228,7 +230,7 @@ void TbsSkinScrollBar::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TbsSkinScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TCustomControl::MouseUp(button, shift, x, y);
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     mouseDown_ = false;
     if (repeatMode_ == 3 || repeatMode_ == 4) stopRepeat();
@@ -248,7 +250,7 @@ void TbsSkinScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, in
 }
 
 void TbsSkinScrollBar::MouseLeave() {
-    TCustomControl::MouseLeave();
+    TbsSkinCustomControl::MouseLeave();
     if (hovered_ >= 0 && pressedPart_ < 0 && !dragging_) {
         parts_[static_cast<std::size_t>(hovered_)].hot = false;
         hovered_ = -1;
@@ -295,7 +297,7 @@ void TbsSkinScrollBar::wmTimer() {
 }
 
 void TbsSkinScrollBar::KeyDown(WORD& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
+    TbsSkinCustomControl::KeyDown(key, shift);
     if (!canFocused_) return;
     if (key == VK_LEFT || key == VK_UP) setPosition(position_ - smallChange_);
     if (key == VK_RIGHT || key == VK_DOWN) setPosition(position_ + smallChange_);
@@ -318,6 +320,13 @@ void TbsSkinScrollBar::WndProc(TMessage& message) {
             break;
         case WM_ERASEBKGND:
             message.result = 1;
+            // Outside a paint cycle (a parent printing us) the bar goes into the given context.
+            if (!painting()) {
+                TBitmap bitmap(width(), height());
+                paintTo(bitmap.canvas());
+                BitBlt(reinterpret_cast<HDC>(message.wParam), 0, 0, width(), height(), bitmap.canvasHandle(),
+                       0, 0, SRCCOPY);
+            }
             break;
         case WM_GETDLGCODE:
             message.result = canFocused_ ? DLGC_WANTARROWS : 0;
@@ -327,14 +336,14 @@ void TbsSkinScrollBar::WndProc(TMessage& message) {
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             invalidate();
             break;
         case WM_CAPTURECHANGED:
             DefaultHandler(message);
             break;
         default:
-            TCustomControl::WndProc(message);
+            TbsSkinCustomControl::WndProc(message);
             break;
     }
 }
@@ -369,11 +378,8 @@ void TbsSkinScrollBar::paintTo(TCanvas& canvas) {
     if (enabled()) drawPart(canvas, g.thumb, kThumb);
 }
 
-void TbsSkinScrollBar::Paint() {
-    if (width() <= 0 || height() <= 0) return;
-    TBitmap bitmap(width(), height());
+void TbsSkinScrollBar::PaintPlainImage(TBitmap& bitmap) {
     paintTo(bitmap.canvas());
-    canvas().draw(0, 0, bitmap);
 }
 
 }  // namespace vireltan

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/ScrollBarRules.h"
+#include "controls/SkinControl.h"
 #include "gui/WinControl.h"
 
 #include <array>
@@ -11,7 +12,7 @@
 
 namespace vireltan {
 
-class TbsSkinScrollBar : public TCustomControl {
+class TbsSkinScrollBar : public TbsSkinCustomControl {
   public:
     static constexpr UINT kFirstRepeatMs = 500;
     static constexpr UINT kRepeatMs = 50;
@@ -44,9 +45,6 @@ class TbsSkinScrollBar : public TCustomControl {
     bool canFocused() const { return canFocused_; }
     void setCanFocused(bool value);
 
-    const std::string& skinDataName() const { return skinDataName_; }
-    void setSkinDataName(const std::string& name) { skinDataName_ = name; }
-
     ScrollBarGeometry geometry() const;
     // 0 the thumb, 1 the increasing button, 2 the decreasing button, -1 the track or outside.
     int partAt(POINT point) const;
@@ -75,7 +73,7 @@ class TbsSkinScrollBar : public TCustomControl {
   protected:
     void createParams(CreateParams& params) override;
     void WndProc(TMessage& message) override;
-    void Paint() override;
+    void PaintPlainImage(TBitmap& bitmap) override;
     void KeyDown(WORD& key, TShiftState shift) override;
 
     void wmTimer();
@@ -102,7 +100,6 @@ class TbsSkinScrollBar : public TCustomControl {
     bool both_ = false;
     int bothMarkerWidth_ = 19;
     bool canFocused_ = false;
-    std::string skinDataName_ = "hscrollbar";
     std::string bothSkinDataName_ = "bothhscrollbar";
     std::string nameBeforeBoth_;
 

@@ -83,10 +83,18 @@ TEST(ComboBoxRules, PrefixSearchIgnoresCaseAndWraps) {
         int expected;
     };
     const Case cases[] = {
-        {"a", -1, 0},      {"a", 0, 4},   {"a", 4, 0},  {"A", 3, 4},      {"alü", -1, 4}, {"k", 7, 6},
-        {"krom-n", -1, 6}, {"x", -1, -1}, {"", -1, -1}, {"gÜMÜŞ", -1, 1},  // Turkish letters compare without
-                                                                           // case too
-        {"Bakır", 2, 2},  // wrapping all the way round finds the current item itself
+        {"a", -1, 0},
+        {"a", 0, 4},
+        {"a", 4, 0},
+        {"A", 3, 4},
+        {"alü", -1, 4},
+        {"k", 7, 6},
+        {"krom-n", -1, 6},
+        {"x", -1, -1},
+        {"", -1, -1},
+        {"gÜMÜŞ", -1, 1},  // Turkish letters compare without
+                           // case too
+        {"Bakır", 2, 2},   // wrapping all the way round finds the current item itself
     };
     for (const Case& c : cases) {
         EXPECT_EQ(findItemPrefix(kMaterials, c.prefix, c.after), c.expected)
@@ -588,6 +596,50 @@ TEST_F(ComboBox, LosingTheFocusClosesWithoutChoosing) {
     EXPECT_FALSE(combo->droppedDown());
     EXPECT_EQ(combo->itemIndex(), 2);
     EXPECT_EQ(combo->text(), "Bakır");
+}
+
+TEST_F(ComboBox, APressElsewhereInTheProgramClosesTheList) {
+    make(bscbFixedStyle, kMaterials, 2);
+    combo->OpenList();
+    wheel(h(), -120);
+    // A press on the list itself (through the message loop) keeps it open.
+    HWND list = combo->listBox().handle();
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, pointParam(10, 10));
+    pumpFor(50);
+    EXPECT_TRUE(combo->droppedDown());
+    // A press on the form's background does not move the focus, yet it closes the list.
+    PostMessageW(form->handle(), WM_LBUTTONDOWN, MK_LBUTTON, pointParam(300, 200));
+    PostMessageW(form->handle(), WM_LBUTTONUP, 0, pointParam(300, 200));
+    EXPECT_TRUE(pumpUntil([&] { return !combo->droppedDown(); }, 1000));
+    EXPECT_EQ(combo->text(), "Bakır");
+    EXPECT_EQ(GetFocus(), h());
+    // The hook is gone with the list: later presses go by untouched.
+    combo->OpenList();
+    combo->CloseUp(false);
+    PostMessageW(form->handle(), WM_LBUTTONDOWN, MK_LBUTTON, pointParam(300, 200));
+    pumpFor(30);
+    EXPECT_FALSE(combo->droppedDown());
+}
+
+TEST_F(ComboBox, LeavingClearsTheButtonsHotLookAndDisablingGreysTheEdit) {
+    make(bscbEditStyle, kCrossSections, 0, 80);
+    const RECT button = combo->buttonRect();
+    mouseMove(h(), button.left + 3, button.top + 3, false);
+    EXPECT_TRUE(combo->buttonHot());
+    SendMessageW(h(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(combo->buttonHot());
+    struct Case {
+        bool enabled;
+        TColor expected;
+    };
+    const Case cases[] = {{false, clGrayText}, {true, clWindowText}};
+    for (const Case& c : cases) {
+        combo->setEnabled(c.enabled);
+        EXPECT_EQ(combo->edit()->font().color(), c.expected) << c.enabled;
+        EXPECT_EQ(IsWindowEnabled(h()) != 0, c.enabled);
+    }
+    combo->setDefaultColor(RGB(255, 255, 0));
+    EXPECT_EQ(combo->edit()->color(), RGB(255, 255, 0)) << "the inner edit shares the plain background";
 }
 
 TEST_F(ComboBox, KeyPressOfTheInnerEditReachesTheComboFirst) {

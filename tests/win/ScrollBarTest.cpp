@@ -313,6 +313,51 @@ TEST_F(ScrollBar, PlainLookPixels) {
     EXPECT_EQ(pixelAt(bitmap, 6, 149), RGB(0, 0, 0)) << "the arrows stay black";
 }
 
+TEST_F(ScrollBar, AFocusableBarTakesArrowKeysAndTheWheel) {
+    bar->setPosition(5);
+    struct Case {
+        const char* action;
+        int expected;
+    };
+    // Without CanFocused the keys and the wheel do nothing.
+    const Case ignored[] = {{"down", 5}, {"wheel towards", 5}};
+    const Case used[] = {{"down", 6},          {"right", 7},      {"up", 6},        {"left", 5},
+                         {"wheel towards", 6}, {"wheel away", 5}, {"wheel away", 4}};
+    auto run = [&](const Case& c) {
+        const std::string action = c.action;
+        if (action == "down") keyDown(h(), VK_DOWN);
+        if (action == "up") keyDown(h(), VK_UP);
+        if (action == "left") keyDown(h(), VK_LEFT);
+        if (action == "right") keyDown(h(), VK_RIGHT);
+        if (action == "wheel towards") wheel(h(), -120);
+        if (action == "wheel away") wheel(h(), 120);
+        EXPECT_EQ(bar->position(), c.expected) << c.action;
+    };
+    for (const Case& c : ignored) run(c);
+    bar->setCanFocused(true);
+    EXPECT_TRUE(bar->tabStop());
+    EXPECT_EQ(SendMessageW(h(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
+    // A click takes the focus first.
+    const RECT button = bar->geometry().increaseButton;
+    mouseDown(h(), 9, (button.top + button.bottom) / 2);
+    mouseUp(h(), 9, (button.top + button.bottom) / 2);
+    EXPECT_EQ(GetFocus(), h());
+    bar->setPosition(5);
+    for (const Case& c : used) run(c);
+}
+
+TEST_F(ScrollBar, PrintedByItsParentThePixelsMatchThePaint) {
+    TBitmap printed;
+    renderClient(*bar, printed);
+    TBitmap painted(bar->width(), bar->height());
+    bar->paintTo(painted.canvas());
+    for (int y = 0; y < bar->height(); y += 3) {
+        for (int x = 0; x < bar->width(); ++x) {
+            ASSERT_EQ(pixelAt(printed, x, y), pixelAt(painted, x, y)) << x << "," << y;
+        }
+    }
+}
+
 TEST_F(ScrollBar, HotAndPressedPartsTakeTheNavyLook) {
     TBitmap bitmap(bar->width(), bar->height());
     const RECT button = bar->geometry().increaseButton;
