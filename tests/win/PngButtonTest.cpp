@@ -223,6 +223,15 @@ TEST_F(PngButtonPixels, DisabledButtonDrawsAThirdOfTheOpacityButPalettePicturesU
     EXPECT_EQ(pixelAt(bitmap, kButton.left + 15, kButton.top + 15), RGB(255, 0, 0));
 }
 
+TEST_F(PngButtonPixels, NewNormalPictureOnADisabledButtonIsDimmedAtOnce) {
+    button->setImageNormal(solid(8, 8, 255, 0, 0));
+    button->setEnabled(false);
+    button->setImageNormal(solid(8, 8, 0, 255, 0));
+    TBitmap bitmap;
+    renderClient(*form, bitmap);
+    EXPECT_EQ(pixelAt(bitmap, kButton.left + 15, kButton.top + 15), RGB(0, 85, 0));
+}
+
 // A design loads the normal picture without the setter; disabling builds the dimmed one then.
 TEST_F(PngButtonPixels, DisabledPictureIsBuiltWhenADesignedButtonIsDisabled) {
     ASSERT_TRUE(button->loadImageNormal(solidRgbaPng(8, 8, 255, 0, 0, 255)));
@@ -340,6 +349,21 @@ TEST_F(PngButtonPixels, CaptionBesideThePictureForEveryLayout) {
 }
 
 using PngButtonEvents = ButtonFixture;
+
+TEST(PngButton, StartsAsAnUpDefaultButtonOf23Pixels) {
+    TPNGButton button(nullptr);
+    EXPECT_EQ(button.width(), 23);
+    EXPECT_EQ(button.height(), 23);
+    EXPECT_EQ(button.buttonStyle(), TPNGButtonStyle::pbsDefault);
+    EXPECT_EQ(button.buttonLayout(), TPNGButtonLayout::pbsImageAbove);
+    EXPECT_EQ(button.buttonState(), TPNGButtonState::up);
+    EXPECT_FALSE(button.mouseOver());
+    EXPECT_TRUE(button.caption().empty());
+    EXPECT_TRUE(button.imageNormal().empty());
+    EXPECT_TRUE(button.imageDown().empty());
+    EXPECT_TRUE(button.imageOver().empty());
+    EXPECT_TRUE(button.disabledImage().empty());
+}
 
 TEST_F(PngButtonEvents, ClickComesBeforeTheMouseUpWithTheButtonAlreadyUp) {
     button->setImageNormal(solid(32, 32, 255, 0, 0));
