@@ -190,6 +190,19 @@ TEST_F(PngButtonPixels, BlendsByAlphaOverTheParentsBackground) {
     }
 }
 
+// On screen the picture blends over what the form painted in the same paint, not over a copy.
+TEST_F(PngButtonPixels, BlendsOnTheWindowItself) {
+    form->setColor(RGB(0, 0, 255));
+    button->setImageNormal(solid(8, 8, 200, 100, 0, 128));
+    RedrawWindow(form->handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC screen = GetDC(form->handle());
+    const COLORREF inside = GetPixel(screen, kButton.left + 15, kButton.top + 15);
+    const COLORREF beside = GetPixel(screen, kButton.left + 5, kButton.top + 15);
+    ReleaseDC(form->handle(), screen);
+    EXPECT_EQ(inside, RGB(100, 50, 127));
+    EXPECT_EQ(beside, RGB(0, 0, 255));
+}
+
 TEST_F(PngButtonPixels, DisabledButtonDrawsAThirdOfTheOpacityButPalettePicturesUnchanged) {
     PngSpec palette{8, 8, 8, 3, {255, 0, 0}, {}, {}};
     for (int y = 0; y < 8; ++y) palette.rows.push_back(testing::Bytes(8, 0));
