@@ -200,6 +200,7 @@ TEST(MessageHook, ChainedHookPassesOnAndRestoresThePrevious) {
 }
 
 int skinDataStandIn = 0;
+const void* expectedSkinData = &skinDataStandIn;
 
 // A form that logs the skin messages it receives.
 class LoggingForm : public TForm {
@@ -211,10 +212,12 @@ class LoggingForm : public TForm {
 
   protected:
     void WndProc(TMessage& message) override {
-        if (message.msg == BSM_BEFORECHANGE) {
-            const bool addressed = message.wParam == reinterpret_cast<WPARAM>(&skinDataStandIn);
-            log_.push_back(name() + ":" + std::to_string(message.lParam) +
-                           (addressed ? "" : " (wrong address)"));
+        if (message.msg >= BSM_BEFORECHANGE && message.msg <= BSM_SKINNABLEFORM) {
+            const bool addressed = message.wParam == reinterpret_cast<WPARAM>(expectedSkinData);
+            log_.push_back(
+                name() + ":" + std::to_string(message.lParam) +
+                (message.msg == BSM_BEFORECHANGE ? "" : " " + std::to_string(message.msg - WM_USER)) +
+                (addressed ? "" : " (wrong address)"));
             message.result = 1;
             return;
         }
@@ -235,6 +238,7 @@ TEST(Broadcast, ReachesEveryFormSynchronouslyInListOrderWithTheFirstFirst) {
         {2, {"c:1000", "a:1000", "b:1000"}},
         {1, {"b:1000", "a:1000", "c:1000"}},
     };
+    expectedSkinData = &skinDataStandIn;
     for (const Case& c : cases) {
         std::vector<std::string> log;
         LoggingForm a(log, "a"), b(log, "b"), cForm(log, "c");
@@ -243,6 +247,21 @@ TEST(Broadcast, ReachesEveryFormSynchronouslyInListOrderWithTheFirstFirst) {
         EXPECT_EQ(log, c.expected) << "first " << c.first;
     }
 }
+
+#if VIRELTAN_HAS_SKIN_NOTIFIER
+// The portable skin model announces through the Windows notifier: its own form first, then the rest.
+TEST(Broadcast, SkinDataAnnouncesThroughTheFormNotifier) {
+    std::vector<std::string> log;
+    LoggingForm a(log, "a"), b(log, "b"), owner(log, "owner");
+    TbsSkinData data;
+    FormSkinNotifier notifier(&owner);
+    data.setNotifier(&notifier);
+    expectedSkinData = &data;
+    data.setSkinnableForm(!data.SkinnableForm());
+    expectedSkinData = &skinDataStandIn;
+    EXPECT_EQ(log, (std::vector<std::string>{"owner:1000 270", "a:1000 270", "b:1000 270"}));
+}
+#endif
 
 }  // namespace
 }  // namespace vireltan

@@ -3,6 +3,7 @@
 // rectangle lists, and the UTF-8/UTF-16 crossing.
 #include "gui/Bitmap.h"
 #include "gui/Canvas.h"
+#include "gui/Color.h"
 #include "gui/Font.h"
 #include "gui/Handles.h"
 #include "gui/Utf.h"
@@ -35,6 +36,24 @@ TEST(Bitmap, RowsArePaddedToWholeDwords) {
         EXPECT_EQ(section.dsBm.bmWidthBytes, c.stride) << c.width;
         EXPECT_EQ(section.dsBm.bmBitsPixel, 24);
     }
+}
+
+// Plain colours pass as they are; system colours (top byte 0xFF, as the skin file writes them) are
+// looked up when used.
+TEST(Color, SystemColoursResolveWhenUsed) {
+    struct Case {
+        TColor color;
+        COLORREF expected;
+    };
+    const Case cases[] = {
+        {clRed, RGB(255, 0, 0)},
+        {0x00123456, 0x00123456},
+        {clBtnFace, GetSysColor(COLOR_BTNFACE)},
+        {clWindowText, GetSysColor(COLOR_WINDOWTEXT)},
+        {0xFF000005, GetSysColor(COLOR_WINDOW)},
+        {0x80000005, 0x00000005},  // only a full top byte marks a system colour
+    };
+    for (const Case& c : cases) EXPECT_EQ(colorToRgb(c.color), c.expected) << std::hex << c.color;
 }
 
 // The portable raster wraps these bits with its own stride rule, 3 * width + width mod 4.
