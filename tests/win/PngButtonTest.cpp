@@ -190,6 +190,19 @@ TEST_F(PngButtonPixels, BlendsByAlphaOverTheParentsBackground) {
     }
 }
 
+// On screen the picture blends over what the form painted in the same paint, not over a copy.
+TEST_F(PngButtonPixels, BlendsOnTheWindowItself) {
+    form->setColor(RGB(0, 0, 255));
+    button->setImageNormal(solid(8, 8, 200, 100, 0, 128));
+    RedrawWindow(form->handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC screen = GetDC(form->handle());
+    const COLORREF inside = GetPixel(screen, kButton.left + 15, kButton.top + 15);
+    const COLORREF beside = GetPixel(screen, kButton.left + 5, kButton.top + 15);
+    ReleaseDC(form->handle(), screen);
+    EXPECT_EQ(inside, RGB(100, 50, 127));
+    EXPECT_EQ(beside, RGB(0, 0, 255));
+}
+
 TEST_F(PngButtonPixels, DisabledButtonDrawsAThirdOfTheOpacityButPalettePicturesUnchanged) {
     PngSpec palette{8, 8, 8, 3, {255, 0, 0}, {}, {}};
     for (int y = 0; y < 8; ++y) palette.rows.push_back(testing::Bytes(8, 0));
@@ -221,6 +234,15 @@ TEST_F(PngButtonPixels, DisabledButtonDrawsAThirdOfTheOpacityButPalettePicturesU
     TBitmap bitmap;
     renderClient(*form, bitmap);
     EXPECT_EQ(pixelAt(bitmap, kButton.left + 15, kButton.top + 15), RGB(255, 0, 0));
+}
+
+TEST_F(PngButtonPixels, NewNormalPictureOnADisabledButtonIsDimmedAtOnce) {
+    button->setImageNormal(solid(8, 8, 255, 0, 0));
+    button->setEnabled(false);
+    button->setImageNormal(solid(8, 8, 0, 255, 0));
+    TBitmap bitmap;
+    renderClient(*form, bitmap);
+    EXPECT_EQ(pixelAt(bitmap, kButton.left + 15, kButton.top + 15), RGB(0, 85, 0));
 }
 
 // A design loads the normal picture without the setter; disabling builds the dimmed one then.
@@ -340,6 +362,21 @@ TEST_F(PngButtonPixels, CaptionBesideThePictureForEveryLayout) {
 }
 
 using PngButtonEvents = ButtonFixture;
+
+TEST(PngButton, StartsAsAnUpDefaultButtonOf23Pixels) {
+    TPNGButton button(nullptr);
+    EXPECT_EQ(button.width(), 23);
+    EXPECT_EQ(button.height(), 23);
+    EXPECT_EQ(button.buttonStyle(), TPNGButtonStyle::pbsDefault);
+    EXPECT_EQ(button.buttonLayout(), TPNGButtonLayout::pbsImageAbove);
+    EXPECT_EQ(button.buttonState(), TPNGButtonState::up);
+    EXPECT_FALSE(button.mouseOver());
+    EXPECT_TRUE(button.caption().empty());
+    EXPECT_TRUE(button.imageNormal().empty());
+    EXPECT_TRUE(button.imageDown().empty());
+    EXPECT_TRUE(button.imageOver().empty());
+    EXPECT_TRUE(button.disabledImage().empty());
+}
 
 TEST_F(PngButtonEvents, ClickComesBeforeTheMouseUpWithTheButtonAlreadyUp) {
     button->setImageNormal(solid(32, 32, 255, 0, 0));
