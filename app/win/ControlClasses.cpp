@@ -117,7 +117,7 @@ ClassBinding comboBox() {
         combo.setStyle(row.flags & dfEditable ? bscbEditStyle : bscbFixedStyle);
         combo.setUseSkinSize(row.flags & dfUseSkinSize);
         combo.setDropDownCount(8);
-        combo.defaultFont().assign(fontFor(row.font));
+        combo.setDefaultFont(fontFor(row.font));
         combo.setItems(itemsOf(row));
         combo.setItemIndex(row.itemIndex);
         combo.setText(std::string(row.text));
