@@ -507,42 +507,73 @@ std::vector<ReportWindow> openReports() {
     return reports;
 }
 
-// A cross-section of "00" divides by zero on every resistance tick: one report, captioned with the
-// window's title, while the ticks keep failing inside it and leave the results as they were.
-TEST_F(CalculatorWindowTest, FailingResistanceTicksOpenOneReportAndChangeNothing) {
+// Inputs that make a tick fail: one report, captioned with the window's title, while the ticks keep
+// failing inside it; the failing ticks leave every result as it was.
+TEST_F(CalculatorWindowTest, FailingTicksOpenOneReportAndChangeNothing) {
+    struct Case {
+        int timer;  // 1: resistance, 2: voltage drop
+        const char* field;
+        const char* text;  // pasted, so not filtered
+        const char* report;
+    };
+    const Case cases[] = {
+        {1, "IKesit", "00", "Floating point division by zero."},
+        {1, "Iuzun", "1-", "'1-' is not a valid floating point value."},
+        {2, "kesiti", "0,00", "Floating point division by zero."},
+        {2, "GDakim", "2a", "'2a' is not a valid floating point value."},
+    };
+    const std::vector<std::string> labels = {"sonucu", "label1"};
     window().show();
-    type("Iuzun", u"100");
-    setText("IKesit", "1,5");
-    tick(window().Timer1);
-    ASSERT_EQ(windowText("OEdit"), "1,18666666666667");
-    setText("IKesit", "00");
+    for (const Case& c : cases) {
+        setText("Iuzun", "100");
+        setText("IKesit", "1,5");
+        setText("kesiti", "1");
+        setText("GDuzun", "100");
+        setText("GDakim", "2");
+        tick(window().Timer1);
+        tick(window().Timer2);
+        std::vector<std::string> before;
+        for (const std::string& name : kResultEdits) before.push_back(windowText(name));
+        for (const std::string& name : labels) before.push_back(text(name));
+        ASSERT_EQ(before[3], "1,18666666666667");
+        ASSERT_EQ(before[8], "% 15");
 
-    int ticks = 0;
-    window().Timer1->OnTimer = [&, handler = window().Timer1->OnTimer] {
-        ++ticks;
-        handler();
-    };
-    window().Timer1->setInterval(15);
-    TTimer inspector(nullptr);
-    inspector.setInterval(40);
-    std::vector<ReportWindow> seen;
-    inspector.OnTimer = [&] {
-        if (ticks < 6) return;
-        seen = openReports();
-        inspector.setEnabled(false);
-        window().Timer1->setEnabled(false);
-        for (const ReportWindow& report : seen)
-            PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    };
-    EXPECT_TRUE(pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
-    bool textFound = false;
-    for (const std::string& line : seen[0].texts)
-        textFound = textFound || line == "Floating point division by zero.";
-    EXPECT_TRUE(textFound);
-    EXPECT_EQ(windowText("OEdit"), "1,18666666666667");
-    EXPECT_EQ(windowText("PEdit"), "1186666666666,67");
+        setText(c.field, c.text);
+        TTimer* failing = c.timer == 1 ? window().Timer1 : window().Timer2;
+        const auto handler = failing->OnTimer;
+        int ticks = 0;
+        failing->OnTimer = [&] {
+            ++ticks;
+            handler();
+        };
+        failing->setInterval(15);
+        TTimer inspector(nullptr);
+        inspector.setInterval(40);
+        std::vector<ReportWindow> seen;
+        inspector.OnTimer = [&] {
+            if (ticks < 6) return;
+            seen = openReports();
+            inspector.setEnabled(false);
+            failing->setEnabled(false);
+            for (const ReportWindow& report : seen)
+                PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        };
+        EXPECT_TRUE(
+            pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
+        failing->OnTimer = handler;
+        failing->setInterval(c.timer == 1 ? 750 : 500);
+        failing->setEnabled(true);
+
+        ASSERT_EQ(seen.size(), 1u) << c.field;
+        EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
+        bool textFound = false;
+        for (const std::string& line : seen[0].texts) textFound = textFound || line == c.report;
+        EXPECT_TRUE(textFound) << c.report;
+        std::vector<std::string> after;
+        for (const std::string& name : kResultEdits) after.push_back(windowText(name));
+        for (const std::string& name : labels) after.push_back(text(name));
+        EXPECT_EQ(after, before) << c.field;
+    }
 }
 
 }  // namespace
