@@ -479,31 +479,31 @@ struct ReportWindow {
     std::vector<std::string> texts;
 };
 
+// Plain functions, not lambdas: on 32-bit Windows an enumeration callback must be __stdcall.
+BOOL CALLBACK collectChildText(HWND child, LPARAM texts) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
+    return TRUE;
+}
+
+BOOL CALLBACK collectReport(HWND window, LPARAM found) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    ReportWindow report{window, {}, {}};
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    report.caption = toUtf8(caption);
+    EnumChildWindows(window, collectChildText, reinterpret_cast<LPARAM>(&report.texts));
+    reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
+    return TRUE;
+}
+
+// The visible dialog boxes of this thread: the message boxes open now.
 std::vector<ReportWindow> openReports() {
     std::vector<ReportWindow> reports;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t className[32] = {};
-            GetClassNameW(window, className, 32);
-            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-            ReportWindow report{window, {}, {}};
-            wchar_t caption[256] = {};
-            GetWindowTextW(window, caption, 256);
-            report.caption = toUtf8(caption);
-            EnumChildWindows(
-                window,
-                [](HWND child, LPARAM texts) -> BOOL {
-                    wchar_t text[512] = {};
-                    GetWindowTextW(child, text, 512);
-                    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&report.texts));
-            reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&reports));
+    EnumThreadWindows(GetCurrentThreadId(), collectReport, reinterpret_cast<LPARAM>(&reports));
     return reports;
 }
 
