@@ -253,7 +253,6 @@ TEST(Broadcast, ReachesEveryFormSynchronouslyInListOrderWithTheFirstFirst) {
     }
 }
 
-#if VIRELTAN_HAS_SKIN_NOTIFIER
 // The portable skin model announces through the Windows notifier: its own form first, then the rest.
 TEST(Broadcast, SkinDataAnnouncesThroughTheFormNotifier) {
     std::vector<std::string> log;
@@ -266,7 +265,6 @@ TEST(Broadcast, SkinDataAnnouncesThroughTheFormNotifier) {
     expectedSkinData = &skinDataStandIn;
     EXPECT_EQ(log, (std::vector<std::string>{"owner:1000 270", "a:1000 270", "b:1000 270"}));
 }
-#endif
 
 }  // namespace
 }  // namespace vireltan
