@@ -1,0 +1,719 @@
+#include "controls/ComboBox.h"
+
+#include "controls/PlainParts.h"
+#include "gui/Bitmap.h"
+#include "gui/Utf.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace vireltan {
+
+namespace {
+
+const FontDescription kComboFont{"Arial", 14, 0, clWindowText};
+constexpr UINT_PTR kAutoScrollTimer = 1;
+
+int utf16Length(const std::string& text) {
+    return static_cast<int>(toWide(text).size());
+}
+
+int fontTextHeight(const TFont& font) {
+    DeviceContext dc = DeviceContext::memory();
+    ObjectSelection selection(dc.get(), font.handle());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    return metrics.tmHeight;
+}
+
+}  // namespace
+
+// While the list is dropped a press anywhere else in the program closes it, as a click outside a
+// menu does; the hook passes every message on unchanged.
+struct TbsSkinComboBox::CancelModeHook {
+    TbsSkinComboBox* combo;
+    std::shared_ptr<bool> active;
+    TApplication::MessageHook previous;
+
+    bool operator()(MSG& message) const {
+        if (*active) {
+            switch (message.message) {
+                case WM_LBUTTONDOWN:
+                case WM_RBUTTONDOWN:
+                case WM_MBUTTONDOWN:
+                case WM_NCLBUTTONDOWN:
+                case WM_NCRBUTTONDOWN:
+                case WM_NCMBUTTONDOWN:
+                    // Posted, not called: closing removes this very hook.
+                    if (!combo->ownsWindow(message.hwnd)) PostMessageW(combo->handle(), WM_CANCELMODE, 0, 0);
+                    break;
+                default:
+                    break;
+            }
+        }
+        return previous ? previous(message) : false;
+    }
+};
+
+TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner) {
+    font().assign(kComboFont);
+    DefaultFont().assign(kComboFont);
+    setSkinDataName("combobox");
+    setTabStop(true);
+    TControl::storeBounds(0, 0, 120, 20);
+    list_ = new TbsPopupListBox(this);
+    list_->OnListMouseDown = [this](int x, int y) { listMouseDown(x, y); };
+    layout();
+}
+
+TbsSkinComboBox::~TbsSkinComboBox() {
+    removeCancelMode();
+    editHook_.remove();
+    if (handleAllocated()) KillTimer(handle(), kAutoScrollTimer);
+}
+
+bool TbsSkinComboBox::ownsWindow(HWND window) {
+    if (!window) return false;
+    if (handleAllocated() && (window == handle() || IsChild(handle(), window))) return true;
+    return list_->handleAllocated() && (window == list_->handle() || IsChild(list_->handle(), window));
+}
+
+void TbsSkinComboBox::setStyle(TbsSkinCustomComboBoxStyle style) {
+    style_ = style;
+    if (style == bscbEditStyle && !edit_) {
+        edit_ = new TMaskEdit(this);
+        edit_->setBorder(false);
+        edit_->setTabStop(tabStop());
+        setTabStop(false);
+        edit_->setText(text_);
+        editHook_ = edit_->installWindowProcHook(
+            [this](TMessage& message, const WindowProcNext& next) { editMessage(message, next); });
+        edit_->OnChange = [this] { editChange(); };
+        edit_->OnKeyDown = [this](WORD& key, TShiftState shift) {
+            if (OnKeyDown) OnKeyDown(key, shift);
+        };
+        edit_->OnKeyUp = [this](WORD& key, TShiftState shift) {
+            if (OnKeyUp) OnKeyUp(key, shift);
+        };
+        edit_->OnKeyPress = [this](wchar_t& key) {
+            if (OnKeyPress) OnKeyPress(key);
+        };
+        applyEditLook();
+        edit_->setParent(this);
+        if (focused()) edit_->setFocus();
+    } else if (style == bscbFixedStyle && edit_) {
+        const bool editTabStop = edit_->tabStop();
+        editHook_.remove();
+        TMaskEdit* edit = std::exchange(edit_, nullptr);
+        edit->setVisible(false);
+        delete edit;
+        setTabStop(editTabStop);
+    }
+    layout();
+    invalidate();
+}
+
+void TbsSkinComboBox::DefaultFontChanged() {
+    font().assign(DefaultFont());
+    applyEditLook();
+}
+
+void TbsSkinComboBox::applyEditLook() {
+    if (!edit_) return;
+    FontDescription face = DefaultFont().description();
+    if (!enabled()) face.color = clGrayText;
+    edit_->font().assign(face);
+    edit_->setColor(defaultColor_);
+}
+
+void TbsSkinComboBox::setItems(const std::vector<std::string>& items) {
+    list_->setItems(items);
+    invalidate();
+}
+
+void TbsSkinComboBox::fireClick() {
+    if (!isLoading() && OnClick) OnClick();
+}
+
+void TbsSkinComboBox::setItemIndex(int index) {
+    list_->setItemIndex(index);
+    if (list_->count() > 0 && list_->itemIndex() != -1) {
+        setText(list_->items()[static_cast<std::size_t>(list_->itemIndex())]);
+    }
+    rememberedIndex_ = list_->itemIndex();
+    if (droppedDown()) list_->makeVisible(list_->itemIndex());
+    if (!edit_) invalidate();
+    fireClick();
+}
+
+void TbsSkinComboBox::setText(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    TbsSkinCustomControl::setText(text);
+    if (edit_ && !syncing_) edit_->setText(text);
+    invalidate();
+    if (OnChange) OnChange();
+}
+
+void TbsSkinComboBox::setDropDownCount(int count) {
+    if (count >= 1) dropDownCount_ = count;
+}
+
+void TbsSkinComboBox::setDefaultColor(TColor color) {
+    defaultColor_ = color;
+    applyEditLook();
+    invalidate();
+}
+
+void TbsSkinComboBox::setEnabled(bool enabled) {
+    TbsSkinCustomControl::setEnabled(enabled);
+    applyEditLook();
+    invalidate();
+}
+
+void TbsSkinComboBox::fontChanged() {
+    TbsSkinCustomControl::fontChanged();
+    invalidate();
+}
+
+void TbsSkinComboBox::layout() {
+    layout_ = plainComboLayout(width(), height());
+    if (edit_) {
+        const RECT bounds = comboEditBounds(layout_.itemArea, fontTextHeight(edit_->font()));
+        edit_->setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
+}
+
+// ---- the dropped list -------------------------------------------------------------------------
+
+void TbsSkinComboBox::OpenList() {
+    if (list_->count() == 0) return;
+    enteredList_ = false;
+    stopAutoScroll();
+    if (OnDropDown) OnDropDown();
+    if (list_->count() == 0) return;  // the event may have emptied the list
+    const int listWidth = listBoxWidth_ > 0 ? listBoxWidth_ : width();
+    list_->setOwnerWindow(GetAncestor(handle(), GA_ROOT));
+    list_->setBounds(list_->left(), list_->top(), listWidth, list_->height());
+    list_->setRowCount(std::min(list_->count(), dropDownCount_));
+
+    RECT onScreen{};
+    GetWindowRect(handle(), &onScreen);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT workArea{};
+    if (GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+        workArea = monitor.rcWork;
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    }
+    const POINT position = dropDownPosition(onScreen, list_->height(), workArea);
+
+    if (edit_) edit_->setFocus();
+    rememberedIndex_ = list_->itemIndex();
+    list_->setTopIndex(std::max(0, rememberedIndex_));
+    list_->showAt(position);
+    installCancelMode();
+    invalidate();
+}
+
+void TbsSkinComboBox::CloseUp(bool choose) {
+    stopAutoScroll();
+    if (listTracking_) {
+        listTracking_ = false;
+        if (handleAllocated() && GetCapture() == handle()) ReleaseCapture();
+    }
+    if (!list_->isShown()) return;
+    removeCancelMode();
+    list_->hideList();
+    const int index = list_->itemIndex();
+    if (index < 0) {
+        list_->setItemIndex(rememberedIndex_);
+    } else if (choose) {
+        const std::string item = list_->items()[static_cast<std::size_t>(index)];
+        if (edit_) {
+            edit_->setText(item);
+            edit_->SelectAll();
+        } else {
+            setText(item);
+        }
+        rememberedIndex_ = index;
+        fireClick();
+    } else {
+        list_->setItemIndex(rememberedIndex_);
+    }
+    invalidate();
+    if (choose && OnCloseUp) OnCloseUp();
+}
+
+void TbsSkinComboBox::installCancelMode() {
+    if (cancelModeActive_) return;
+    cancelModeActive_ = std::make_shared<bool>(true);
+    CancelModeHook hook{this, cancelModeActive_, {}};
+    TApplication::MessageHook previous = Application().setMessageHook(nullptr);
+    hook.previous = std::move(previous);
+    Application().setMessageHook(std::move(hook));
+}
+
+void TbsSkinComboBox::removeCancelMode() {
+    if (!cancelModeActive_) return;
+    *cancelModeActive_ = false;
+    // Put the previous hook back only when ours is still the installed one; otherwise ours stays
+    // in the chain, inert, behind whoever came later.
+    TApplication::MessageHook current = Application().setMessageHook(nullptr);
+    const auto* ours = current.target<CancelModeHook>();
+    if (ours && ours->active == cancelModeActive_) {
+        Application().setMessageHook(ours->previous);
+    } else {
+        Application().setMessageHook(std::move(current));
+    }
+    cancelModeActive_.reset();
+}
+
+void TbsSkinComboBox::startAutoScroll(int mode) {
+    if (mode == autoScrollMode_) return;
+    autoScrollMode_ = mode;
+    if (handleAllocated()) SetTimer(handle(), kAutoScrollTimer, kAutoScrollMs, nullptr);
+}
+
+void TbsSkinComboBox::stopAutoScroll() {
+    if (autoScrollMode_ == 0) return;
+    autoScrollMode_ = 0;
+    if (handleAllocated()) KillTimer(handle(), kAutoScrollTimer);
+}
+
+void TbsSkinComboBox::autoScrollTick() {
+    const int index = list_->itemIndex();
+    if (autoScrollMode_ == 1 && index > 0) {
+        list_->setItemIndex(index - 1);
+        list_->makeVisible(index - 1);
+    } else if (autoScrollMode_ == 2 && index < list_->count() - 1) {
+        list_->setItemIndex(index + 1);
+        list_->makeVisible(index + 1);
+    }
+}
+
+bool TbsSkinComboBox::overListArea(POINT screen) {
+    if (!list_->isShown()) return false;
+    POINT local = screen;
+    ScreenToClient(list_->handle(), &local);
+    const RECT area = list_->listArea();
+    return PtInRect(&area, local) != 0;
+}
+
+void TbsSkinComboBox::trackListMove(TShiftState shift, POINT screen) {
+    RECT listRect{};
+    GetWindowRect(list_->handle(), &listRect);
+    if (PtInRect(&listRect, screen)) {
+        stopAutoScroll();
+        POINT local = screen;
+        ScreenToClient(list_->handle(), &local);
+        list_->MouseMove(shift, local.x, local.y);
+        enteredList_ = true;
+        return;
+    }
+    // Dragging past the list's edge scrolls it, once the pointer has been inside and there is
+    // more to see.
+    const bool canScroll = enteredList_ && list_->verticalScrollBar() != nullptr;
+    if (screen.y < listRect.top && canScroll) {
+        startAutoScroll(1);
+    } else if (screen.y >= listRect.bottom && canScroll) {
+        startAutoScroll(2);
+    } else {
+        stopAutoScroll();
+    }
+}
+
+void TbsSkinComboBox::listMouseDown(int, int) {
+    listTracking_ = true;
+    enteredList_ = true;
+    SetCapture(handle());
+}
+
+// ---- mouse ----------------------------------------------------------------------------------
+
+void TbsSkinComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft) return;
+    if (style_ == bscbFixedStyle && !focused() && canFocus()) setFocus();
+    const POINT point{x, y};
+    const bool onButton = PtInRect(&layout_.button, point) != 0;
+    const bool onItem = style_ == bscbFixedStyle && PtInRect(&layout_.itemArea, point) != 0;
+    if (onButton || onItem) {
+        buttonPressed_ = true;
+        invalidate();
+        if (!droppedDown()) {
+            enteredList_ = false;
+            listTracking_ = true;
+            SetCapture(handle());
+            OpenList();
+        } else {
+            CloseUp(false);
+        }
+    } else if (droppedDown()) {
+        CloseUp(false);
+    }
+}
+
+void TbsSkinComboBox::MouseMove(TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseMove(shift, x, y);
+    if (listTracking_ && droppedDown()) {
+        POINT screen{x, y};
+        ClientToScreen(handle(), &screen);
+        trackListMove(shift, screen);
+        return;
+    }
+    const bool overButton = PtInRect(&layout_.button, POINT{x, y}) != 0;
+    if (overButton != buttonHot_) {
+        buttonHot_ = overButton;
+        invalidate();
+    }
+}
+
+void TbsSkinComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+    if (button != TMouseButton::mbLeft) return;
+    if (listTracking_ && enteredList_) {
+        POINT screen{x, y};
+        ClientToScreen(handle(), &screen);
+        const bool choose = overListArea(screen);
+        listTracking_ = false;
+        if (GetCapture() == handle()) ReleaseCapture();
+        CloseUp(choose);
+    } else {
+        listTracking_ = false;
+        stopAutoScroll();
+        if (GetCapture() == handle()) ReleaseCapture();
+    }
+    if (buttonPressed_) {
+        buttonPressed_ = false;
+        invalidate();
+    }
+}
+
+void TbsSkinComboBox::MouseEnter() {
+    TbsSkinCustomControl::MouseEnter();
+    hot_ = true;
+}
+
+void TbsSkinComboBox::MouseLeave() {
+    TbsSkinCustomControl::MouseLeave();
+    hot_ = false;
+    buttonHot_ = false;
+    invalidate();
+}
+
+void TbsSkinComboBox::wheelStep(int delta, bool changeText) {
+    if (droppedDown()) {
+        const int index = std::clamp(list_->itemIndex() + delta, 0, list_->count() - 1);
+        list_->setItemIndex(index);
+        list_->makeVisible(index);
+    } else if (changeText) {
+        stepItem(delta);
+    }
+}
+
+void TbsSkinComboBox::wmMouseWheel(TMessage& message) {
+    if (style_ != bscbFixedStyle) {
+        DefaultHandler(message);
+        return;
+    }
+    // Towards the user (a negative delta) is the next item.
+    const int delta = GET_WHEEL_DELTA_WPARAM(message.wParam) < 0 ? 1 : -1;
+    if (droppedDown()) {
+        wheelStep(delta, false);
+    } else {
+        const int index = itemIndex() + delta;
+        if (index >= 0 && index < list_->count()) setItemIndex(index);
+    }
+}
+
+// ---- keyboard, fixed style -----------------------------------------------------------------
+
+void TbsSkinComboBox::KeyDown(WORD& key, TShiftState shift) {
+    TbsSkinCustomControl::KeyDown(key, shift);
+    if (key == 0 || style_ != bscbFixedStyle) return;
+    const bool alt = (shift & ssAlt) != 0 || altKey_;
+    const int count = list_->count();
+    const int index = itemIndex();
+    switch (key) {
+        case VK_RETURN:
+            if (droppedDown()) CloseUp(true);
+            break;
+        case VK_ESCAPE:
+            if (droppedDown()) CloseUp(false);
+            break;
+        case VK_PRIOR:
+            if (count > 0) setItemIndex(comboPageUpIndex(index, dropDownCount_));
+            break;
+        case VK_NEXT:
+            if (count > 0) setItemIndex(comboPageDownIndex(index, dropDownCount_, count));
+            break;
+        case VK_LEFT:
+        case VK_UP:
+            if (alt) {
+                CloseUp(false);
+                key = 0;
+            } else if (index > 0) {
+                setItemIndex(index - 1);
+            }
+            break;
+        case VK_RIGHT:
+        case VK_DOWN:
+            if (alt) {
+                if (!droppedDown()) OpenList();
+                key = 0;
+            } else if (index < count - 1) {
+                setItemIndex(index + 1);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void TbsSkinComboBox::KeyPress(wchar_t& key) {
+    TbsSkinCustomControl::KeyPress(key);
+    if (key == 0 || style_ != bscbFixedStyle) return;
+    if (key < L' ') return;  // Enter, Escape and Backspace also arrive as characters: no search
+    const std::wstring search = search_.feed(key, clock(), autoComplete_);
+    const int found = searchItem(list_->items(), toUtf8(search), itemIndex());
+    if (found >= 0) setItemIndex(found);
+}
+
+void TbsSkinComboBox::stepItem(int delta) {
+    const int index = list_->itemIndex() + delta;
+    if (index < 0 || index >= list_->count()) return;
+    list_->setItemIndex(index);
+    list_->makeVisible(index);
+    setText(list_->items()[static_cast<std::size_t>(index)]);
+    if (edit_) edit_->SelectAll();
+    fireClick();
+}
+
+// ---- the inner edit ---------------------------------------------------------------------------
+
+void TbsSkinComboBox::editMessage(TMessage& message, const WindowProcNext& next) {
+    switch (message.msg) {
+        case WM_SETFOCUS:
+            next(message);
+            invalidate();
+            return;
+        case WM_KILLFOCUS:
+            next(message);
+            CloseUp(false);
+            invalidate();
+            return;
+        case WM_KEYDOWN:
+            switch (message.wParam) {
+                case VK_RETURN:
+                    if (droppedDown()) CloseUp(true);
+                    break;
+                case VK_ESCAPE:
+                    if (droppedDown()) CloseUp(false);
+                    break;
+                case VK_PRIOR:
+                case VK_NEXT:
+                    if (droppedDown()) {
+                        const int index =
+                            message.wParam == VK_PRIOR
+                                ? comboPageUpIndex(list_->itemIndex(), dropDownCount_)
+                                : comboPageDownIndex(list_->itemIndex(), dropDownCount_, list_->count());
+                        list_->setItemIndex(index);
+                        list_->makeVisible(index);
+                    }
+                    break;
+                case VK_UP:
+                    stepItem(-1);
+                    return;  // the edit never sees it
+                case VK_DOWN:
+                    stepItem(1);
+                    return;
+                default:
+                    break;
+            }
+            next(message);
+            return;
+        case WM_CHAR: {
+            const auto key = static_cast<wchar_t>(message.wParam);
+            next(message);
+            if (key >= L'0' && autoComplete_) complete();
+            return;
+        }
+        case WM_MOUSEWHEEL:
+            wheelStep(GET_WHEEL_DELTA_WPARAM(message.wParam) < 0 ? 1 : -1, true);
+            next(message);
+            return;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (droppedDown()) CloseUp(false);
+            next(message);
+            return;
+        default:
+            next(message);
+            return;
+    }
+}
+
+void TbsSkinComboBox::editChange() {
+    if (!edit_) return;
+    syncing_ = true;
+    const std::string typed = edit_->text();
+    // The item equal to the text becomes the list's selection, so that completing a single
+    // character searches after it ("1" goes on to "1,5", "2" finds "2,5").
+    const int found = findItemExact(list_->items(), typed);
+    if (found >= 0) {
+        if (autoComplete_) {
+            list_->setItemIndex(found);
+        } else {
+            list_->setTopIndex(found);
+        }
+    }
+    setText(typed);
+    syncing_ = false;
+}
+
+void TbsSkinComboBox::complete() {
+    if (!edit_ || !completion_.tryRun(clock())) return;
+    const std::string typed = text_;
+    const int found = searchItem(list_->items(), typed, itemIndex());
+    if (found < 0) return;
+    setItemIndex(found);
+    const std::string& item = list_->items()[static_cast<std::size_t>(found)];
+    const int typedLength = utf16Length(typed);
+    edit_->select(typedLength, utf16Length(item) - typedLength);
+}
+
+// ---- messages and painting ------------------------------------------------------------------
+
+void TbsSkinComboBox::WndProc(TMessage& message) {
+    switch (message.msg) {
+        case WM_ERASEBKGND:
+            wmEraseBackground(message);
+            break;
+        case WM_WINDOWPOSCHANGED:
+            TbsSkinCustomControl::WndProc(message);
+            layout();
+            break;
+        case WM_TIMER:
+            if (message.wParam == kAutoScrollTimer) autoScrollTick();
+            break;
+        case WM_MOUSEWHEEL:
+            wmMouseWheel(message);
+            break;
+        case WM_GETDLGCODE:
+            message.result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+            break;
+        case WM_SETFOCUS:
+            TbsSkinCustomControl::WndProc(message);
+            // The editable style keeps no focus of its own: its edit takes it.
+            if (edit_) edit_->setFocus();
+            invalidate();
+            break;
+        case WM_KILLFOCUS:
+            TbsSkinCustomControl::WndProc(message);
+            if (style_ == bscbFixedStyle) CloseUp(false);
+            invalidate();
+            break;
+        case WM_SYSKEYDOWN:
+            altKey_ = (message.lParam & (1 << 29)) != 0;
+            TbsSkinCustomControl::WndProc(message);
+            altKey_ = false;
+            break;
+        case WM_CANCELMODE:
+            CloseUp(false);
+            DefaultHandler(message);
+            break;
+        default:
+            TbsSkinCustomControl::WndProc(message);
+            break;
+    }
+}
+
+void TbsSkinComboBox::wmEraseBackground(TMessage& message) {
+    message.result = 1;
+    if (painting()) return;
+    // Outside a paint cycle (a parent printing us) the whole look goes into the given context.
+    HDC dc = reinterpret_cast<HDC>(message.wParam);
+    TCanvas target;
+    target.setHandle(dc);
+    paintTo(target);
+    target.setHandle(nullptr);
+    if (edit_ && edit_->handleAllocated()) {
+        SavedDcState saved(dc);
+        POINT origin{};
+        GetViewportOrgEx(dc, &origin);
+        SetViewportOrgEx(dc, origin.x + edit_->left(), origin.y + edit_->top(), nullptr);
+        SendMessageW(edit_->handle(), WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    }
+}
+
+void TbsSkinComboBox::paintItemArea(TCanvas& canvas) {
+    const RECT& area = layout_.itemArea;
+    const int areaWidth = area.right - area.left;
+    const int areaHeight = area.bottom - area.top;
+    if (areaWidth <= 0 || areaHeight <= 0) return;
+    TBitmap bitmap(areaWidth, areaHeight);
+    TCanvas& c = bitmap.canvas();
+    const bool focus = focused();
+    FontDescription face = font().description();
+    face.color = focus ? clHighlightText : DefaultFont().color();
+    c.font().assign(face);
+    c.brush().setStyle(TBrushStyle::bsSolid);
+    c.brush().setColor(focus ? clHighlight : defaultColor_);
+    c.fillRect({0, 0, areaWidth, areaHeight});
+    const int shown = droppedDown() ? rememberedIndex_ : itemIndex();
+    if (shown >= 0 && shown < list_->count()) {
+        const std::string& text = list_->items()[static_cast<std::size_t>(shown)];
+        const RECT itemRect{2, 0, areaWidth - 2, areaHeight};
+        const int textHeight = c.textHeight(text.empty() ? std::string("W") : text);
+        c.brush().setStyle(TBrushStyle::bsClear);
+        c.textRect(itemRect, itemRect.left + 2, (areaHeight - textHeight) / 2, text);
+    }
+    if (focus) {
+        const RECT whole{0, 0, areaWidth, areaHeight};
+        DrawFocusRect(c.handle(), &whole);
+    }
+    canvas.draw(area.left, area.top, bitmap);
+}
+
+void TbsSkinComboBox::paintTo(TCanvas& canvas) {
+    if (width() <= 0 || height() <= 0) return;
+    layout_ = plainComboLayout(width(), height());
+    TBitmap bitmap(width(), height());
+    PaintPlainImage(bitmap);
+    canvas.draw(0, 0, bitmap);
+}
+
+void TbsSkinComboBox::PaintPlainImage(TBitmap& bitmap) {
+    const int w = bitmap.width();
+    const int h = bitmap.height();
+    TCanvas& c = bitmap.canvas();
+    c.brush().setStyle(TBrushStyle::bsSolid);
+    c.brush().setColor(clBtnFace);
+    c.fillRect({0, 0, w, h});
+    c.brush().setColor(clBtnShadow);
+    c.frameRect({0, 0, w, h});
+    c.brush().setColor(defaultColor_);
+    c.fillRect({2, 2, w - 2, h - 2});
+
+    PlainPartState look = PlainPartState::normal;
+    if (buttonPressed_ && buttonHot_) {
+        look = PlainPartState::pressed;
+    } else if (buttonHot_) {
+        look = PlainPartState::hot;
+    }
+    drawPlainPart(c, layout_.button, look);
+    drawArrow(c, layout_.button, ArrowDirection::down, enabled() ? clBlack : clBtnShadow);
+
+    if (style_ == bscbFixedStyle) paintItemArea(c);
+}
+
+void TbsSkinComboBox::Paint() {
+    layout_ = plainComboLayout(width(), height());
+    TbsSkinCustomControl::Paint();
+}
+
+}  // namespace vireltan

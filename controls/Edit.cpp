@@ -1,0 +1,414 @@
+#include "controls/Edit.h"
+
+#include "gui/Bitmap.h"
+#include "gui/Utf.h"
+
+#include <windowsx.h>
+
+#include <memory>
+
+namespace vireltan {
+
+namespace {
+
+constexpr int kFrameWidth = 2;
+constexpr wchar_t kCtrlC = 3;
+
+struct MenuDestroyer {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
+
+// The plain popup until the skinned menu takes over: the system menu with the same items.
+int plainPopup(TWinControl& owner, const std::vector<EditMenuItem>& items, POINT at) {
+    MenuHandle menu(CreatePopupMenu());
+    if (!menu) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const EditMenuItem& item = items[i];
+        if (item.separator) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(menu.get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1,
+                        toWide(item.caption).c_str());
+        }
+    }
+    const int chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
+                                      0, owner.handle(), nullptr);
+    return chosen - 1;
+}
+
+bool clipboardHasText() {
+    return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+}
+
+std::wstring clipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+TbsSkinEdit::TbsSkinEdit(TComponent* owner) : TMaskEdit(owner) {
+    link_.name = "edit";
+    setBorder(false);
+    font().assign(FontDescription{"Arial", 14, 0, clBlack});
+    defaultFont_.assign(font());
+    defaultFont_.OnChange = [this] {
+        if (!hasSkinLook()) font().assign(defaultFont_);
+    };
+    setBounds(left(), top(), width(), 20);
+}
+
+void TbsSkinEdit::setDefaultColor(TColor color) {
+    defaultColor_ = color;
+    if (!hasSkinLook() && handleAllocated()) {
+        RedrawWindow(handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+}
+
+void TbsSkinEdit::setUseSkinFont(bool value) {
+    useSkinFont_ = value;
+    if (!useSkinFont_ && !isLoading()) setBounds(left(), top(), width(), height());
+}
+
+void TbsSkinEdit::setDefaultWidth(int width) {
+    defaultWidth_ = width;
+    if (!hasSkinLook() && width > 0) setWidth(width);
+}
+
+void TbsSkinEdit::setDefaultHeight(int height) {
+    defaultHeight_ = height;
+    if (!hasSkinLook() && height > 0 && useSkinFont_) {
+        setHeight(height);
+    } else {
+        setBounds(left(), top(), width(), this->height());  // fitted to the font
+    }
+}
+
+void TbsSkinEdit::setButtonMode(bool value) {
+    if (value == buttonMode_) return;
+    buttonMode_ = value;
+    if (!isLoading()) link_.name = value ? "buttonedit" : "edit";
+    recreateWindow();
+}
+
+void TbsSkinEdit::setAlignment(TAlignment value) {
+    if (value == alignment_) return;
+    alignment_ = value;
+    recreateWindow();
+}
+
+void TbsSkinEdit::setSkinData(TbsSkinData* data) {
+    link_.data = data;
+    if (data && !data->SkinEmpty()) ApplySkin();
+}
+
+void TbsSkinEdit::ApplySkin() {
+    link_.lookUp();
+    if (!hasSkinLook()) {
+        font().assign(defaultFont_);
+        if (defaultWidth_ > 0) setWidth(defaultWidth_);
+        if (defaultHeight_ > 0) setHeight(defaultHeight_);
+    }
+    recreateWindow();
+    font().setColor(defaultFont_.color());
+    if (!useSkinFont_) setBounds(left(), top(), width(), height());
+    repaintFrame();
+}
+
+void TbsSkinEdit::recreateWindow() {
+    if (!handleAllocated()) return;
+    const std::string current = text();
+    destroyHandle();
+    TWinControl::setText(current);
+    createHandle();
+}
+
+void TbsSkinEdit::createParams(CreateParams& params) {
+    TMaskEdit::createParams(params);
+    // Multi-line so that right and centred alignment hold everywhere; Enter never gets in.
+    params.style |= ES_MULTILINE;
+    params.style &= ~static_cast<DWORD>(ES_LEFT | ES_RIGHT | ES_CENTER);
+    if (alignment_ == TAlignment::taRightJustify) params.style |= ES_RIGHT;
+    if (alignment_ == TAlignment::taCenter) params.style |= ES_CENTER;
+    params.exStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+}
+
+void TbsSkinEdit::handleCreated() {
+    TMaskEdit::handleCreated();
+    setMargins();
+    // The window was sized by the system class before we took its messages: size its frame again.
+    SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TbsSkinEdit::setMargins() {
+    if (handleAllocated())
+        SendMessageW(handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(2, 0));
+}
+
+void TbsSkinEdit::fontChanged() {
+    TMaskEdit::fontChanged();
+    setMargins();
+    if (!useSkinFont_ && !isLoading()) setBounds(left(), top(), width(), height());
+}
+
+void TbsSkinEdit::Loaded() {
+    TMaskEdit::Loaded();
+    if (!useSkinFont_) setBounds(left(), top(), width(), height());
+}
+
+int TbsSkinEdit::fittedHeight() {
+    DeviceContext screen = DeviceContext::client(nullptr);
+    ObjectSelection selected(screen.get(), font().handle());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    return static_cast<int>(metrics.tmHeight) + 2 * kFrameWidth;
+}
+
+void TbsSkinEdit::setBounds(int left, int top, int width, int height) {
+    if (!useSkinFont_) height = fittedHeight();
+    TMaskEdit::setBounds(left, top, width, height);
+    repaintAll();
+}
+
+void TbsSkinEdit::setEnabled(bool enabled) {
+    TMaskEdit::setEnabled(enabled);
+    repaintAll();
+}
+
+RECT TbsSkinEdit::clientArea() const {
+    const int right = buttonMode_ ? width() - height() : width();
+    return {kFrameWidth, kFrameWidth, right - kFrameWidth, height() - kFrameWidth};
+}
+
+void TbsSkinEdit::repaintAll() {
+    if (handleAllocated()) RedrawWindow(handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+}
+
+void TbsSkinEdit::repaintFrame() {
+    if (handleAllocated()) SendMessageW(handle(), WM_NCPAINT, 1, 0);
+}
+
+void TbsSkinEdit::Change() {
+    repaintAll();
+    TMaskEdit::Change();
+}
+
+HBRUSH TbsSkinEdit::controlColor(HDC dc) {
+    SetTextColor(dc, colorToRgb(font().color()));
+    SetBkColor(dc, colorToRgb(defaultColor_));
+    backgroundBrush_.setColor(defaultColor_);
+    return backgroundBrush_.handle();
+}
+
+void TbsSkinEdit::WndProc(TMessage& message) {
+    switch (message.msg) {
+        case WM_NCCALCSIZE:
+            wmNcCalcSize(message);
+            break;
+        case WM_NCPAINT:
+            wmNcPaint(message);
+            break;
+        case WM_ERASEBKGND:
+            wmEraseBackground(message);
+            break;
+        case WM_KEYDOWN:
+            wmKeyDownGuarded(message);
+            break;
+        case WM_CHAR:
+            wmCharGuarded(message);
+            break;
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+            if (!readOnly()) TMaskEdit::WndProc(message);
+            break;
+        case WM_PASTE:
+            wmPaste(message);
+            break;
+        case WM_CONTEXTMENU:
+            wmContextMenu(message);
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            TMaskEdit::WndProc(message);
+            repaintFrame();
+            break;
+        case WM_PAINTFRAME_REQUEST:
+            wmPaintFrameRequest(message);
+            break;
+        case CM_EDITMENUDONE:  // the plain popup is gone already; nothing is kept
+            break;
+        default:
+            TMaskEdit::WndProc(message);
+            break;
+    }
+}
+
+void TbsSkinEdit::wmNcCalcSize(TMessage& message) {
+    auto* rect = reinterpret_cast<RECT*>(message.lParam);  // first rectangle in both forms
+    const int rightInset = buttonMode_ ? height() + kFrameWidth : kFrameWidth;
+    rect->left += kFrameWidth;
+    rect->top += kFrameWidth;
+    rect->right -= rightInset;
+    rect->bottom -= kFrameWidth;
+    if (rect->right < rect->left) rect->right = rect->left;
+    if (rect->bottom < rect->top) rect->bottom = rect->top;
+    message.result = 0;
+}
+
+void TbsSkinEdit::wmNcPaint(TMessage& message) {
+    DeviceContext dc = DeviceContext::wholeWindow(handle());
+    const RECT client = clientArea();
+    ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+    paintFrame(dc.get());
+    message.result = 0;
+}
+
+void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
+    if (message.lParam != kPaintFrameTag) {
+        TMaskEdit::WndProc(message);
+        return;
+    }
+    HDC dc = reinterpret_cast<HDC>(message.wParam);
+    SavedDcState saved(dc);
+    const RECT client = clientArea();
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    paintFrame(dc);
+    message.result = kPaintFrameTag;
+}
+
+void TbsSkinEdit::paintFrame(HDC dc) {
+    const int w = width(), h = height();
+    if (w <= 0 || h <= 0) return;
+    TBitmap bitmap(w, h);
+    TCanvas& canvas = bitmap.canvas();
+    const int frameRight = buttonMode_ ? w - h : w;
+    canvas.brush().setStyle(TBrushStyle::bsSolid);
+    canvas.brush().setColor(clBtnShadow);
+    canvas.frameRect(RECT{0, 0, frameRight, h});
+    canvas.brush().setColor(clBtnFace);
+    canvas.frameRect(RECT{1, 1, frameRight - 1, h - 1});
+    canvas.brush().setColor(defaultColor_);
+    canvas.fillRect(RECT{2, 2, frameRight - 2, h - 2});
+    if (buttonMode_) {
+        const RECT button{w - h, 0, w, h};
+        canvas.brush().setColor(clBtnShadow);
+        canvas.frameRect(button);
+        canvas.brush().setColor(clBtnFace);
+        canvas.fillRect(RECT{button.left + 1, 1, w - 1, h - 1});
+    }
+    BitBlt(dc, 0, 0, w, h, bitmap.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+void TbsSkinEdit::wmEraseBackground(TMessage& message) {
+    HDC dc = reinterpret_cast<HDC>(message.wParam);
+    RECT client{};
+    GetClientRect(handle(), &client);
+    message.result = 1;
+    if (IsRectEmpty(&client)) return;
+    backgroundBrush_.setColor(defaultColor_);
+    FillRect(dc, &client, backgroundBrush_.handle());
+}
+
+void TbsSkinEdit::wmKeyDownGuarded(TMessage& message) {
+    if (readOnly() && message.wParam == VK_DELETE) return;
+    TMaskEdit::WndProc(message);
+}
+
+void TbsSkinEdit::wmCharGuarded(TMessage& message) {
+    const auto key = static_cast<wchar_t>(message.wParam);
+    // A read-only field takes no character, without a beep; copying still works.
+    if (readOnly() && key != kCtrlC) return;
+    if (key == L'\r' || key == 27) {
+        wchar_t passed = key;
+        KeyPress(passed);
+        return;
+    }
+    // Ctrl+Enter would put a line break into the one-line field.
+    if (key == L'\n') return;
+    TMaskEdit::WndProc(message);
+}
+
+void TbsSkinEdit::wmPaste(TMessage& message) {
+    if (readOnly()) return;
+    std::wstring text = clipboardText(handle());
+    if (text.empty()) {
+        TMaskEdit::WndProc(message);
+        return;
+    }
+    // One line only, as a single-line field pastes.
+    if (const auto end = text.find_first_of(L"\r\n"); end != std::wstring::npos) text.resize(end);
+    SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TbsSkinEdit::wmContextMenu(TMessage& message) {
+    POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    if (at.x < 0 || at.y < 0) {  // from the keyboard: the middle of the field
+        RECT window{};
+        GetWindowRect(handle(), &window);
+        at = {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+    }
+    showContextMenu(at);
+}
+
+std::vector<EditMenuItem> TbsSkinEdit::contextMenuItems() const {
+    const bool selection = selLength() > 0;
+    const int length = static_cast<int>(toWide(text()).size());
+    const bool allSelected = selStart() == 0 && selLength() == length;
+    return {
+        {false, EditCommand::Undo, "Undo", canUndo()},
+        {true, EditCommand::Undo, "", false},
+        {false, EditCommand::Cut, "Cut", selection && !readOnly()},
+        {false, EditCommand::Copy, "Copy", selection},
+        {false, EditCommand::Paste, "Paste", clipboardHasText() && !readOnly()},
+        {false, EditCommand::Delete, "Delete", selection && !readOnly()},
+        {true, EditCommand::Undo, "", false},
+        {false, EditCommand::SelectAll, "Select All", !allSelected},
+    };
+}
+
+void TbsSkinEdit::runEditCommand(EditCommand command) {
+    switch (command) {
+        case EditCommand::Undo:
+            Undo();
+            break;
+        case EditCommand::Cut:
+            CutToClipboard();
+            break;
+        case EditCommand::Copy:
+            CopyToClipboard();
+            break;
+        case EditCommand::Paste:
+            PasteFromClipboard();
+            break;
+        case EditCommand::Delete:
+            ClearSelection();
+            break;
+        case EditCommand::SelectAll:
+            SelectAll();
+            break;
+    }
+}
+
+void TbsSkinEdit::showContextMenu(POINT screen) {
+    const std::vector<EditMenuItem> items = contextMenuItems();
+    const int chosen = MenuPresenter ? MenuPresenter(*this, items, screen) : plainPopup(*this, items, screen);
+    if (chosen < 0 || chosen >= static_cast<int>(items.size())) return;
+    const EditMenuItem& item = items[static_cast<std::size_t>(chosen)];
+    if (item.separator || !item.enabled) return;
+    runEditCommand(item.command);
+    if (handleAllocated()) SendMessageW(handle(), CM_EDITMENUDONE, 0, 0);
+}
+
+}  // namespace vireltan

@@ -1,0 +1,117 @@
+// TbsSkinEdit: a one-line text field over the native edit. Without a skin it has a plain two-pixel
+// frame (button-shadow outline, button-face line) around a DefaultColor area; it keeps Enter and
+// Escape out of the text, guards a read-only field against every editing path, and offers the
+// editing commands in a context menu whose commands all run through runEditCommand.
+#pragma once
+
+#include "controls/SkinLink.h"
+#include "gui/MaskEdit.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vireltan {
+
+// Sent to the edit after a command of its context menu has run.
+constexpr UINT CM_EDITMENUDONE = WM_USER + 205;
+// The frame-painting request: paints the frame without the text into the context in wParam.
+constexpr UINT WM_PAINTFRAME_REQUEST = 48203;
+constexpr LPARAM kPaintFrameTag = 16802;
+
+enum class EditCommand { Undo, Cut, Copy, Paste, Delete, SelectAll };
+
+struct EditMenuItem {
+    bool separator = false;
+    EditCommand command = EditCommand::Undo;
+    std::string caption;
+    bool enabled = false;
+};
+
+// Shows the items at a screen position and returns the index of the chosen one, or -1.
+using EditMenuPresenter =
+    std::function<int(TWinControl& owner, const std::vector<EditMenuItem>& items, POINT at)>;
+
+class TbsSkinEdit : public TMaskEdit, public SkinClient {
+  public:
+    explicit TbsSkinEdit(TComponent* owner);
+
+    TColor DefaultColor() const { return defaultColor_; }
+    void setDefaultColor(TColor color);
+    TFont& DefaultFont() { return defaultFont_; }
+    void setDefaultFont(const FontDescription& font) { defaultFont_.assign(font); }
+    bool UseSkinFont() const { return useSkinFont_; }
+    void setUseSkinFont(bool value);
+    int DefaultWidth() const { return defaultWidth_; }
+    void setDefaultWidth(int width);
+    int DefaultHeight() const { return defaultHeight_; }
+    void setDefaultHeight(int height);
+    bool ButtonMode() const { return buttonMode_; }
+    void setButtonMode(bool value);
+    TAlignment Alignment() const { return alignment_; }
+    void setAlignment(TAlignment value);
+
+    TbsSkinData* SkinData() const override { return link_.data; }
+    void setSkinData(TbsSkinData* data) override;
+    const std::string& SkinDataName() const { return link_.name; }
+    void setSkinDataName(const std::string& name) { link_.name = name; }
+    int definitionIndex() const { return link_.index; }
+    void ApplySkin() override;
+    void ForgetSkin() override { link_.index = -1; }
+
+    void setBounds(int left, int top, int width, int height) override;
+    void setEnabled(bool enabled) override;
+
+    // Font height on the screen plus the frame: the height a field with UseSkinFont off keeps.
+    int fittedHeight();
+    // The client area in window coordinates.
+    RECT clientArea() const;
+
+    // The context menu: its items with their enabled state as of now, and the one place that runs
+    // a chosen command.
+    std::vector<EditMenuItem> contextMenuItems() const;
+    void runEditCommand(EditCommand command);
+    void showContextMenu(POINT screen);
+    // Replaces the plain popup (the skinned menu installs itself here).
+    EditMenuPresenter MenuPresenter;
+
+    TNotifyEvent OnButtonClick;
+
+  protected:
+    void createParams(CreateParams& params) override;
+    void handleCreated() override;
+    void fontChanged() override;
+    void Change() override;
+    HBRUSH controlColor(HDC dc) override;
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
+
+    void wmNcCalcSize(TMessage& message);
+    void wmNcPaint(TMessage& message);
+    void wmEraseBackground(TMessage& message);
+    void wmKeyDownGuarded(TMessage& message);
+    void wmCharGuarded(TMessage& message);
+    void wmPaste(TMessage& message);
+    void wmContextMenu(TMessage& message);
+    void wmPaintFrameRequest(TMessage& message);
+
+  private:
+    bool hasSkinLook() const { return false; }  // the skinned look of edits is not drawn yet
+    void paintFrame(HDC dc);
+    void repaintAll();
+    void repaintFrame();
+    void setMargins();
+    void recreateWindow();
+
+    SkinLink link_;
+    TColor defaultColor_ = clWindow;
+    TFont defaultFont_;
+    bool useSkinFont_ = true;
+    int defaultWidth_ = 0;
+    int defaultHeight_ = 0;
+    bool buttonMode_ = false;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
+    TBrush backgroundBrush_;
+};
+
+}  // namespace vireltan

@@ -1,0 +1,279 @@
+#include "controls/GroupBox.h"
+
+namespace vireltan {
+
+namespace {
+
+void fillStrip(TCanvas& canvas, TColor color, int left, int top, int right, int bottom) {
+    canvas.brush().setStyle(TBrushStyle::bsSolid);
+    canvas.brush().setColor(color);
+    canvas.fillRect(RECT{left, top, right, bottom});
+}
+
+// A one-pixel frame: `topLeft` along the top and left edges, `bottomRight` along the bottom and
+// right edges, which own the top-right and bottom-left corners.
+void frame3d(TCanvas& canvas, const RECT& r, TColor topLeft, TColor bottomRight) {
+    fillStrip(canvas, topLeft, r.left, r.top, r.right - 1, r.top + 1);
+    fillStrip(canvas, topLeft, r.left, r.top, r.left + 1, r.bottom - 1);
+    fillStrip(canvas, bottomRight, r.right - 1, r.top, r.right, r.bottom);
+    fillStrip(canvas, bottomRight, r.left, r.bottom - 1, r.right, r.bottom);
+}
+
+// A triangle of four rows, 1 to 7 pixels wide, centred in the 10-pixel box at `boxLeft`.
+void drawRollUpArrow(TCanvas& canvas, int boxLeft, const RECT& caption, bool pointingDown, TColor color) {
+    const int centre = boxLeft + 4;
+    const int top = static_cast<int>(caption.top + (caption.bottom - caption.top) / 2 - 2);
+    for (int row = 0; row < 4; ++row) {
+        const int half = pointingDown ? 3 - row : row;
+        fillStrip(canvas, color, centre - half, top + row, centre + half + 1, top + row + 1);
+    }
+}
+
+}  // namespace
+
+TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
+    link_.name = "panel";
+    splitPainting_ = true;
+    setBounds(0, 0, 150, 100);
+}
+
+void TbsSkinPanel::setCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    if (captionMode_) invalidate();
+}
+
+void TbsSkinPanel::setCaptionMode(bool value) {
+    if (value == captionMode_) return;
+    captionMode_ = value;
+    invalidate();
+    realign();
+}
+
+void TbsSkinPanel::setDefaultCaptionHeight(int value) {
+    if (value == defaultCaptionHeight_) return;
+    defaultCaptionHeight_ = value;
+    if (!hasSkinLook()) {
+        invalidate();
+        realign();
+    }
+}
+
+void TbsSkinPanel::setBorderStyle(TbsSkinBorderStyle value) {
+    if (value == borderStyle_) return;
+    borderStyle_ = value;
+    if (!hasSkinLook()) {
+        invalidate();
+        realign();
+    }
+}
+
+void TbsSkinPanel::repaintPlainCaption() {
+    if (!hasSkinLook() && captionMode_) invalidate();
+}
+
+void TbsSkinPanel::setDefaultAlignment(TAlignment value) {
+    if (value == defaultAlignment_) return;
+    defaultAlignment_ = value;
+    repaintPlainCaption();
+}
+
+void TbsSkinPanel::setRollUpMode(bool value) {
+    if (value == rollUpMode_) return;
+    rollUpMode_ = value;
+    repaintPlainCaption();
+}
+
+void TbsSkinPanel::setTransparentMode(bool value) {
+    if (value == transparentMode_) return;
+    transparentMode_ = value;
+    invalidate();
+    if (!isLoading()) notifyParentBackgroundChanged();
+}
+
+void TbsSkinPanel::setCaptionImageIndex(int value) {
+    if (value == captionImageIndex_) return;
+    captionImageIndex_ = value;
+    invalidate();
+}
+
+void TbsSkinPanel::setSpacing(int value) {
+    spacing_ = value;
+    invalidate();
+}
+
+void TbsSkinPanel::setNumGlyphs(int value) {
+    numGlyphs_ = value < 1 ? 1 : (value > 2 ? 2 : value);
+    invalidate();
+}
+
+void TbsSkinPanel::setCheckedMode(bool value) {
+    checkedMode_ = value;
+    invalidate();
+}
+
+void TbsSkinPanel::setChecked(bool value) {
+    checked_ = value;
+    if (checkedMode_) invalidate();
+    if (autoEnabledControls_ && checkedMode_) {
+        for (TControl* child : controls()) child->setEnabled(value);
+    }
+    if (OnChecked) OnChecked();
+}
+
+void TbsSkinPanel::setRollUpState(bool value) {
+    if (value == rollUpState_) return;
+    if (!rollUpMode_) {
+        rollUpState_ = false;
+        return;
+    }
+    rollUpState_ = value;
+    if (value && realHeight_ == -1) {
+        realHeight_ = height();
+        for (TControl* child : controls()) child->setVisible(false);
+        const SkinRect& client = geometry_.newClientRect;
+        setHeight(hasSkinLook() ? height() + client.top - client.bottom : defaultCaptionHeight_ + 1);
+    } else if (!value && realHeight_ != -1) {
+        setHeight(realHeight_);
+        realHeight_ = -1;
+        for (TControl* child : controls()) child->setVisible(true);
+        realign();
+    }
+    if (OnChangeRollUpState) OnChangeRollUpState();
+}
+
+void TbsSkinPanel::setEnabled(bool enabled) {
+    TbsSkinCustomControl::setEnabled(enabled);
+    invalidate();
+}
+
+void TbsSkinPanel::setBounds(int left, int top, int width, int height) {
+    TbsSkinCustomControl::setBounds(left, top, width, height);
+    if (!hasSkinLook()) invalidate();
+}
+
+void TbsSkinPanel::ApplySkin() {
+    TbsSkinCustomControl::ApplySkin();
+    if (rollUpState_ && realHeight_ != -1) {
+        // Rolled up again to the caption height of the new look; the unrolled height is kept.
+        const int keep = realHeight_;
+        if (hasSkinLook()) {
+            const SkinRect& client = geometry_.newClientRect;
+            setHeight(height() + client.top - client.bottom);
+        } else {
+            setHeight(defaultCaptionHeight_ + 1);
+        }
+        realHeight_ = keep;
+    }
+}
+
+void TbsSkinPanel::AdjustClientRect(RECT& rect) {
+    rect = {0, 0, width(), height()};
+    if (hasSkinLook()) {
+        const bool wholeControl =
+            (borderStyle_ == TbsSkinBorderStyle::bvNone && !captionMode_ && geometry_.resizeMode == 1);
+        if (!wholeControl) {
+            const SkinRect& client = geometry_.newClientRect;
+            rect = {client.left, client.top, client.right, client.bottom};
+        }
+        return;
+    }
+    if (borderStyle_ != TbsSkinBorderStyle::bvNone) InflateRect(&rect, -1, -1);
+    if (captionMode_) rect.top += defaultCaptionHeight_;
+}
+
+void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == TMouseButton::mbLeft && (rollUpMode_ || checkedMode_) && captionMode_) {
+        const RECT caption{1, 1, width() - 1, defaultCaptionHeight_};
+        if (PtInRect(&caption, POINT{x, y})) {
+            if (checkedMode_) setChecked(!checked_);
+            if (rollUpMode_) setRollUpState(!rollUpState_);
+        }
+    }
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TbsSkinPanel::ParentBackgroundChanged() {
+    if (!transparentMode_) return;
+    invalidate();
+    notifyParentBackgroundChanged();
+}
+
+void TbsSkinPanel::PaintPlainImage(TBitmap& bitmap) {
+    TCanvas& canvas = bitmap.canvas();
+    const int w = bitmap.width(), h = bitmap.height();
+    fillStrip(canvas, clBtnFace, 0, 0, w, h);
+    const RECT whole{0, 0, w, h};
+    switch (borderStyle_) {
+        case TbsSkinBorderStyle::bvFrame:
+            frame3d(canvas, whole, clBtnShadow, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvRaised:
+            frame3d(canvas, whole, clBtnHighlight, clBtnShadow);
+            break;
+        case TbsSkinBorderStyle::bvLowered:
+            frame3d(canvas, whole, clBtnShadow, clBtnHighlight);
+            break;
+        case TbsSkinBorderStyle::bvNone:
+            break;
+    }
+    if (captionMode_) paintPlainCaption(canvas);
+}
+
+void TbsSkinPanel::paintPlainCaption(TCanvas& canvas) {
+    const int w = width();
+    const int barHeight = defaultCaptionHeight_;
+    RECT r;
+    if (borderStyle_ == TbsSkinBorderStyle::bvFrame) {
+        frame3d(canvas, RECT{0, 0, w, barHeight}, clBtnShadow, clBtnShadow);
+        frame3d(canvas, RECT{1, 1, w - 1, barHeight - 1}, clBtnHighlight, clBtnFace);
+        r = {2, 2, w - 2, barHeight - 2};
+    } else {
+        frame3d(canvas, RECT{1, 1, w - 1, barHeight}, clBtnShadow, clBtnHighlight);
+        frame3d(canvas, RECT{2, 2, w - 2, barHeight - 1}, clBtnHighlight, clBtnShadow);
+        r = {3, 3, w - 3, barHeight - 2};
+    }
+    if (checkedMode_) r.left += 20;
+    if (rollUpMode_) r.right -= 10;
+
+    canvas.font().assign(DefaultFont());
+    const SIZE extent = canvas.textExtent(caption_);
+    const int rw = static_cast<int>(r.right - r.left), rh = static_cast<int>(r.bottom - r.top);
+    const int textTop = static_cast<int>(r.top) + rh / 2 - static_cast<int>(extent.cy) / 2;
+    const int contentWidth = static_cast<int>(extent.cx);
+    int textLeft = static_cast<int>(r.left) + 2;
+    if (defaultAlignment_ == TAlignment::taRightJustify) {
+        textLeft = static_cast<int>(r.right) - contentWidth;
+    } else if (defaultAlignment_ == TAlignment::taCenter) {
+        textLeft = static_cast<int>(r.left) + 2 + rw / 2 - contentWidth / 2;
+    }
+
+    if (checkedMode_) {
+        const int boxTop = static_cast<int>(r.top) + rh / 2 - 7;
+        frame3d(canvas, RECT{5, boxTop, 19, boxTop + 14}, clBtnShadow, clBtnShadow);
+        if (checked_) {
+            canvas.pen().setStyle(TPenStyle::psSolid);
+            canvas.pen().setColor(clBtnText);
+            const int x = 5 + 3, y = boxTop + 2;
+            for (int i = 0; i < 3; ++i) {
+                canvas.moveTo(x, y - i + 5);
+                canvas.lineTo(x + 2, y - i + 7);
+                canvas.lineTo(x + 7, y - i + 2);
+            }
+        }
+    }
+
+    if (!caption_.empty()) {
+        canvas.brush().setStyle(TBrushStyle::bsClear);
+        canvas.textRect(r, textLeft, textTop, caption_);
+    }
+
+    if (rollUpMode_) drawRollUpArrow(canvas, static_cast<int>(r.right), r, rollUpState_, clBtnText);
+}
+
+TbsSkinGroupBox::TbsSkinGroupBox(TComponent* owner) : TbsSkinPanel(owner) {
+    link_.name = "groupbox";
+    setCaptionMode(true);
+}
+
+}  // namespace vireltan

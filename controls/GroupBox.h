@@ -1,0 +1,91 @@
+// TbsSkinPanel and TbsSkinGroupBox: a container with an optional caption bar, an optional check box
+// in the caption (its children follow it) and an optional roll-up to the caption. Without a skin
+// it draws its plain look: a frame, the caption bar and the caption in DefaultFont.
+#pragma once
+
+#include "controls/SkinControl.h"
+#include "controls/StdLabel.h"
+
+#include <string>
+
+namespace vireltan {
+
+enum class TbsSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+
+class TbsSkinPanel : public TbsSkinCustomControl {
+  public:
+    explicit TbsSkinPanel(TComponent* owner);
+
+    std::string Caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    bool CaptionMode() const { return captionMode_; }
+    void setCaptionMode(bool value);
+    int DefaultCaptionHeight() const { return defaultCaptionHeight_; }
+    void setDefaultCaptionHeight(int value);
+    TbsSkinBorderStyle BorderStyle() const { return borderStyle_; }
+    void setBorderStyle(TbsSkinBorderStyle value);
+    TAlignment DefaultAlignment() const { return defaultAlignment_; }
+    void setDefaultAlignment(TAlignment value);
+    bool TransparentMode() const { return transparentMode_; }
+    void setTransparentMode(bool value);
+    int CaptionImageIndex() const { return captionImageIndex_; }
+    void setCaptionImageIndex(int value);
+    int Spacing() const { return spacing_; }
+    void setSpacing(int value);
+    int NumGlyphs() const { return numGlyphs_; }
+    void setNumGlyphs(int value);
+
+    bool CheckedMode() const { return checkedMode_; }
+    void setCheckedMode(bool value);
+    bool Checked() const { return checked_; }
+    void setChecked(bool value);
+    bool AutoEnabledControls() const { return autoEnabledControls_; }
+    void setAutoEnabledControls(bool value) { autoEnabledControls_ = value; }
+
+    bool RollUpMode() const { return rollUpMode_; }
+    void setRollUpMode(bool value);
+    bool RollUpState() const { return rollUpState_; }
+    void setRollUpState(bool value);
+    int RealHeight() const { return realHeight_; }
+    void setRealHeight(int value) { realHeight_ = value; }
+
+    void setEnabled(bool enabled) override;
+    void setBounds(int left, int top, int width, int height) override;
+    void ApplySkin() override;
+    void AdjustClientRect(RECT& rect) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+    TNotifyEvent OnChecked;
+    TNotifyEvent OnChangeRollUpState;
+
+  protected:
+    void PaintPlainImage(TBitmap& bitmap) override;
+    void ParentBackgroundChanged() override;
+
+  private:
+    void paintPlainCaption(TCanvas& canvas);
+    void repaintPlainCaption();
+
+    std::string caption_;
+    bool captionMode_ = false;
+    int defaultCaptionHeight_ = 22;
+    TbsSkinBorderStyle borderStyle_ = TbsSkinBorderStyle::bvFrame;
+    TAlignment defaultAlignment_ = TAlignment::taLeftJustify;
+    bool transparentMode_ = false;
+    int captionImageIndex_ = -1;
+    int spacing_ = 2;
+    int numGlyphs_ = 1;
+    bool checkedMode_ = false;
+    bool checked_ = false;
+    bool autoEnabledControls_ = true;
+    bool rollUpMode_ = false;
+    bool rollUpState_ = false;
+    int realHeight_ = -1;
+};
+
+class TbsSkinGroupBox : public TbsSkinPanel {
+  public:
+    explicit TbsSkinGroupBox(TComponent* owner);
+};
+
+}  // namespace vireltan

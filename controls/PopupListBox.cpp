@@ -1,0 +1,246 @@
+#include "controls/PopupListBox.h"
+
+#include "controls/ComboBoxRules.h"
+#include "gui/Bitmap.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace vireltan {
+
+namespace {
+
+const FontDescription kListFont{"Arial", 14, 0, clWindowText};
+constexpr int kScrollBarWidth = 19;
+
+}  // namespace
+
+TbsPopupListBox::TbsPopupListBox(TComponent* owner) : TbsSkinCustomControl(owner) {
+    TControl::setVisible(false);
+    font().assign(kListFont);
+    DefaultFont().assign(kListFont);
+    setSkinDataName("listbox");
+    setColor(clBtnFace);
+    TControl::storeBounds(0, 0, 120, 120);
+}
+
+TbsPopupListBox::~TbsPopupListBox() {
+    scrollBar_ = nullptr;  // freed with our components
+}
+
+void TbsPopupListBox::createParams(CreateParams& params) {
+    TbsSkinCustomControl::createParams(params);
+    params.className = L"VireltanPopupList";
+    params.style = WS_POPUP | WS_CLIPCHILDREN;
+    params.exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+    params.classStyle = CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW;
+    params.parent = ownerWindow_;
+    params.background = nullptr;
+}
+
+void TbsPopupListBox::setOwnerWindow(HWND window) {
+    ownerWindow_ = window;
+    // The window may exist already (a scroll bar needed it): the owner can still change.
+    if (handleAllocated()) SetWindowLongPtrW(handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window));
+}
+
+void TbsPopupListBox::setItems(const std::vector<std::string>& items) {
+    items_ = items;
+    if (itemIndex_ >= count()) itemIndex_ = -1;
+    topIndex_ = std::clamp(topIndex_, 0, std::max(0, count() - visibleRows()));
+    updateScrollBars();
+    invalidate();
+}
+
+void TbsPopupListBox::setItemIndex(int index) {
+    if (index < 0 || index >= count()) index = -1;
+    if (index == itemIndex_) return;
+    itemIndex_ = index;
+    invalidate();
+}
+
+void TbsPopupListBox::setTopIndex(int index) {
+    index = std::clamp(index, 0, std::max(0, count() - visibleRows()));
+    if (index == topIndex_) return;
+    topIndex_ = index;
+    if (scrollBar_) scrollBar_->setPosition(topIndex_);
+    invalidate();
+}
+
+void TbsPopupListBox::makeVisible(int index) {
+    if (index < 0) return;
+    if (index < topIndex_) {
+        setTopIndex(index);
+    } else if (index >= topIndex_ + visibleRows()) {
+        setTopIndex(index - visibleRows() + 1);
+    }
+}
+
+void TbsPopupListBox::setDefaultItemHeight(int height) {
+    if (height <= 0) return;
+    itemHeight_ = height;
+    if (rowCount_ != 0) setRowCount(rowCount_);
+    updateScrollBars();
+    invalidate();
+}
+
+void TbsPopupListBox::setRowCount(int rows) {
+    rowCount_ = rows;
+    if (rows != 0) setBounds(left(), top(), width(), plainListHeight(rows, itemHeight_));
+    layout();
+    updateScrollBars();
+}
+
+int TbsPopupListBox::visibleRows() const {
+    const RECT area = listArea();
+    return std::max(0, static_cast<int>(area.bottom - area.top) / itemHeight_);
+}
+
+RECT TbsPopupListBox::listArea() const {
+    const int right = scrollBar_ ? width() - kScrollBarWidth - 1 : width() - 2;
+    return {2, 2, right, height() - 2};
+}
+
+int TbsPopupListBox::itemAtPos(POINT point) const {
+    const RECT area = listArea();
+    if (!PtInRect(&area, point)) return -1;
+    const int index = topIndex_ + (point.y - area.top) / itemHeight_;
+    return index < count() ? index : -1;
+}
+
+RECT TbsPopupListBox::itemRect(int index) const {
+    const RECT area = listArea();
+    const int top = area.top + (index - topIndex_) * itemHeight_;
+    return {area.left, top, area.right, top + itemHeight_};
+}
+
+void TbsPopupListBox::layout() {
+    if (scrollBar_) scrollBar_->setBounds(width() - kScrollBarWidth - 1, 1, kScrollBarWidth, height() - 2);
+}
+
+void TbsPopupListBox::updateScrollBars() {
+    const int rows = visibleRows();
+    if (rows > 0 && count() > rows) {
+        if (!scrollBar_) {
+            scrollBar_ = new TbsSkinScrollBar(this);
+            scrollBar_->setKind(TScrollBarKind::sbVertical);
+            scrollBar_->setSkinDataName("");
+            scrollBar_->setParent(this);
+            scrollBar_->OnChange = [this] { setTopIndex(scrollBar_->position()); };
+            layout();
+        }
+        // Rows are measured without the bar; with it the area only narrows, so they stay the same.
+        scrollBar_->setRange(0, count() - 1, visibleRows(), topIndex_);
+        scrollBar_->setLargeChange(visibleRows());
+    } else if (scrollBar_) {
+        TbsSkinScrollBar* bar = std::exchange(scrollBar_, nullptr);
+        delete bar;
+        layout();
+    }
+}
+
+void TbsPopupListBox::showAt(POINT screen) {
+    HWND window = handle();
+    SetWindowPos(window, HWND_TOP, screen.x, screen.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    TControl::setVisible(true);
+    shown_ = true;
+}
+
+void TbsPopupListBox::hideList() {
+    if (handleAllocated()) {
+        SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    TControl::setVisible(false);
+    shown_ = false;
+}
+
+void TbsPopupListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbLeft && OnListMouseDown) OnListMouseDown(x, y);
+}
+
+void TbsPopupListBox::MouseMove(TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseMove(shift, x, y);
+    const int index = itemAtPos({x, y});
+    if (index >= 0) setItemIndex(index);
+    if (OnListMouseMove) OnListMouseMove(x, y);
+}
+
+void TbsPopupListBox::wmMouseWheel(TMessage& message) {
+    const int delta = GET_WHEEL_DELTA_WPARAM(message.wParam);
+    if (scrollBar_) setTopIndex(topIndex_ + (delta < 0 ? 1 : -1));
+}
+
+void TbsPopupListBox::WndProc(TMessage& message) {
+    switch (message.msg) {
+        case WM_MOUSEACTIVATE:
+            message.result = MA_NOACTIVATE;
+            break;
+        case WM_ERASEBKGND:
+            message.result = 1;
+            break;
+        case WM_MOUSEWHEEL:
+            wmMouseWheel(message);
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            break;  // the combo box decides what a release means; other buttons do nothing here
+        default:
+            TbsSkinCustomControl::WndProc(message);
+            break;
+    }
+}
+
+void TbsPopupListBox::drawItem(TCanvas& canvas, int index, const RECT& rect) {
+    const int itemWidth = rect.right - rect.left;
+    const int itemHeight = rect.bottom - rect.top;
+    TBitmap bitmap(itemWidth, itemHeight);
+    TCanvas& c = bitmap.canvas();
+    FontDescription face = font().description();
+    const bool selected = index == itemIndex_;
+    face.color = selected ? clHighlightText : font().color();
+    c.font().assign(face);
+    c.brush().setStyle(TBrushStyle::bsSolid);
+    c.brush().setColor(selected ? clHighlight : clWindow);
+    c.fillRect({0, 0, itemWidth, itemHeight});
+    const RECT textRect{2, 0, itemWidth - 2, itemHeight};
+    const std::string& text = items_[static_cast<std::size_t>(index)];
+    c.brush().setStyle(TBrushStyle::bsClear);
+    const int textHeight = c.textHeight(text.empty() ? std::string("W") : text);
+    c.textRect(textRect, textRect.left + 2, (itemHeight - textHeight) / 2, text);
+    canvas.draw(rect.left, rect.top, bitmap);
+}
+
+void TbsPopupListBox::paintTo(TCanvas& canvas) {
+    canvas.brush().setStyle(TBrushStyle::bsSolid);
+    canvas.brush().setColor(clBtnFace);
+    canvas.fillRect({0, 0, width(), height()});
+    canvas.brush().setColor(clBtnShadow);
+    canvas.frameRect({0, 0, width(), height()});
+    const RECT area = listArea();
+    int y = area.top;
+    for (int index = topIndex_; index < count() && y < area.bottom; ++index, y += itemHeight_) {
+        RECT rect{area.left, y, area.right, std::min<int>(y + itemHeight_, area.bottom)};
+        drawItem(canvas, index, rect);
+    }
+    if (y < area.bottom) {
+        canvas.brush().setStyle(TBrushStyle::bsSolid);
+        canvas.brush().setColor(clWindow);
+        canvas.fillRect({area.left, y, area.right, area.bottom});
+    }
+}
+
+void TbsPopupListBox::PaintPlainImage(TBitmap& bitmap) {
+    paintTo(bitmap.canvas());
+}
+
+void TbsPopupListBox::DefaultFontChanged() {
+    font().assign(DefaultFont());
+}
+
+}  // namespace vireltan
