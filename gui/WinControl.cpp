@@ -489,7 +489,13 @@ void TWinControl::wmMouse(TMessage& message) {
                 TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle_, 0};
                 trackingLeave_ = TrackMouseEvent(&track) != 0;
             }
-            setHover(target);
+            // While a graphic child holds the mouse only it hears enter and leave, as the pointer
+            // crosses its edge: a held button shows itself up when the pointer is dragged off it.
+            if (captureControl_) {
+                setHover(controlAtPos(point) == captureControl_ ? captureControl_ : nullptr);
+            } else {
+                setHover(target);
+            }
             target->MouseMove(shift, x, y);
             break;
         case WM_LBUTTONDOWN:
