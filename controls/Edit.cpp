@@ -95,8 +95,8 @@ void TbsSkinEdit::setDefaultHeight(int height) {
 
 void TbsSkinEdit::setButtonMode(bool value) {
     if (value == buttonMode_) return;
+    // The definition name follows the mode only at design time, which this program does not have.
     buttonMode_ = value;
-    if (!isLoading()) link_.name = value ? "buttonedit" : "edit";
     recreateWindow();
 }
 
@@ -249,6 +249,23 @@ void TbsSkinEdit::WndProc(TMessage& message) {
             break;
         case CM_EDITMENUDONE:  // the plain popup is gone already; nothing is kept
             break;
+        case WM_NCHITTEST:
+            wmNcHitTest(message);
+            break;
+        case WM_NCMOUSEMOVE:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+        case WM_NCLBUTTONUP:
+        case WM_NCMOUSELEAVE:
+            wmNcMouse(message);
+            break;
+        case WM_MOUSEMOVE:
+            if (buttonHot_) {
+                buttonHot_ = false;
+                repaintFrame();
+            }
+            TMaskEdit::WndProc(message);
+            break;
         default:
             TMaskEdit::WndProc(message);
             break;
@@ -273,6 +290,69 @@ void TbsSkinEdit::wmNcPaint(TMessage& message) {
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
     paintFrame(dc.get());
     message.result = 0;
+}
+
+void TbsSkinEdit::wmNcHitTest(TMessage& message) {
+    if (!buttonMode_) {
+        TMaskEdit::WndProc(message);
+        return;
+    }
+    POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    RECT window{};
+    GetWindowRect(handle(), &window);
+    at.x -= window.left;
+    at.y -= window.top;
+    const RECT button = buttonRect(), client = clientArea();
+    if (PtInRect(&button, at)) {
+        message.result = kHitEditButton;
+    } else if (!PtInRect(&client, at)) {
+        message.result = kHitEditFrame;
+    } else {
+        TMaskEdit::WndProc(message);
+    }
+}
+
+void TbsSkinEdit::wmNcMouse(TMessage& message) {
+    const bool onButton = buttonMode_ && message.wParam == static_cast<WPARAM>(kHitEditButton) &&
+                          message.msg != WM_NCMOUSELEAVE;
+    switch (message.msg) {
+        case WM_NCMOUSEMOVE:
+            if (onButton != buttonHot_) {
+                buttonHot_ = onButton;
+                if (onButton) {
+                    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, handle(), 0};
+                    TrackMouseEvent(&track);
+                }
+                repaintFrame();
+            }
+            break;
+        case WM_NCMOUSELEAVE:
+            if (buttonHot_ || buttonPressed_) {
+                buttonHot_ = buttonPressed_ = false;
+                repaintFrame();
+            }
+            break;
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+            if (onButton) {
+                buttonPressed_ = buttonHot_ = true;
+                repaintFrame();
+                return;
+            }
+            break;
+        case WM_NCLBUTTONUP:
+            if (onButton && buttonPressed_) {
+                buttonPressed_ = false;
+                repaintFrame();
+                if (!focused()) setFocus();
+                if (OnButtonClick) OnButtonClick();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    TMaskEdit::WndProc(message);
 }
 
 void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
@@ -302,10 +382,12 @@ void TbsSkinEdit::paintFrame(HDC dc) {
     canvas.brush().setColor(defaultColor_);
     canvas.fillRect(RECT{2, 2, frameRight - 2, h - 2});
     if (buttonMode_) {
-        const RECT button{w - h, 0, w, h};
-        canvas.brush().setColor(clBtnShadow);
+        constexpr TColor kNavy = 8388608, kPressedFill = 11899781, kHotFill = 13811126;
+        const RECT button = buttonRect();
+        const bool pressed = buttonPressed_ && buttonHot_;
+        canvas.brush().setColor(pressed || buttonHot_ ? kNavy : clBtnShadow);
         canvas.frameRect(button);
-        canvas.brush().setColor(clBtnFace);
+        canvas.brush().setColor(pressed ? kPressedFill : (buttonHot_ ? kHotFill : clBtnFace));
         canvas.fillRect(RECT{button.left + 1, 1, w - 1, h - 1});
     }
     BitBlt(dc, 0, 0, w, h, bitmap.canvasHandle(), 0, 0, SRCCOPY);

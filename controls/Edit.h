@@ -18,6 +18,9 @@ constexpr UINT CM_EDITMENUDONE = WM_USER + 205;
 // The frame-painting request: paints the frame without the text into the context in wParam.
 constexpr UINT WM_PAINTFRAME_REQUEST = 48203;
 constexpr LPARAM kPaintFrameTag = 16802;
+// Hit-test answers that route the button's mouse messages back to the edit.
+constexpr LRESULT kHitEditButton = 6;
+constexpr LRESULT kHitEditFrame = 7;
 
 enum class EditCommand { Undo, Cut, Copy, Paste, Delete, SelectAll };
 
@@ -94,6 +97,8 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void wmPaste(TMessage& message);
     void wmContextMenu(TMessage& message);
     void wmPaintFrameRequest(TMessage& message);
+    void wmNcHitTest(TMessage& message);
+    void wmNcMouse(TMessage& message);
 
   private:
     bool hasSkinLook() const { return false; }  // the skinned look of edits is not drawn yet
@@ -102,6 +107,7 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void repaintFrame();
     void setMargins();
     void recreateWindow();
+    RECT buttonRect() const { return {width() - height(), 0, width(), height()}; }
 
     SkinLink link_;
     TColor defaultColor_ = clWindow;
@@ -112,6 +118,8 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     bool buttonMode_ = false;
     TAlignment alignment_ = TAlignment::taLeftJustify;
     TBrush backgroundBrush_;
+    bool buttonHot_ = false;
+    bool buttonPressed_ = false;
 };
 
 }  // namespace vireltan

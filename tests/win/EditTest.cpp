@@ -235,15 +235,23 @@ TEST_F(Edit, ReadOnlyIgnoresEditingButCopies) {
     edit->runEditCommand(EditCommand::Undo);
     EXPECT_EQ(edit->text(), "0,0178");
     EXPECT_EQ(changes, 0);
-    edit->SelectAll();
-    edit->runEditCommand(EditCommand::Copy);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    ASSERT_NE(data, nullptr);
-    const std::wstring copied = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-    CloseClipboard();
-    EXPECT_EQ(copied, L"0,0178");
+    // Copying works from the menu and from the keyboard (Ctrl+C arrives as character 3).
+    const std::function<void()> copies[] = {[this] { edit->runEditCommand(EditCommand::Copy); },
+                                            [this] { type(L"\x03"); }};
+    for (const auto& copy : copies) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        CloseClipboard();
+        edit->select(2, 4);
+        copy();
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+        if (data) GlobalUnlock(data);
+        CloseClipboard();
+        EXPECT_EQ(copied, L"0178");
+    }
+    EXPECT_EQ(edit->text(), "0,0178");
 }
 
 TEST_F(Edit, ContextMenuItemsAndTheirEnabling) {
@@ -344,6 +352,58 @@ TEST_F(Edit, Defaults) {
     // DefaultFont carries over to Font while there is no skin.
     edit->setDefaultFont(FontDescription{"Arial", 16, fsBold, clRed});
     EXPECT_EQ(edit->font().description(), (FontDescription{"Arial", 16, fsBold, clRed}));
+}
+
+}  // namespace
+}  // namespace vireltan
+
+namespace vireltan {
+namespace {
+
+using namespace vireltan::testing;
+
+TEST_F(Edit, ButtonModeButtonStatesAndClick) {
+    edit->setButtonMode(true);
+    edit->setBounds(10, 10, 100, 18);
+    EXPECT_EQ(edit->SkinDataName(), "edit");  // renamed at design time only
+    int clicks = 0;
+    edit->OnButtonClick = [&] { ++clicks; };
+    RECT window{};
+    GetWindowRect(edit->handle(), &window);
+    const auto screenAt = [&](int x, int y) { return MAKELPARAM(window.left + x, window.top + y); };
+    struct Case {
+        int x, y;
+        LRESULT hit;
+    };
+    const Case hits[] = {
+        {90, 9, kHitEditButton}, {82, 0, kHitEditButton}, {1, 9, kHitEditFrame}, {40, 9, HTCLIENT}};
+    for (const Case& c : hits) {
+        EXPECT_EQ(SendMessageW(edit->handle(), WM_NCHITTEST, 0, screenAt(c.x, c.y)), c.hit)
+            << c.x << "," << c.y;
+    }
+    // The client area leaves room for the square button.
+    EXPECT_EQ(edit->clientArea().right, 100 - 18 - 2);
+    struct State {
+        UINT message;
+        COLORREF frame, fill;
+    };
+    const State states[] = {
+        {WM_NCMOUSEMOVE, RGB(0, 0, 128), RGB(182, 189, 210)},
+        {WM_NCLBUTTONDOWN, RGB(0, 0, 128), RGB(133, 147, 181)},
+        {WM_NCLBUTTONUP, RGB(0, 0, 128), RGB(182, 189, 210)},
+    };
+    for (const State& s : states) {
+        SendMessageW(edit->handle(), s.message, kHitEditButton, screenAt(90, 9));
+        render();
+        EXPECT_EQ(pixelAt(shot, 82, 0), s.frame) << s.message;
+        EXPECT_EQ(pixelAt(shot, 90, 9), s.fill) << s.message;
+    }
+    saveShot(shot, "edit-button");
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(edit->handle(), WM_NCMOUSELEAVE, 0, 0);
+    render();
+    EXPECT_EQ(pixelAt(shot, 82, 0), sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixelAt(shot, 90, 9), sys(COLOR_BTNFACE));
 }
 
 }  // namespace

@@ -295,3 +295,52 @@ TEST(SkinGeometry, ResizeModeAndFitting) {
 
 }  // namespace
 }  // namespace vireltan
+
+namespace vireltan {
+namespace {
+
+using namespace vireltan::testing;
+
+struct CountingChild : TGraphicControl {
+    using TGraphicControl::TGraphicControl;
+    int notified = 0;
+    void ParentBackgroundChanged() override { ++notified; }
+};
+
+TEST(SkinControlBase, ParentBackgroundNotificationReachesChildrenInTransparentMode) {
+    struct Case {
+        bool transparentMode;
+        int expectedNotifications;
+    };
+    const Case cases[] = {{false, 0}, {true, 1}};
+    for (const Case& c : cases) {
+        HostForm host;
+        auto* panel = new TbsSkinPanel(host.form);
+        panel->setParent(host.form);
+        panel->setBounds(10, 10, 100, 80);
+        auto* child = new CountingChild(host.form);
+        child->setParent(panel);
+        child->setBounds(5, 5, 10, 10);
+        panel->setTransparentMode(c.transparentMode);
+        child->notified = 0;
+        SendMessageW(panel->handle(), WM_USER + 260, 0, 0);
+        EXPECT_EQ(child->notified, c.expectedNotifications) << c.transparentMode;
+    }
+}
+
+TEST(SkinControlBase, EraseBackgroundPaintsNothing) {
+    HostForm host;
+    auto* box = new TbsSkinGroupBox(host.form);
+    box->setParent(host.form);
+    box->setBounds(10, 10, 100, 80);
+    TBitmap bitmap(100, 80);
+    bitmap.canvas().brush().setColor(RGB(1, 2, 3));
+    bitmap.canvas().fillRect(RECT{0, 0, 100, 80});
+    EXPECT_EQ(SendMessageW(box->handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bitmap.canvasHandle()), 0),
+              1);
+    EXPECT_EQ(countColour(bitmap, RECT{0, 0, 100, 80}, RGB(1, 2, 3)), 100 * 80);
+    EXPECT_FALSE(box->painting());
+}
+
+}  // namespace
+}  // namespace vireltan

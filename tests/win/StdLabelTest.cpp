@@ -2,6 +2,7 @@
 // empty caption, ellipsis, the disabled emboss, transparency, alignment and multi-line captions.
 #include "controls/StdLabel.h"
 
+#include "../skin/SkinTestSupport.h"
 #include "ControlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -182,7 +183,9 @@ TEST_F(StdLabel, DisabledCaptionIsEmbossed) {
     saveShot(shot, "label-disabled");
     // Text may be smoothed: compare where clearly darker (the shadow copy) and clearly lighter (the
     // highlight copy) pixels lie, not single pixels.
-    const auto channels = [](COLORREF c) { return std::array<int, 3>{GetRValue(c), GetGValue(c), GetBValue(c)}; };
+    const auto channels = [](COLORREF c) {
+        return std::array<int, 3>{GetRValue(c), GetGValue(c), GetBValue(c)};
+    };
     const auto faceChannels = channels(face);
     const InkBox dark = boxWhere(shot, wide, [&](COLORREF c) {
         const auto v = channels(c);
@@ -271,6 +274,50 @@ TEST_F(StdLabel, LoadingDefersSizingToTheEnd) {
     label->endLoading();
     TFont font(kFontL);
     EXPECT_EQ(label->width(), textSize(font.handle(), L"\u0130letkenin \u00c7e\u015fidi :").cx);
+}
+
+TEST_F(StdLabel, SkinDefinitionGivesFontAndColour) {
+    struct Case {
+        bool useSkinFont;
+        bool useSkinColor;
+        int expectedHeightOf;  // 20: the skin's Arial 20; 0: the label's Font
+        COLORREF ink;
+    };
+    const Case cases[] = {
+        {true, true, 20, RGB(0, 0, 255)},
+        {true, false, 20, RGB(0, 128, 0)},
+        {false, true, 0, RGB(0, 0, 255)},
+        {false, false, 0, RGB(0, 128, 0)},
+    };
+    TbsSkinData skin;
+    SkinContainer container;
+    container.text = minimalSkinText();
+    container.text.replace(container.text.find("[SKINCONTROLS]\r\ncount=0"), 23,
+                           "[SKINCONTROLS]\r\ncount=1\r\n0=stdlabel:stdlabel");
+    container.text += "[stdlabel]\r\nfontname=Arial\r\nfontheight=20\r\nfontcolor=16711680\r\n";
+    skin.LoadStoredSkin(storedSkinOf(writeSkinContainer(container)));
+    ASSERT_FALSE(skin.SkinEmpty());
+    const FontDescription own{"Arial", 12, 0, RGB(0, 128, 0)};
+    label->font().assign(own);
+    label->setDefaultFont(kFontR);
+    label->setSkinData(&skin);
+    EXPECT_NE(label->definitionIndex(), -1);
+    for (const Case& c : cases) {
+        label->setUseSkinFont(c.useSkinFont);
+        label->setUseSkinColor(c.useSkinColor);
+        label->setCaption("Hm");
+        TFont expected(c.expectedHeightOf ? FontDescription{"Arial", 20, 0, clBlack} : own);
+        EXPECT_EQ(label->height(), lineHeight(expected.handle())) << c.useSkinFont << c.useSkinColor;
+        render();
+        EXPECT_GT(countColour(shot, labelRect(), c.ink), 5) << c.useSkinFont << c.useSkinColor;
+    }
+    // A name of another letter case finds nothing: DefaultFont again.
+    label->setSkinDataName("StdLabel");
+    label->ApplySkin();
+    EXPECT_EQ(label->definitionIndex(), -1);
+    label->setUseSkinFont(true);
+    render();
+    EXPECT_GT(countColour(shot, labelRect(), RGB(255, 0, 0)), 5);
 }
 
 }  // namespace
