@@ -65,21 +65,24 @@ TEST(MessageLoop, TimerTicksArriveThroughTheLoop) {
     KillTimer(window.handle, 1);
 }
 
+TestWindow* boxOwner = nullptr;
+
+// Presses the message box's OK button once the owner's timer has ticked inside the box's loop.
+void CALLBACK dismissMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
+    if (boxOwner->ticks < 3) return;
+    if (HWND box = FindWindowW(L"#32770", L"Vireltan test")) {
+        KillTimer(nullptr, id);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+}
+
 // The message box's own modal loop must keep delivering the owner's timer ticks; a second timer
 // finds the box and presses its OK button.
 TEST(MessageLoop, MessageBoxKeepsTimersRunningAndCanBeDismissed) {
     TestWindow window;
-    static TestWindow* current = nullptr;
-    current = &window;
+    boxOwner = &window;
     SetTimer(window.handle, 1, 20, nullptr);
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (current->ticks < 3) return;  // prove the ticks go on inside the box's loop first
-        HWND box = FindWindowW(L"#32770", L"Vireltan test");
-        if (box) {
-            KillTimer(nullptr, id);
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        }
-    });
+    SetTimer(nullptr, 0, 300, dismissMessageBox);
     const int ticksBefore = window.ticks;
     const int answer = MessageBoxW(window.handle, L"message", L"Vireltan test", MB_OK | MB_ICONERROR);
     EXPECT_EQ(answer, IDOK);
