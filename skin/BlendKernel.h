@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace vireltan::effects {
 
@@ -19,10 +20,14 @@ inline constexpr std::uint32_t kHalf = kOne >> 1;
 inline constexpr std::uint32_t kMask = kOne - 1;
 inline constexpr std::uint32_t kWindow = 512;
 
-// Rounds to nearest, halves to even (the default rounding mode), and clamps to a channel value.
+// Rounds to nearest, halves to even, and clamps to a channel value. Written out rather than through
+// nearbyint, which saves and restores the floating-point environment on every call.
 inline std::uint8_t roundChannel(long double v) {
-    const long double r = std::nearbyint(v);
-    return r <= 0 ? 0 : r >= 255 ? 255 : std::uint8_t(int(r));
+    if (!(v > 0)) return 0;
+    if (v >= 255) return 255;
+    const int i = static_cast<int>(v);
+    const long double frac = v - i;  // exact: v and i share v's grid of representable values
+    return std::uint8_t(i + ((frac > 0.5L) | ((frac == 0.5L) & (i & 1))));
 }
 
 struct BlendWeights {
@@ -55,20 +60,23 @@ inline std::uint8_t blendExact(const BlendWeights& w, unsigned o, unsigned n) {
     return roundChannel(w.wo * (long double)o + w.wn * (long double)n);
 }
 
-// The decided value of F, or -1 when F lies too close to a half to decide.
-inline int decideFixed(std::uint32_t f, bool exact) {
-    const std::uint32_t v = f >> kFracBits;
-    const std::uint32_t frac = f & kMask;
-    if (exact) return int(v + ((frac > kHalf) | ((frac == kHalf) & (v & 1))));
-    if (frac - (kHalf - kWindow) <= 2 * kWindow) return -1;
-    return int((f + kHalf) >> kFracBits);
-}
-
-// row[i] = blend(row[i], other[i]) for `count` bytes with one pair of weights; tmp holds count bytes.
+// row[i] = blend(row[i], other[i]) for `count` bytes with one pair of weights; tmp holds 2 * count bytes.
+// `memo`, when given, keeps the exactly computed values of these weights across calls (filled lazily).
 void blendBytes(std::uint8_t* row, const std::uint8_t* other, int count, const BlendWeights& w,
-                std::uint8_t* tmp);
+                std::uint8_t* tmp, std::vector<std::uint16_t>* memo = nullptr);
 
-// The same with weights per pixel (three bytes each): weights[x] for pixel x of `pixels`.
-void blendPixels(std::uint8_t* row, const std::uint8_t* other, int pixels, const BlendWeights* weights);
+// Weights per pixel (three bytes each) for rows of perPixel.size() pixels, spread per byte once so
+// that every row is one straight loop.
+class PixelWeights {
+  public:
+    explicit PixelWeights(const std::vector<BlendWeights>& perPixel);
+    void blendRow(std::uint8_t* row, const std::uint8_t* other);
+
+  private:
+    std::vector<BlendWeights> weights_;
+    std::vector<std::uint32_t> fo_, fn_;
+    std::vector<std::uint8_t> tmp_;
+    bool allUsable_ = true;
+};
 
 }  // namespace vireltan::effects

@@ -36,10 +36,6 @@ std::uint8_t grayExact(unsigned b, unsigned g, unsigned r) {
     return roundChannel(kRed * (long double)r + kGreen * (long double)g + kBlue * (long double)b);
 }
 
-std::uint32_t rotl(std::uint32_t x, int k) {
-    return (x << k) | (x >> (32 - k));
-}
-
 }  // namespace
 
 void ChangeBrightness(Raster& bmp, double x) {
@@ -152,18 +148,6 @@ NoiseGenerator::NoiseGenerator(std::uint64_t seed) {
         s_[i] = std::uint32_t(z);
         s_[i + 1] = std::uint32_t(z >> 32) | 1u;
     }
-}
-
-NoiseGenerator::result_type NoiseGenerator::operator()() {
-    const std::uint32_t result = rotl(s_[1] * 5, 7) * 9;
-    const std::uint32_t t = s_[1] << 9;
-    s_[2] ^= s_[0];
-    s_[3] ^= s_[1];
-    s_[1] ^= s_[2];
-    s_[0] ^= s_[3];
-    s_[2] ^= t;
-    s_[3] = rotl(s_[3], 11);
-    return result;
 }
 
 void applyInactiveEffect(Raster& bmp, InactiveEffect effect, NoiseGenerator& gen) {

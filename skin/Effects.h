@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "skin/Raster.h"
 
@@ -45,9 +46,20 @@ class NoiseGenerator {
     explicit NoiseGenerator(std::uint64_t seed = 0x9E3779B97F4A7C15ull);
     static constexpr result_type min() { return 0; }
     static constexpr result_type max() { return std::numeric_limits<std::uint32_t>::max(); }
-    result_type operator()();
+    result_type operator()() {
+        const std::uint32_t result = rotl(s_[1] * 5, 7) * 9;
+        const std::uint32_t t = s_[1] << 9;
+        s_[2] ^= s_[0];
+        s_[3] ^= s_[1];
+        s_[1] ^= s_[2];
+        s_[0] ^= s_[3];
+        s_[2] ^= t;
+        s_[3] = rotl(s_[3], 11);
+        return result;
+    }
 
   private:
+    static std::uint32_t rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
     std::uint32_t s_[4];
 };
 
@@ -71,19 +83,20 @@ std::uint32_t uniformBelow(Gen& gen, std::uint32_t range) {
 // channels, each clamped. Nothing when range is 0 or less.
 template <class Gen>
 void AddNoise(Raster& bmp, int range, Gen& gen) {
-    if (range <= 0) return;
+    if (range <= 0 || bmp.empty()) return;
     const int half = range / 2;
-    auto clampAdd = [](int c, int d) {
-        const int v = c + d;
-        return std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
-    };
+    // The row's values are drawn first: stores into the pixels could otherwise alias the generator's
+    // state and keep it out of registers.
+    const int bytes = 3 * bmp.width();
+    std::vector<int> deltas(static_cast<std::size_t>(bytes));  // one value per pixel, spread per byte
     for (int y = 0; y < bmp.height(); ++y) {
-        std::uint8_t* p = bmp.row(y);
-        for (int x = 0; x < bmp.width(); ++x, p += 3) {
-            const int d = int(uniformBelow(gen, std::uint32_t(range))) - half;
-            p[0] = clampAdd(p[0], d);
-            p[1] = clampAdd(p[1], d);
-            p[2] = clampAdd(p[2], d);
+        int* __restrict d = deltas.data();
+        for (int i = 0; i < bytes; i += 3)
+            d[i] = d[i + 1] = d[i + 2] = int(uniformBelow(gen, std::uint32_t(range))) - half;
+        std::uint8_t* __restrict p = bmp.row(y);
+        for (int i = 0; i < bytes; ++i) {
+            const int v = p[i] + d[i];
+            p[i] = std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
         }
     }
 }

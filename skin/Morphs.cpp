@@ -44,9 +44,8 @@ std::vector<BlendWeights> rampWeights(int count, double step) {
 }
 
 void blendColumns(Raster& bmp, const Raster& other, const std::vector<BlendWeights>& perColumn) {
-    for (int y = 0; y < bmp.height(); ++y) {
-        effects::blendPixels(bmp.row(y), other.row(y), bmp.width(), perColumn.data());
-    }
+    effects::PixelWeights weights(perColumn);
+    for (int y = 0; y < bmp.height(); ++y) weights.blendRow(bmp.row(y), other.row(y));
 }
 
 void horizontalGradient(Raster& bmp, const Raster& other, double k) {
@@ -74,7 +73,7 @@ void verticalGradient(Raster& bmp, const Raster& other, double k) {
     const double s = d == 0 ? 0.0 : 1.0 / d;
     const int top = std::max(0, h / 2 - c);
     const int bottom = std::min(h - 1, h / 2 + c);
-    std::vector<std::uint8_t> tmp(std::size_t(bmp.width()) * 3);
+    std::vector<std::uint8_t> tmp(std::size_t(bmp.width()) * 6);
     const int bytes = 3 * bmp.width();
     for (int y = top; y <= bottom; ++y) std::memcpy(bmp.row(y), other.row(y), std::size_t(bytes));
     const std::vector<BlendWeights> up = rampWeights(top + 1, s);
@@ -95,7 +94,7 @@ void Morph(Raster& bmp, const Raster& other, double k) {
     k = clampFactor(k);
     const BlendWeights w = makeWeights(1.0L - (long double)k, (long double)k);
     const int bytes = 3 * bmp.width();
-    std::vector<std::uint8_t> tmp(static_cast<std::size_t>(bytes));
+    std::vector<std::uint8_t> tmp(2 * static_cast<std::size_t>(bytes));
     for (int y = 0; y < bmp.height(); ++y)
         effects::blendBytes(bmp.row(y), other.row(y), bytes, w, tmp.data());
 }

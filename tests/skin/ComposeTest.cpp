@@ -27,7 +27,9 @@ SkinRectGeometry groupBox() {
 }
 
 // The skin picture pixel at skin-rectangle coordinates (x, y).
-Bgr skinPixel(const SkinRectGeometry& g, int x, int y) { return positionColour(g.skinRect.left + x, g.skinRect.top + y); }
+Bgr skinPixel(const SkinRectGeometry& g, int x, int y) {
+    return positionColour(g.skinRect.left + x, g.skinRect.top + y);
+}
 
 TEST(ComposeTest, ComposingAtTheSkinRectanglesOwnSizeReproducesIt) {
     struct Case {
@@ -41,11 +43,13 @@ TEST(ComposeTest, ComposingAtTheSkinRectanglesOwnSizeReproducesIt) {
     stretchedRows.stretchType = StretchType::Horizontal;
     SkinRectGeometry stretchedColumns = stretched;
     stretchedColumns.stretchType = StretchType::Vertical;
-    SkinRectGeometry listBox{{200, 10, 260, 70}, {{6, 6}, {54, 6}, {6, 54}, {54, 54}, {6, 6, 54, 54}}, kAllTiled};
+    SkinRectGeometry listBox{
+        {200, 10, 260, 70}, {{6, 6}, {54, 6}, {6, 54}, {54, 54}, {6, 6, 54, 54}}, kAllTiled};
     SkinRectGeometry edit{{318, 3, 376, 23}, {{3, 0}, {55, 0}, {0, 0}, {0, 0}, {3, 3, 55, 17}}, kAllTiled};
     SkinRectGeometry editStretched = edit;
     editStretched.stretchEffect = true;
-    SkinRectGeometry scrollBar{{100, 20, 117, 120}, {{0, 17}, {0, 0}, {0, 83}, {0, 0}, {0, 17, 17, 83}}, kAllTiled};
+    SkinRectGeometry scrollBar{
+        {100, 20, 117, 120}, {{0, 17}, {0, 0}, {0, 83}, {0, 0}, {0, 17, 17, 83}}, kAllTiled};
     SkinRectGeometry plain{{10, 10, 30, 25}, {}, kAllTiled};
     const Case cases[] = {{"group box", groupBox()},
                           {"group box stretched", stretched},
@@ -77,7 +81,8 @@ TEST(ComposeTest, GroupBoxTopEdgeTilesStartAtTheMovedCornerAndTheLastCopiesNothi
     for (int start : {5, 52, 99, 146}) {
         for (int j = 0; j < 47; ++j) {
             for (int y = 0; y < 17; ++y) {
-                ASSERT_TRUE(out.pixel(start + j, y) == skinPixel(g, 5 + j, y)) << start << "+" << j << "," << y;
+                ASSERT_TRUE(out.pixel(start + j, y) == skinPixel(g, 5 + j, y))
+                    << start << "+" << j << "," << y;
             }
         }
     }
@@ -129,10 +134,10 @@ TEST(ComposeTest, CornersWinOverEdgesAndLaterCornersOverEarlierOnes) {
     };
     // The bottom-left side part (rows 15..19, drawn fifth) covers the top-left upper part, and the
     // bottom-right side part (drawn last, at (6, 16)) the top-right upper part.
-    const Case cases[] = {{0, 3, 0, 3},    {1, 3, 52, 3},   {4, 10, 55, 10}, {7, 0, 58, 0},
-                          {0, 15, 0, 47},  {1, 16, 1, 48},  {6, 16, 57, 48}, {7, 17, 58, 49},
-                          {2, 18, 2, 50},  {5, 19, 56, 51}};
-    for (const Case& c : cases) EXPECT_TRUE(out.pixel(c.x, c.y) == skinPixel(g, c.sx, c.sy)) << c.x << "," << c.y;
+    const Case cases[] = {{0, 3, 0, 3},   {1, 3, 52, 3},   {4, 10, 55, 10}, {7, 0, 58, 0},  {0, 15, 0, 47},
+                          {1, 16, 1, 48}, {6, 16, 57, 48}, {7, 17, 58, 49}, {2, 18, 2, 50}, {5, 19, 56, 51}};
+    for (const Case& c : cases)
+        EXPECT_TRUE(out.pixel(c.x, c.y) == skinPixel(g, c.sx, c.sy)) << c.x << "," << c.y;
 }
 
 TEST(ComposeTest, DegenerateGeometryOnlySizesTheDestination) {
@@ -146,7 +151,8 @@ TEST(ComposeTest, DegenerateGeometryOnlySizesTheDestination) {
     sameX.rightBottom.x = sameX.leftTop.x;
     NinePoints sameY = ok;
     sameY.rightBottom.y = sameY.leftTop.y;
-    const Case cases[] = {{"RB.x = LT.x", sameX, false}, {"RB.y = LT.y", sameY, false}, {"empty picture", ok, true}};
+    const Case cases[] = {
+        {"RB.x = LT.x", sameX, false}, {"RB.y = LT.y", sameY, false}, {"empty picture", ok, true}};
     for (const Case& c : cases) {
         NinePieceParams p = ninePieceParams(groupBox(), 120, 70, true);
         p.points = c.points;
@@ -186,7 +192,8 @@ TEST(ComposeTest, HorizontalStripNarrowerThanItsFixedPartsDrawsBothAndNoMiddle) 
         const int sx = x < 3 ? x : 58 - 12 + (x - 3);
         EXPECT_TRUE(out.pixel(x, 5) == positionColour(s.left + sx, s.top + 5)) << x;
     }
-    for (const PaintOp& op : horizontalStripPlan(s, 10, 12, FillMode::Tile, 15)) EXPECT_EQ(op.kind, PaintOpKind::Copy);
+    for (const PaintOp& op : horizontalStripPlan(s, 10, 12, FillMode::Tile, 15))
+        EXPECT_EQ(op.kind, PaintOpKind::Copy);
 }
 
 TEST(ComposeTest, StripMiddlesTileFromTheFixedPart) {
@@ -201,7 +208,8 @@ TEST(ComposeTest, StripMiddlesTileFromTheFixedPart) {
     // A middle of width 0 repeats the column after the left part.
     const PixelRect narrow{318, 3, 324, 23};
     ComposeHorizontalStrip(picture, narrow, 3, 3, FillMode::Tile, 20, h);
-    for (int x = 3; x < 17; ++x) EXPECT_TRUE(h.pixel(x, 0) == positionColour(narrow.left + 3, narrow.top)) << x;
+    for (int x = 3; x < 17; ++x)
+        EXPECT_TRUE(h.pixel(x, 0) == positionColour(narrow.left + 3, narrow.top)) << x;
 
     // A vertical middle of height 0 draws nothing.
     Raster v;
@@ -248,7 +256,8 @@ TEST(ComposeTest, StretchedPiecesUseTheSameSampling) {
     const std::vector<int> rows = stretchSourceIndices(4, 8, StretchAxis::Rows);
     for (int y = 1; y < 9; ++y) {
         for (int x = 2; x < 13; ++x) {
-            EXPECT_TRUE(out.pixel(x, y) == positionColour(10 + cols[std::size_t(x - 2)], 20 + rows[std::size_t(y - 1)]));
+            EXPECT_TRUE(out.pixel(x, y) ==
+                        positionColour(10 + cols[std::size_t(x - 2)], 20 + rows[std::size_t(y - 1)]));
         }
     }
     EXPECT_TRUE(out.pixel(1, 0) == Bgr{});

@@ -69,7 +69,8 @@ TEST(EffectsTest, GrayScaleMatchesExtendedPrecisionForEveryColour) {
     int mismatches = 0;
     for (int r = 0; r < 256; r += kRedStep) {
         for (int y = 0; y < 256; ++y) {
-            for (int x = 0; x < 256; ++x) all.setPixel(x, y, {std::uint8_t(x), std::uint8_t(y), std::uint8_t(r)});
+            for (int x = 0; x < 256; ++x)
+                all.setPixel(x, y, {std::uint8_t(x), std::uint8_t(y), std::uint8_t(r)});
         }
         GrayScale(all);
         for (int y = 0; y < 256; ++y) {
@@ -160,10 +161,20 @@ TEST(EffectsTest, GradientsAgainstHandComputedColumns) {
         {"gradient at 1", MorphGradient, 10, 1, 1.0, {255, 255, 255, 255, 255, 255, 255, 255, 255, 255}},
         // a = 5: columns 0..5 weigh the old picture 0, 0.2, ... 1; the rest stays old.
         {"left gradient", MorphLeftGradient, 10, 1, 0.5, {255, 204, 153, 102, 51, 0, 0, 0, 0, 0}},
-        {"left gradient at 0 (a at least 1)", MorphLeftGradient, 10, 1, 0.0, {255, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"left gradient at 0 (a at least 1)",
+         MorphLeftGradient,
+         10,
+         1,
+         0.0,
+         {255, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
         // a = 7, step 1/3 from column 9 down to 7.
         {"right gradient", MorphRightGradient, 10, 1, 0.3, {0, 0, 0, 0, 0, 0, 0, 85, 170, 255}},
-        {"right gradient at 0 (a at most W - 1)", MorphRightGradient, 10, 1, 0.0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 255}},
+        {"right gradient at 0 (a at most W - 1)",
+         MorphRightGradient,
+         10,
+         1,
+         0.0,
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 255}},
     };
     for (const Case& c : cases) EXPECT_EQ(morphRow(c.morph, c.w, c.h, c.k), c.expected) << c.name;
 }
@@ -193,7 +204,9 @@ TEST(EffectsTest, SlidesAndPushAgainstHandComputedColumns) {
     const Case cases[] = {
         {"left slide at 0 shows one column", MorphLeftSlide, 0.0, {109, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
         {"left slide 0.3", MorphLeftSlide, 0.3, {107, 108, 109, 3, 4, 5, 6, 7, 8, 9}},
-        {"left slide at 1 keeps one old column", MorphLeftSlide, 1.0,
+        {"left slide at 1 keeps one old column",
+         MorphLeftSlide,
+         1.0,
          {101, 102, 103, 104, 105, 106, 107, 108, 109, 9}},
         {"right slide 0.3", MorphRightSlide, 0.3, {0, 1, 2, 3, 4, 5, 6, 100, 101, 102}},
         {"right slide at 0", MorphRightSlide, 0.0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 100}},
@@ -211,7 +224,8 @@ TEST(EffectsTest, MorphsBetweenDifferentSizesChangeNothing) {
                                MorphKind::Push};
     const Raster old = testing::randomPicture(12, 8, 1);
     for (MorphKind kind : kinds) {
-        for (const Raster& other : {testing::randomPicture(13, 8, 2), testing::randomPicture(12, 7, 3), Raster()}) {
+        for (const Raster& other :
+             {testing::randomPicture(13, 8, 2), testing::randomPicture(12, 7, 3), Raster()}) {
             Raster r = old;
             applyMorph(r, other, kind, 0.5);
             EXPECT_TRUE(r.samePixels(old)) << int(kind);
@@ -220,8 +234,8 @@ TEST(EffectsTest, MorphsBetweenDifferentSizesChangeNothing) {
 }
 
 TEST(EffectsTest, MorphsOnOneColumnPicturesStayInside) {
-    const MorphKind kinds[] = {MorphKind::Gradient, MorphKind::LeftGradient, MorphKind::RightGradient,
-                               MorphKind::LeftSlide, MorphKind::RightSlide, MorphKind::Push};
+    const MorphKind kinds[] = {MorphKind::Gradient,  MorphKind::LeftGradient, MorphKind::RightGradient,
+                               MorphKind::LeftSlide, MorphKind::RightSlide,   MorphKind::Push};
     for (MorphKind kind : kinds) {
         for (double k : {0.0, 0.5, 1.0}) {
             Raster r = grey(1, 3, 0);

@@ -123,7 +123,8 @@ TEST(GlyphsTest, FitTextWithEllipsis) {
         {"Düşüm", 25, "Düşüm"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FitTextWithEllipsis(c.text, c.maxWidth, measure), c.expected) << c.text << " " << c.maxWidth;
+        EXPECT_EQ(FitTextWithEllipsis(c.text, c.maxWidth, measure), c.expected)
+            << c.text << " " << c.maxWidth;
     }
     const MeasureUtf16 measure16 = [](std::u16string_view s) { return 5 * int(s.size()); };
     EXPECT_EQ(FitTextWithEllipsis(std::u16string(u"Akımlar"), 20, measure16), u"A...");

@@ -35,7 +35,9 @@ TEST(RasterTest, NonPositiveSidesGiveAnEmptyRaster) {
     }
 }
 
-TEST(RasterTest, RefusesSizesBeyondTheLimit) { EXPECT_THROW(Raster(1 << 20, 1 << 20), std::length_error); }
+TEST(RasterTest, RefusesSizesBeyondTheLimit) {
+    EXPECT_THROW(Raster(1 << 20, 1 << 20), std::length_error);
+}
 
 TEST(RasterTest, WrapsMemoryItDoesNotOwnAndCopiesIntoOwnedMemory) {
     std::vector<std::uint8_t> dib(std::size_t(rasterStride(5)) * 4, 0);
@@ -140,13 +142,13 @@ TEST(RasterBmpTest, RejectsMalformedFilesBeforeAllocating) {
     rle[30] = 1;
     std::vector<std::uint8_t> depth = bmpHeader(2, 2, 16, 0, 16);
     depth.resize(depth.size() + 16);
-    const Case cases[] = {{"empty", {}},
-                          {"not a bitmap", {'X', 'Y', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                            0, 0, 0}},
-                          {"pixel data truncated", truncated},
-                          {"size larger than the data", huge},
-                          {"run-length compressed", rle},
-                          {"16-bit", depth}};
+    const Case cases[] = {
+        {"empty", {}},
+        {"not a bitmap", {'X', 'Y', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"pixel data truncated", truncated},
+        {"size larger than the data", huge},
+        {"run-length compressed", rle},
+        {"16-bit", depth}};
     for (const Case& c : cases) {
         std::string error;
         EXPECT_FALSE(readRasterBmp(c.data, &error).has_value()) << c.what;

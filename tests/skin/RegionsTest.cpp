@@ -30,12 +30,21 @@ TEST(RegionsTest, RegionFromMaskGivesOneRectanglePerRunAndRow) {
     Raster nearlyBlack = maskOf(3, 1, [](int, int) { return true; });
     nearlyBlack.setPixel(1, 0, {0, 0, 1});  // any non-zero channel is outside
     const Case cases[] = {
-        {"solid rectangle: one per row", maskOf(4, 3, [](int, int) { return true; }), 0, 0,
+        {"solid rectangle: one per row",
+         maskOf(4, 3, [](int, int) { return true; }),
+         0,
+         0,
          {{0, 0, 4, 1}, {0, 1, 4, 2}, {0, 2, 4, 3}}},
         {"offset", maskOf(2, 2, [](int, int) { return true; }), 10, 20, {{10, 20, 12, 21}, {10, 21, 12, 22}}},
-        {"hole splits a row", maskOf(5, 3, [](int x, int y) { return !(y == 1 && x >= 1 && x <= 2); }), 0, 0,
+        {"hole splits a row",
+         maskOf(5, 3, [](int x, int y) { return !(y == 1 && x >= 1 && x <= 2); }),
+         0,
+         0,
          {{0, 0, 5, 1}, {0, 1, 1, 2}, {3, 1, 5, 2}, {0, 2, 5, 3}}},
-        {"runs touching both ends", maskOf(6, 1, [](int x, int) { return x == 0 || x == 5; }), 0, 0,
+        {"runs touching both ends",
+         maskOf(6, 1, [](int x, int) { return x == 0 || x == 5; }),
+         0,
+         0,
          {{0, 0, 1, 1}, {5, 0, 6, 1}}},
         {"blue, green or red set is outside", nearlyBlack, 0, 0, {{0, 0, 1, 1}, {2, 0, 3, 1}}},
         {"all white", maskOf(3, 3, [](int, int) { return false; }), 0, 0, {}},
@@ -76,7 +85,9 @@ TEST(RegionsTest, NormalizedRegionsAreBandedAndMerged) {
 }
 
 // The window's mask: 150 x 150, black except the rounded top corners.
-bool frameMaskInside(int x, int y, int w) { return !(x + y < 4 || (w - 1 - x) + y < 4); }
+bool frameMaskInside(int x, int y, int w) {
+    return !(x + y < 4 || (w - 1 - x) + y < 4);
+}
 
 MaskRegionParams frameParams(int w, int h) {
     const int dx = w - 150;
@@ -104,7 +115,8 @@ TEST(RegionsTest, FrameMaskRegionKeepsTheRoundedCornersAtEverySize) {
         const auto region = ComposeMaskRegion(mask, frameParams(s[0], s[1]));
         ASSERT_TRUE(region.has_value()) << s[0];
         const Raster expected = maskOf(s[0], s[1], [&](int x, int y) { return frameMaskInside(x, y, s[0]); });
-        EXPECT_EQ(region->rects, normalizeRegion(RegionFromMask(expected, 0, 0).rects).rects) << s[0] << "x" << s[1];
+        EXPECT_EQ(region->rects, normalizeRegion(RegionFromMask(expected, 0, 0).rects).rects)
+            << s[0] << "x" << s[1];
         EXPECT_EQ(region->bounds, (PixelRect{0, 0, s[0], s[1]})) << s[0];
     }
 }
@@ -112,7 +124,8 @@ TEST(RegionsTest, FrameMaskRegionKeepsTheRoundedCornersAtEverySize) {
 TEST(RegionsTest, MaskPiecesTileTheEdgesAndPlaceTheCorners) {
     // A mask with a notch in each edge segment: the notches repeat with the size.
     const Raster mask = maskOf(150, 150, [](int x, int y) {
-        return !((y == 0 && x == 40) || (x == 0 && y == 60) || (x == 149 && y == 60) || (y == 149 && x == 50));
+        return !((y == 0 && x == 40) || (x == 0 && y == 60) || (x == 149 && y == 60) ||
+                 (y == 149 && x == 50));
     });
     const MaskRegionParams p = frameParams(300, 300);
     const MaskPieces pieces = composeMaskPieces(mask, p);
