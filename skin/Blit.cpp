@@ -6,6 +6,42 @@
 namespace vireltan {
 namespace {
 
+// Copies n bytes; the short copies of narrow pieces (a few pixels per row) are done inline, where a
+// call into the library would cost more than the copy. Every load happens before any store, so the
+// ranges may overlap like memmove's.
+inline void copyBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
+    if (n > 32) {
+        std::memmove(d, s, n);
+    } else if (n >= 16) {
+        std::uint64_t a, b, c, e;
+        std::memcpy(&a, s, 8);
+        std::memcpy(&b, s + 8, 8);
+        std::memcpy(&c, s + n - 16, 8);
+        std::memcpy(&e, s + n - 8, 8);
+        std::memcpy(d, &a, 8);
+        std::memcpy(d + 8, &b, 8);
+        std::memcpy(d + n - 16, &c, 8);
+        std::memcpy(d + n - 8, &e, 8);
+    } else if (n >= 8) {
+        std::uint64_t a, b;
+        std::memcpy(&a, s, 8);
+        std::memcpy(&b, s + n - 8, 8);
+        std::memcpy(d, &a, 8);
+        std::memcpy(d + n - 8, &b, 8);
+    } else if (n >= 4) {
+        std::uint32_t a, b;
+        std::memcpy(&a, s, 4);
+        std::memcpy(&b, s + n - 4, 4);
+        std::memcpy(d, &a, 4);
+        std::memcpy(d + n - 4, &b, 4);
+    } else if (n > 0) {
+        const std::uint8_t a = s[0], b = s[n / 2], c = s[n - 1];
+        d[0] = a;
+        d[n / 2] = b;
+        d[n - 1] = c;
+    }
+}
+
 bool insideRaster(const Raster& r, const PixelRect& piece) {
     return piece.left >= 0 && piece.top >= 0 && piece.right <= r.width() && piece.bottom <= r.height();
 }
@@ -15,7 +51,7 @@ void fillRowPeriodic(std::uint8_t* dstRow, int x0, int x1, const std::uint8_t* p
     std::uint8_t* out = dstRow + 3 * x0;
     int remaining = x1 - x0;
     int first = w - phase < remaining ? w - phase : remaining;
-    std::memcpy(out, pieceRow + 3 * phase, std::size_t(3) * first);
+    copyBytes(out, pieceRow + 3 * phase, std::size_t(3) * first);
     out += 3 * first;
     remaining -= first;
     if (remaining <= 0) return;
@@ -23,12 +59,12 @@ void fillRowPeriodic(std::uint8_t* dstRow, int x0, int x1, const std::uint8_t* p
     // copied right after itself keeps the pattern.
     const std::uint8_t* periodStart = out;
     int filled = w < remaining ? w : remaining;
-    std::memcpy(out, pieceRow, std::size_t(3) * filled);
+    copyBytes(out, pieceRow, std::size_t(3) * filled);
     remaining -= filled;
     out += 3 * filled;
     while (remaining > 0) {
         const int n = filled < remaining ? filled : remaining;
-        std::memcpy(out, periodStart, std::size_t(3) * n);
+        copyBytes(out, periodStart, std::size_t(3) * n);
         out += 3 * n;
         remaining -= n;
         filled += n;
@@ -74,14 +110,27 @@ void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const Pix
         return;
     }
     const int phase = floorMod(d.left - area.left, w);
-    for (int y = d.top; y < d.bottom; ++y) {
-        if (y - h >= d.top) {
-            // Rows repeat with the tile height: reuse the row already composed one period above.
-            std::memcpy(dst.row(y) + 3 * d.left, dst.row(y - h) + 3 * d.left, std::size_t(3) * d.width());
-            continue;
-        }
+    const int firstPeriodEnd = d.top + h < d.bottom ? d.top + h : d.bottom;
+    for (int y = d.top; y < firstPeriodEnd; ++y) {
         const int sy = piece.top + floorMod(y - area.top, h);
         fillRowPeriodic(dst.row(y), d.left, d.right, src.row(sy) + 3 * piece.left, w, phase);
+    }
+    // Rows repeat with the tile height: copy rows composed one period above.
+    if (d.left == 0 && d.right == dst.width()) {
+        // Whole rows: the composed rows are one block, doubled like the tiles of a row.
+        const std::size_t stride = std::size_t(dst.stride());
+        int filled = firstPeriodEnd - d.top;
+        for (int y = firstPeriodEnd; y < d.bottom;) {
+            int n = filled - (filled % h);  // a whole number of periods
+            if (n > d.bottom - y) n = d.bottom - y;
+            std::memcpy(dst.row(y), dst.row(d.top), stride * std::size_t(n));
+            y += n;
+            filled += n;
+        }
+        return;
+    }
+    for (int y = firstPeriodEnd; y < d.bottom; ++y) {
+        copyBytes(dst.row(y) + 3 * d.left, dst.row(y - h) + 3 * d.left, std::size_t(3) * d.width());
     }
 }
 

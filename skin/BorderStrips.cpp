@@ -90,18 +90,22 @@ BorderStripPlans borderStripPlans(const NinePieceParams& p) {
     return out;
 }
 
-BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p) {
-    BorderStrips strips;
+void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips) {
     const BorderStripPlans plans = borderStripPlans(p);
-    if (plans.topHeight > 0) strips.top.resize(p.width, plans.topHeight);
-    if (plans.bottomHeight > 0) strips.bottom.resize(p.width, plans.bottomHeight);
-    if (plans.leftWidth > 0) strips.left.resize(plans.leftWidth, plans.sideHeight);
-    if (plans.rightWidth > 0) strips.right.resize(plans.rightWidth, plans.sideHeight);
-    if (picture.empty()) return strips;
+    strips.top.resize(plans.topHeight > 0 ? p.width : 0, plans.topHeight);
+    strips.bottom.resize(plans.bottomHeight > 0 ? p.width : 0, plans.bottomHeight);
+    strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);
+    strips.right.resize(plans.rightWidth, plans.rightWidth > 0 ? plans.sideHeight : 0);
+    if (picture.empty()) return;
     paintPlan(picture, plans.top, strips.top);
     paintPlan(picture, plans.bottom, strips.bottom);
     paintPlan(picture, plans.left, strips.left);
     paintPlan(picture, plans.right, strips.right);
+}
+
+BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p) {
+    BorderStrips strips;
+    ComposeBorderStrips(picture, p, strips);
     return strips;
 }
 

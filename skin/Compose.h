@@ -109,6 +109,9 @@ struct BorderStrips {
 // strip's own origin. A strip with no width or height, or whose edge piece has none, is left empty.
 BorderStripPlans borderStripPlans(const NinePieceParams& p);
 BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p);
+// The same into existing strips, reusing their memory when the sizes stay (a frame repainted at one
+// size); strips that are absent this time are emptied.
+void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips);
 
 // The values of a skin control definition that choose and drive its composition.
 struct SkinRectGeometry {
