@@ -1,0 +1,69 @@
+// One definition's keys, read from or written to its section through the shared value readers and
+// writers. A definition lists its keys once, in file order, as calls on a "fields" object; the same
+// list then serves loading (SkinFieldReader) and saving (SkinFieldWriter), so the two cannot drift apart.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "skin/IniFile.h"
+#include "skin/SkinValues.h"
+
+namespace vireltan {
+
+class SkinFieldReader {
+  public:
+    SkinFieldReader(const IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+
+    void integer(std::string_view key, int& value, int def) { value = ini_.readInteger(section_, key, def); }
+    void color(std::string_view key, SkinColor& value, SkinColor def) {
+        value = readColor(ini_, section_, key, def);
+    }
+    void boolean(std::string_view key, bool& value) { value = readBoolean(ini_, section_, key); }
+    void string(std::string_view key, std::string& value, std::string_view def) {
+        value = ini_.readString(section_, key, def);
+    }
+    void rect(std::string_view key, SkinRect& value) { value = readSkinRect(ini_, section_, key); }
+    void point(std::string_view key, SkinPoint& value) { value = readSkinPoint(ini_, section_, key); }
+    void fontStyle(std::string_view key, FontStyles& value) { value = readFontStyle(ini_, section_, key); }
+    void alignment(std::string_view key, Alignment& value) { value = readAlignment(ini_, section_, key); }
+    void stretchType(std::string_view key, StretchType& value) {
+        value = readStretchType(ini_, section_, key);
+    }
+    void morphKind(std::string_view key, MorphKind& value) { value = readMorphKind(ini_, section_, key); }
+    void command(std::string_view key, StdCommand& value) { value = readStdCommand(ini_, section_, key); }
+
+  private:
+    const IniFile& ini_;
+    std::string_view section_;
+};
+
+// Defaults are taken only so that both classes accept the same calls; a writer always writes the value.
+class SkinFieldWriter {
+  public:
+    SkinFieldWriter(IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+
+    void integer(std::string_view key, int value, int) { ini_.writeInteger(section_, key, value); }
+    void color(std::string_view key, SkinColor value, SkinColor) { writeColor(ini_, section_, key, value); }
+    void boolean(std::string_view key, bool value) { writeBoolean(ini_, section_, key, value); }
+    void string(std::string_view key, const std::string& value, std::string_view) {
+        ini_.writeString(section_, key, value);
+    }
+    void rect(std::string_view key, const SkinRect& value) { writeSkinRect(ini_, section_, key, value); }
+    void point(std::string_view key, const SkinPoint& value) { writeSkinPoint(ini_, section_, key, value); }
+    void fontStyle(std::string_view key, const FontStyles& value) {
+        writeFontStyle(ini_, section_, key, value);
+    }
+    void alignment(std::string_view key, Alignment value) { writeAlignment(ini_, section_, key, value); }
+    void stretchType(std::string_view key, StretchType value) {
+        writeStretchType(ini_, section_, key, value);
+    }
+    void morphKind(std::string_view key, MorphKind value) { writeMorphKind(ini_, section_, key, value); }
+    void command(std::string_view key, StdCommand value) { writeStdCommand(ini_, section_, key, value); }
+
+  private:
+    IniFile& ini_;
+    std::string_view section_;
+};
+
+}  // namespace vireltan
