@@ -40,7 +40,7 @@ void BM_GroupBoxSplitPainting_713x134(benchmark::State& state) {
     BorderStrips s;
     bench::runAgainstMemcpy(state, out.byteSize(), [&] {
         ComposeBorderStrips(picture, p, s);
-        paintPlan(picture, fillPlan(client, p.moved.client, FillMode::Tile, StretchType::Full), out);
+        paintPlan(picture, fillPlan(client, p.moved.client, FillMode::Tile, StretchType::stFull), out);
         const PaintPlan place = {
             {PaintOpKind::Copy, s.top.bounds(), s.top.bounds()},
         };

@@ -152,22 +152,22 @@ NoiseGenerator::NoiseGenerator(std::uint64_t seed) {
 
 void applyInactiveEffect(Raster& bmp, InactiveEffect effect, NoiseGenerator& gen) {
     switch (effect) {
-        case InactiveEffect::Brightness:
+        case InactiveEffect::ieBrightness:
             ChangeBrightness(bmp, 0.5);
             break;
-        case InactiveEffect::Darkness:
+        case InactiveEffect::ieDarkness:
             ChangeDarkness(bmp, 0.3);
             break;
-        case InactiveEffect::GrayScale:
+        case InactiveEffect::ieGrayscale:
             GrayScale(bmp);
             break;
-        case InactiveEffect::Noise:
+        case InactiveEffect::ieNoise:
             AddNoise(bmp, 50, gen);
             break;
-        case InactiveEffect::SplitBlur:
+        case InactiveEffect::ieSplitBlur:
             SplitBlur(bmp, 1);
             break;
-        case InactiveEffect::Invert:
+        case InactiveEffect::ieInvert:
             Invert(bmp);
             break;
     }

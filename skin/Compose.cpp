@@ -70,9 +70,9 @@ PaintPlan fillPlan(const PixelRect& piece, const PixelRect& area, FillMode mode,
     if (piece.empty() || area.empty()) return plan;
     PaintOpKind kind = PaintOpKind::Tile;
     if (mode == FillMode::Stretch) {
-        kind = type == StretchType::Full         ? PaintOpKind::Stretch
-               : type == StretchType::Horizontal ? PaintOpKind::StretchRows
-                                                 : PaintOpKind::StretchColumns;
+        kind = type == StretchType::stFull   ? PaintOpKind::Stretch
+               : type == StretchType::stHorz ? PaintOpKind::StretchRows
+                                             : PaintOpKind::StretchColumns;
     }
     plan.push_back({kind, piece, area});
     return plan;
@@ -177,7 +177,7 @@ void StretchSkinRect(const Raster& picture, const PixelRect& skinRect, const Pix
     p.moved = moveNinePoints(p.points, p.width - skinRect.width(), p.height - skinRect.height());
     p.edges = {FillMode::Stretch, FillMode::Stretch, FillMode::Stretch, FillMode::Stretch};
     p.middle = FillMode::Stretch;
-    p.stretchType = StretchType::Full;
+    p.stretchType = StretchType::stFull;
     p.drawMiddle = drawMiddle;
     if (picture.empty() || dst.empty()) return;
     paintPlan(picture, ninePiecePlan(p), dst);

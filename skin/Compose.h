@@ -8,13 +8,11 @@
 
 #include "skin/PixelGeometry.h"
 #include "skin/Raster.h"
+#include "skin/SkinValues.h"
 
 namespace vireltan {
 
 enum class FillMode { Tile, Stretch };
-
-// The skin file's stretch type numbers: 0 full, 1 horizontal, 2 vertical.
-enum class StretchType { Full = 0, Horizontal = 1, Vertical = 2 };
 
 // Corner points and client rectangle, relative to the skin rectangle's top-left corner.
 struct NinePoints {
@@ -45,7 +43,7 @@ struct NinePieceParams {
     int height = 0;
     EdgeModes edges;
     FillMode middle = FillMode::Tile;
-    StretchType stretchType = StretchType::Full;
+    StretchType stretchType = StretchType::stFull;
     bool drawMiddle = true;
 };
 
@@ -119,7 +117,7 @@ struct SkinRectGeometry {
     NinePoints points;
     EdgeModes edges;
     bool stretchEffect = false;
-    StretchType stretchType = StretchType::Full;
+    StretchType stretchType = StretchType::stFull;
 };
 
 enum class ComposeOperation { None, NinePiece, HorizontalStrip, VerticalStrip, Copy };

@@ -11,12 +11,9 @@
 #include <vector>
 
 #include "skin/Raster.h"
+#include "skin/SkinValues.h"  // MorphKind, InactiveEffect
 
 namespace vireltan {
-
-// The skin file's morph kind and inactive effect numbers.
-enum class MorphKind { Blend = 0, Gradient, LeftGradient, RightGradient, LeftSlide, RightSlide, Push };
-enum class InactiveEffect { Brightness = 0, Darkness, GrayScale, Noise, SplitBlur, Invert };
 
 // Morphs change `bmp` (the old picture) towards `other` (the new one) by k, 0 old and 1 new; they do
 // nothing when the sizes differ. k outside 0..1 counts as the nearer end.

@@ -162,25 +162,25 @@ void MorphPush(Raster& bmp, const Raster& other, double k) {
 
 void applyMorph(Raster& bmp, const Raster& other, MorphKind kind, double k) {
     switch (kind) {
-        case MorphKind::Blend:
+        case MorphKind::mkDefault:
             Morph(bmp, other, k);
             break;
-        case MorphKind::Gradient:
+        case MorphKind::mkGradient:
             MorphGradient(bmp, other, k);
             break;
-        case MorphKind::LeftGradient:
+        case MorphKind::mkLeftGradient:
             MorphLeftGradient(bmp, other, k);
             break;
-        case MorphKind::RightGradient:
+        case MorphKind::mkRightGradient:
             MorphRightGradient(bmp, other, k);
             break;
-        case MorphKind::LeftSlide:
+        case MorphKind::mkLeftSlide:
             MorphLeftSlide(bmp, other, k);
             break;
-        case MorphKind::RightSlide:
+        case MorphKind::mkRightSlide:
             MorphRightSlide(bmp, other, k);
             break;
-        case MorphKind::Push:
+        case MorphKind::mkPush:
             MorphPush(bmp, other, k);
             break;
     }

@@ -40,9 +40,9 @@ TEST(ComposeTest, ComposingAtTheSkinRectanglesOwnSizeReproducesIt) {
     stretched.edges = kAllStretched;
     stretched.stretchEffect = true;
     SkinRectGeometry stretchedRows = stretched;
-    stretchedRows.stretchType = StretchType::Horizontal;
+    stretchedRows.stretchType = StretchType::stHorz;
     SkinRectGeometry stretchedColumns = stretched;
-    stretchedColumns.stretchType = StretchType::Vertical;
+    stretchedColumns.stretchType = StretchType::stVert;
     SkinRectGeometry listBox{
         {200, 10, 260, 70}, {{6, 6}, {54, 6}, {6, 54}, {54, 54}, {6, 6, 54, 54}}, kAllTiled};
     SkinRectGeometry edit{{318, 3, 376, 23}, {{3, 0}, {55, 0}, {0, 0}, {0, 0}, {3, 3, 55, 17}}, kAllTiled};

@@ -219,9 +219,9 @@ TEST(EffectsTest, SlidesAndPushAgainstHandComputedColumns) {
 }
 
 TEST(EffectsTest, MorphsBetweenDifferentSizesChangeNothing) {
-    const MorphKind kinds[] = {MorphKind::Blend,         MorphKind::Gradient,  MorphKind::LeftGradient,
-                               MorphKind::RightGradient, MorphKind::LeftSlide, MorphKind::RightSlide,
-                               MorphKind::Push};
+    const MorphKind kinds[] = {MorphKind::mkDefault,       MorphKind::mkGradient,  MorphKind::mkLeftGradient,
+                               MorphKind::mkRightGradient, MorphKind::mkLeftSlide, MorphKind::mkRightSlide,
+                               MorphKind::mkPush};
     const Raster old = testing::randomPicture(12, 8, 1);
     for (MorphKind kind : kinds) {
         for (const Raster& other :
@@ -234,8 +234,8 @@ TEST(EffectsTest, MorphsBetweenDifferentSizesChangeNothing) {
 }
 
 TEST(EffectsTest, MorphsOnOneColumnPicturesStayInside) {
-    const MorphKind kinds[] = {MorphKind::Gradient,  MorphKind::LeftGradient, MorphKind::RightGradient,
-                               MorphKind::LeftSlide, MorphKind::RightSlide,   MorphKind::Push};
+    const MorphKind kinds[] = {MorphKind::mkGradient,  MorphKind::mkLeftGradient, MorphKind::mkRightGradient,
+                               MorphKind::mkLeftSlide, MorphKind::mkRightSlide,   MorphKind::mkPush};
     for (MorphKind kind : kinds) {
         for (double k : {0.0, 0.5, 1.0}) {
             Raster r = grey(1, 3, 0);
@@ -347,11 +347,11 @@ TEST(EffectsTest, InactiveEffectNumbersPickTheirEffects) {
         void (*expected)(Raster&);
     };
     const Case cases[] = {
-        {InactiveEffect::Brightness, [](Raster& r) { ChangeBrightness(r, 0.5); }},
-        {InactiveEffect::Darkness, [](Raster& r) { ChangeDarkness(r, 0.3); }},
-        {InactiveEffect::GrayScale, [](Raster& r) { GrayScale(r); }},
-        {InactiveEffect::SplitBlur, [](Raster& r) { SplitBlur(r, 1); }},
-        {InactiveEffect::Invert, [](Raster& r) { Invert(r); }},
+        {InactiveEffect::ieBrightness, [](Raster& r) { ChangeBrightness(r, 0.5); }},
+        {InactiveEffect::ieDarkness, [](Raster& r) { ChangeDarkness(r, 0.3); }},
+        {InactiveEffect::ieGrayscale, [](Raster& r) { GrayScale(r); }},
+        {InactiveEffect::ieSplitBlur, [](Raster& r) { SplitBlur(r, 1); }},
+        {InactiveEffect::ieInvert, [](Raster& r) { Invert(r); }},
     };
     NoiseGenerator gen;
     for (const Case& c : cases) {
