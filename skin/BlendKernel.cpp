@@ -1,6 +1,7 @@
 #include "skin/BlendKernel.h"
 
 #include <cstring>
+#include <utility>
 
 // Where the loader can pick a function by the processor (ELF ifunc), the blend loops are also built for
 // AVX2, whose 32-bit multiplies work on eight lanes; elsewhere the SSE2 build serves.
@@ -79,14 +80,17 @@ void blendBytes(std::uint8_t* row, const std::uint8_t* other, int count, const B
     std::memcpy(row, tmp, std::size_t(count));
 }
 
-PixelWeights::PixelWeights(const std::vector<BlendWeights>& perPixel)
-    : weights_(perPixel), fo_(3 * perPixel.size()), fn_(3 * perPixel.size()), tmp_(6 * perPixel.size()) {
-    for (std::size_t x = 0; x < perPixel.size(); ++x) {
-        const BlendWeights& w = perPixel[x];
-        allUsable_ = allUsable_ && w.usable;
+PixelWeights::PixelWeights(std::vector<double> oldWeights)
+    : h_(std::move(oldWeights)), fo_(3 * h_.size()), fn_(3 * h_.size()), tmp_(6 * h_.size()) {
+    for (std::size_t x = 0; x < h_.size(); ++x) {
+        const double h = h_[x];
+        allUsable_ = allUsable_ && h >= 0 && h <= 1;
+        // h * 2^23 is exact in double, and 1 - h exact in extended precision, so 2^23 - fo is within
+        // half a unit of the new picture's weight whenever fo is within half a unit of h's.
+        const std::uint32_t fo = std::uint32_t(h * kOne + 0.5);
         for (std::size_t c = 0; c < 3; ++c) {
-            fo_[3 * x + c] = w.fo;
-            fn_[3 * x + c] = w.fn;
+            fo_[3 * x + c] = fo;
+            fn_[3 * x + c] = kOne - fo;
         }
     }
 }
@@ -94,8 +98,12 @@ PixelWeights::PixelWeights(const std::vector<BlendWeights>& perPixel)
 VIRELTAN_BLEND_CLONES
 void PixelWeights::blendRow(std::uint8_t* row, const std::uint8_t* other) {
     const int count = int(fo_.size());
+    auto exact = [this](int i, unsigned o, unsigned n) {
+        const long double h = h_[std::size_t(i / 3)];
+        return roundChannel(h * (long double)o + (1.0L - h) * (long double)n);
+    };
     if (!allUsable_) {
-        for (int i = 0; i < count; ++i) row[i] = blendExact(weights_[std::size_t(i / 3)], row[i], other[i]);
+        for (int i = 0; i < count; ++i) row[i] = exact(i, row[i], other[i]);
         return;
     }
     const std::uint8_t* __restrict o = row;
@@ -110,9 +118,7 @@ void PixelWeights::blendRow(std::uint8_t* row, const std::uint8_t* other) {
         flags[i] = undecided(f);
     }
     // Exact weights land here too on a half, which the long double computation rounds to even.
-    forEachFlagged(flags, count, [&](int i) {
-        tmp_[std::size_t(i)] = blendExact(weights_[std::size_t(i / 3)], row[i], other[i]);
-    });
+    forEachFlagged(flags, count, [&](int i) { tmp_[std::size_t(i)] = exact(i, row[i], other[i]); });
     std::memcpy(row, tmp_.data(), std::size_t(count));
 }
 

@@ -39,6 +39,11 @@ struct BlendWeights {
     bool usable = true;  // both weights within 0..1, so the fixed point applies
 };
 
+// Nearest integer of a non-negative value below 2^63 (halves up); cheaper than llround, a library call.
+inline std::uint64_t roundNonNegative(long double v) {
+    return std::uint64_t(v + 0.5L);
+}
+
 inline BlendWeights makeWeights(long double wo, long double wn) {
     BlendWeights w;
     w.wo = wo;
@@ -50,8 +55,8 @@ inline BlendWeights makeWeights(long double wo, long double wn) {
     }
     const long double so = wo * kOne;
     const long double sn = wn * kOne;
-    w.fo = std::uint32_t(std::llround(so));
-    w.fn = std::uint32_t(std::llround(sn));
+    w.fo = std::uint32_t(roundNonNegative(so));
+    w.fn = std::uint32_t(roundNonNegative(sn));
     w.exact = (long double)(w.fo) == so && (long double)(w.fn) == sn;
     return w;
 }
@@ -65,15 +70,15 @@ inline std::uint8_t blendExact(const BlendWeights& w, unsigned o, unsigned n) {
 void blendBytes(std::uint8_t* row, const std::uint8_t* other, int count, const BlendWeights& w,
                 std::uint8_t* tmp, std::vector<std::uint16_t>* memo = nullptr);
 
-// Weights per pixel (three bytes each) for rows of perPixel.size() pixels, spread per byte once so
-// that every row is one straight loop.
+// h * o + (1 - h) * n with a weight h per pixel (three bytes each), for rows of h.size() pixels,
+// spread per byte once so that every row is one straight loop.
 class PixelWeights {
   public:
-    explicit PixelWeights(const std::vector<BlendWeights>& perPixel);
+    explicit PixelWeights(std::vector<double> oldWeights);
     void blendRow(std::uint8_t* row, const std::uint8_t* other);
 
   private:
-    std::vector<BlendWeights> weights_;
+    std::vector<double> h_;
     std::vector<std::uint32_t> fo_, fn_;
     std::vector<std::uint8_t> tmp_;
     bool allUsable_ = true;

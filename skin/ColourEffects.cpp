@@ -66,9 +66,9 @@ void GrayScale(Raster& bmp) {
     std::array<std::uint64_t, 256> tr, tg, tb;
     for (int v = 0; v < 256; ++v) {
         const long double scale = std::ldexp(1.0L, kBits);
-        tr[std::size_t(v)] = std::uint64_t(std::llround(kRed * v * scale));
-        tg[std::size_t(v)] = std::uint64_t(std::llround(kGreen * v * scale));
-        tb[std::size_t(v)] = std::uint64_t(std::llround(kBlue * v * scale));
+        tr[std::size_t(v)] = effects::roundNonNegative(kRed * v * scale);
+        tg[std::size_t(v)] = effects::roundNonNegative(kGreen * v * scale);
+        tb[std::size_t(v)] = effects::roundNonNegative(kBlue * v * scale);
     }
     for (int y = 0; y < bmp.height(); ++y) {
         std::uint8_t* p = bmp.row(y);

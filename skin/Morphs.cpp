@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "skin/BlendKernel.h"
@@ -31,20 +32,21 @@ BlendWeights gradientWeights(double h) {
     return makeWeights((long double)h, 1.0L - (long double)h);
 }
 
-// Weights for a walk of `count` steps away from a band edge: h starts at 0 and grows by `step` per
+// The weights of a walk of `count` steps away from a band edge: h starts at 0 and grows by `step` per
 // step (in double, as the factor is held), never above 1.
-std::vector<BlendWeights> rampWeights(int count, double step) {
-    std::vector<BlendWeights> w(std::size_t(std::max(count, 0)));
+std::vector<double> ramp(int count, double step) {
+    std::vector<double> w(std::size_t(std::max(count, 0)));
     double h = 0;
-    for (auto& weight : w) {
-        weight = gradientWeights(h);
+    for (double& weight : w) {
+        weight = h;
         h = std::min(h + step, 1.0);
     }
     return w;
 }
 
-void blendColumns(Raster& bmp, const Raster& other, const std::vector<BlendWeights>& perColumn) {
-    effects::PixelWeights weights(perColumn);
+// Weights of the old picture per column: 1 keeps it, 0 takes the new one.
+void blendColumns(Raster& bmp, const Raster& other, std::vector<double> perColumn) {
+    effects::PixelWeights weights(std::move(perColumn));
     for (int y = 0; y < bmp.height(); ++y) weights.blendRow(bmp.row(y), other.row(y));
 }
 
@@ -56,13 +58,13 @@ void horizontalGradient(Raster& bmp, const Raster& other, double k) {
     const double s = b == 0 ? 1.0 : 1.0 / b;
     const int g = std::max(0, w / 2 - c);
     const int f = std::min(w - 1, w / 2 + c);
-    std::vector<BlendWeights> perColumn(std::size_t(w), makeWeights(0.0L, 1.0L));  // the band: new
+    std::vector<double> perColumn(std::size_t(w), 0.0);  // the band: new
     // Each walk starts at the band's edge column with weight 0 and moves outwards.
-    const std::vector<BlendWeights> left = rampWeights(g + 1, s);
+    const std::vector<double> left = ramp(g + 1, s);
     for (int j = 0; j <= g; ++j) perColumn[std::size_t(g - j)] = left[std::size_t(j)];
-    const std::vector<BlendWeights> right = rampWeights(w - f, s);
+    const std::vector<double> right = ramp(w - f, s);
     for (int j = 0; f + j < w; ++j) perColumn[std::size_t(f + j)] = right[std::size_t(j)];
-    blendColumns(bmp, other, perColumn);
+    blendColumns(bmp, other, std::move(perColumn));
 }
 
 void verticalGradient(Raster& bmp, const Raster& other, double k) {
@@ -76,14 +78,15 @@ void verticalGradient(Raster& bmp, const Raster& other, double k) {
     std::vector<std::uint8_t> tmp(std::size_t(bmp.width()) * 6);
     const int bytes = 3 * bmp.width();
     for (int y = top; y <= bottom; ++y) std::memcpy(bmp.row(y), other.row(y), std::size_t(bytes));
-    const std::vector<BlendWeights> up = rampWeights(top + 1, s);
+    const std::vector<double> up = ramp(top + 1, s);
     for (int j = 1; j <= top; ++j) {
-        effects::blendBytes(bmp.row(top - j), other.row(top - j), bytes, up[std::size_t(j)], tmp.data());
-    }
-    const std::vector<BlendWeights> down = rampWeights(h - bottom, s);
-    for (int j = 1; bottom + j < h; ++j) {
-        effects::blendBytes(bmp.row(bottom + j), other.row(bottom + j), bytes, down[std::size_t(j)],
+        effects::blendBytes(bmp.row(top - j), other.row(top - j), bytes, gradientWeights(up[std::size_t(j)]),
                             tmp.data());
+    }
+    const std::vector<double> down = ramp(h - bottom, s);
+    for (int j = 1; bottom + j < h; ++j) {
+        effects::blendBytes(bmp.row(bottom + j), other.row(bottom + j), bytes,
+                            gradientWeights(down[std::size_t(j)]), tmp.data());
     }
 }
 
@@ -113,21 +116,21 @@ void MorphLeftGradient(Raster& bmp, const Raster& other, double k) {
     if (!sameSize(bmp, other)) return;
     const int w = bmp.width();
     const int a = std::max(1, std::min(scaled(w, clampFactor(k)), w - 1));
-    const int last = std::min(a, w - 1);  // a single column: only column 0
-    std::vector<BlendWeights> perColumn(std::size_t(w), makeWeights(1.0L, 0.0L));  // after a: old
-    const std::vector<BlendWeights> ramp = rampWeights(last + 1, 1.0 / a);
-    std::copy(ramp.begin(), ramp.end(), perColumn.begin());
-    blendColumns(bmp, other, perColumn);
+    const int last = std::min(a, w - 1);                 // a single column: only column 0
+    std::vector<double> perColumn(std::size_t(w), 1.0);  // after a: old
+    const std::vector<double> walk = ramp(last + 1, 1.0 / a);
+    std::copy(walk.begin(), walk.end(), perColumn.begin());
+    blendColumns(bmp, other, std::move(perColumn));
 }
 
 void MorphRightGradient(Raster& bmp, const Raster& other, double k) {
     if (!sameSize(bmp, other)) return;
     const int w = bmp.width();
     const int a = std::max(0, std::min(w - scaled(w, clampFactor(k)), w - 1));
-    std::vector<BlendWeights> perColumn(std::size_t(w), makeWeights(1.0L, 0.0L));
-    const std::vector<BlendWeights> ramp = rampWeights(w - a, 1.0 / (w - a));
-    for (int j = 0; j < w - a; ++j) perColumn[std::size_t(w - 1 - j)] = ramp[std::size_t(j)];
-    blendColumns(bmp, other, perColumn);
+    std::vector<double> perColumn(std::size_t(w), 1.0);
+    const std::vector<double> walk = ramp(w - a, 1.0 / (w - a));
+    for (int j = 0; j < w - a; ++j) perColumn[std::size_t(w - 1 - j)] = walk[std::size_t(j)];
+    blendColumns(bmp, other, std::move(perColumn));
 }
 
 void MorphLeftSlide(Raster& bmp, const Raster& other, double k) {
