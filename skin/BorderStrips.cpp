@@ -1,0 +1,112 @@
+// ComposeBorderStrips: the frame's and the split-painted controls' four border pieces.
+#include "skin/Compose.h"
+
+namespace vireltan {
+namespace {
+
+PixelRect at(const PixelRect& s, int l, int t, int r, int b) {
+    return PixelRect{l, t, r, b}.offset(s.left, s.top);
+}
+
+void add(PaintPlan& plan, PaintOpKind kind, const PixelRect& source, const PixelRect& target) {
+    if (source.empty() || target.empty()) return;
+    plan.push_back({kind, source, target});
+}
+
+// Unscaled copy: the source starts at (sx, sy) of the skin rectangle and has the target's size.
+void addCopy(PaintPlan& plan, const PixelRect& s, int sx, int sy, const PixelRect& target) {
+    add(plan, PaintOpKind::Copy, at(s, sx, sy, sx + target.width(), sy + target.height()), target);
+}
+
+PaintOpKind edgeKind(FillMode mode) {
+    return mode == FillMode::Stretch ? PaintOpKind::Stretch : PaintOpKind::Tile;
+}
+
+}  // namespace
+
+BorderStripPlans borderStripPlans(const NinePieceParams& p) {
+    BorderStripPlans out;
+    const NinePoints& g = p.points;
+    const NinePoints& m = p.moved;
+    const PixelRect& s = p.skinRect;
+    const PixelRect& c = g.client;
+    const int w = p.width;
+    const int h = p.height;
+    const int sh = s.height();
+    if (s.empty()) return out;
+
+    const int topH = m.client.top;
+    const int bottomH = h - m.client.bottom;
+    const int sideH = h - topH - bottomH;
+
+    if (w > 0 && topH > 0 && g.rightTop.x - g.leftTop.x > 0) {
+        out.topHeight = topH;
+        const PixelRect edge = at(s, g.leftTop.x, 0, g.rightTop.x, topH);
+        if (p.edges.top == FillMode::Stretch) {
+            add(out.top, PaintOpKind::Stretch, edge, {m.leftTop.x, 0, m.rightTop.x, topH});
+        } else {
+            add(out.top, PaintOpKind::Tile, edge, {0, 0, w, topH});
+        }
+        addCopy(out.top, s, 0, 0, {0, 0, m.leftTop.x, topH});
+        addCopy(out.top, s, g.rightTop.x, 0, {m.rightTop.x, 0, w, topH});
+    }
+    if (w > 0 && bottomH > 0 && g.rightBottom.x - g.leftBottom.x > 0) {
+        out.bottomHeight = bottomH;
+        const int sy = sh - bottomH;  // the band is the skin rectangle's last rows
+        const PixelRect edge = at(s, g.leftBottom.x, sy, g.rightBottom.x, sh);
+        if (p.edges.bottom == FillMode::Stretch) {
+            add(out.bottom, PaintOpKind::Stretch, edge, {m.leftBottom.x, 0, m.rightBottom.x, bottomH});
+        } else {
+            add(out.bottom, PaintOpKind::Tile, edge, {0, 0, w, bottomH});
+        }
+        addCopy(out.bottom, s, 0, sy, {0, 0, m.leftBottom.x, bottomH});
+        addCopy(out.bottom, s, g.rightBottom.x, sy, {m.rightBottom.x, 0, w, bottomH});
+    }
+    const int leftW = c.left;
+    if (leftW > 0 && sideH > 0 && g.leftBottom.y - g.leftTop.y > 0) {
+        out.leftWidth = leftW;
+        out.sideHeight = sideH;
+        const PixelRect edge = at(s, 0, g.leftTop.y, leftW, g.leftBottom.y);
+        add(out.left, edgeKind(p.edges.left), edge,
+            p.edges.left == FillMode::Stretch
+                ? PixelRect{0, g.leftTop.y - c.top, leftW, sideH + g.leftBottom.y - c.bottom}
+                : PixelRect{0, 0, leftW, sideH});
+        addCopy(out.left, s, 0, c.top, {0, 0, leftW, g.leftTop.y - c.top});
+        addCopy(out.left, s, 0, g.leftBottom.y, {0, sideH - (c.bottom - g.leftBottom.y), leftW, sideH});
+    }
+    const int rightW = w - m.client.right;
+    if (rightW > 0 && sideH > 0 && g.rightBottom.y - g.rightTop.y > 0) {
+        out.rightWidth = rightW;
+        out.sideHeight = sideH;
+        const PixelRect edge = at(s, c.right, g.rightTop.y, c.right + rightW, g.rightBottom.y);
+        add(out.right, edgeKind(p.edges.right), edge,
+            p.edges.right == FillMode::Stretch
+                ? PixelRect{0, g.rightTop.y - c.top, rightW, sideH + g.rightBottom.y - c.bottom}
+                : PixelRect{0, 0, rightW, sideH});
+        addCopy(out.right, s, c.right, c.top, {0, 0, rightW, g.rightTop.y - c.top});
+        addCopy(out.right, s, c.right, g.rightBottom.y,
+                {0, sideH - (c.bottom - g.rightBottom.y), rightW, sideH});
+    }
+    return out;
+}
+
+void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips) {
+    const BorderStripPlans plans = borderStripPlans(p);
+    strips.top.resize(plans.topHeight > 0 ? p.width : 0, plans.topHeight);
+    strips.bottom.resize(plans.bottomHeight > 0 ? p.width : 0, plans.bottomHeight);
+    strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);
+    strips.right.resize(plans.rightWidth, plans.rightWidth > 0 ? plans.sideHeight : 0);
+    if (picture.empty()) return;
+    paintPlan(picture, plans.top, strips.top);
+    paintPlan(picture, plans.bottom, strips.bottom);
+    paintPlan(picture, plans.left, strips.left);
+    paintPlan(picture, plans.right, strips.right);
+}
+
+BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p) {
+    BorderStrips strips;
+    ComposeBorderStrips(picture, p, strips);
+    return strips;
+}
+
+}  // namespace vireltan

@@ -1,0 +1,138 @@
+// Turning a skin rectangle of a skin picture into a picture of any size: nine-piece composition,
+// three-piece strips, border strips, and the rule that picks the operation from a definition's values.
+// Geometry is computed by pure functions returning a list of paint operations (ninePiecePlan, ...);
+// the Compose* functions run that list on the rasters.
+#pragma once
+
+#include <vector>
+
+#include "skin/PixelGeometry.h"
+#include "skin/Raster.h"
+#include "skin/SkinValues.h"
+
+namespace vireltan {
+
+enum class FillMode { Tile, Stretch };
+
+// Corner points and client rectangle, relative to the skin rectangle's top-left corner.
+struct NinePoints {
+    PixelPoint leftTop;
+    PixelPoint rightTop;
+    PixelPoint leftBottom;
+    PixelPoint rightBottom;
+    PixelRect client;
+    friend bool operator==(const NinePoints&, const NinePoints&) = default;
+};
+
+// The points for a target dx wider and dy higher: what lies right of or below the client rectangle
+// moves with the size, the rest stays.
+NinePoints moveNinePoints(const NinePoints& p, int dx, int dy);
+
+struct EdgeModes {
+    FillMode left = FillMode::Tile;
+    FillMode top = FillMode::Tile;
+    FillMode right = FillMode::Tile;
+    FillMode bottom = FillMode::Tile;
+};
+
+struct NinePieceParams {
+    PixelRect skinRect;  // in picture coordinates
+    NinePoints points;
+    NinePoints moved;
+    int width = 0;
+    int height = 0;
+    EdgeModes edges;
+    FillMode middle = FillMode::Tile;
+    StretchType stretchType = StretchType::stFull;
+    bool drawMiddle = true;
+};
+
+enum class PaintOpKind {
+    Copy,           // source copied unscaled to the target's top-left (both the same size)
+    Tile,           // source repeated over the target from its top-left corner
+    Stretch,        // source stretched over the target
+    StretchRows,    // source stretched to its own width and the target's height, repeated across
+    StretchColumns  // source stretched to the target's width and its own height, repeated down
+};
+
+// One paint step: source in picture coordinates, target in destination coordinates.
+struct PaintOp {
+    PaintOpKind kind = PaintOpKind::Copy;
+    PixelRect source;
+    PixelRect target;
+    friend bool operator==(const PaintOp&, const PaintOp&) = default;
+};
+
+using PaintPlan = std::vector<PaintOp>;
+
+// Runs the steps in order; later steps cover earlier ones.
+void paintPlan(const Raster& picture, const PaintPlan& plan, Raster& dst);
+
+// Edges, then the eight corner parts (which win over the edges), then the middle. Empty when the
+// geometry is degenerate (RB.x = LT.x or RB.y = LT.y); pieces of no width or height are left out.
+PaintPlan ninePiecePlan(const NinePieceParams& p);
+void ComposeNinePiece(const Raster& picture, const NinePieceParams& p, Raster& dst);
+
+// Fixed left width `fixedLeft`, fixed right width `fixedRight`, the middle repeated or stretched;
+// the destination is width x skin rectangle height. A middle of width 0 counts as one column.
+PaintPlan horizontalStripPlan(const PixelRect& skinRect, int fixedLeft, int fixedRight, FillMode middle,
+                              int width);
+void ComposeHorizontalStrip(const Raster& picture, const PixelRect& skinRect, int fixedLeft, int fixedRight,
+                            FillMode middle, int width, Raster& dst);
+
+// The same with rows; a middle of height 0 draws nothing.
+PaintPlan verticalStripPlan(const PixelRect& skinRect, int fixedTop, int fixedBottom, FillMode middle,
+                            int height);
+void ComposeVerticalStrip(const Raster& picture, const PixelRect& skinRect, int fixedTop, int fixedBottom,
+                          FillMode middle, int height, Raster& dst);
+
+// Nine pieces cut at the client rectangle's corners, everything stretched, into dst at its own size.
+void StretchSkinRect(const Raster& picture, const PixelRect& skinRect, const PixelRect& client,
+                     bool drawMiddle, Raster& dst);
+
+// The client image (a piece of the picture) over an area: tiled from the area's top-left, or by
+// stretch type stretched, stretched in height and repeated across, or stretched in width and repeated
+// down. Nothing for an empty area or piece.
+PaintPlan fillPlan(const PixelRect& piece, const PixelRect& area, FillMode mode, StretchType type);
+
+struct BorderStripPlans {
+    int topHeight = 0, bottomHeight = 0, leftWidth = 0, rightWidth = 0, sideHeight = 0;
+    PaintPlan top, bottom, left, right;  // targets in each strip's own coordinates
+};
+struct BorderStrips {
+    Raster top, bottom, left, right;  // an absent strip is empty
+};
+
+// Four strips instead of one picture (the middle is left to the caller); edge tiles start at each
+// strip's own origin. A strip with no width or height, or whose edge piece has none, is left empty.
+BorderStripPlans borderStripPlans(const NinePieceParams& p);
+BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p);
+// The same into existing strips, reusing their memory when the sizes stay (a frame repainted at one
+// size); strips that are absent this time are emptied.
+void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips);
+
+// The values of a skin control definition that choose and drive its composition.
+struct SkinRectGeometry {
+    PixelRect skinRect;
+    NinePoints points;
+    EdgeModes edges;
+    bool stretchEffect = false;
+    StretchType stretchType = StretchType::stFull;
+};
+
+enum class ComposeOperation { None, NinePiece, HorizontalStrip, VerticalStrip, Copy };
+
+// skinrect empty: none; rightbottompoint with both coordinates set: nine-piece; else righttoppoint
+// with one set: horizontal strip; else leftbottompoint with one set: vertical strip; else a plain copy.
+ComposeOperation selectComposeOperation(const SkinRectGeometry& g);
+
+// Nine-piece parameters of g for a width x height target.
+NinePieceParams ninePieceParams(const SkinRectGeometry& g, int width, int height, bool drawMiddle);
+
+// Composes by the selected operation: nine-piece at width x height, a horizontal strip at width
+// (skin rectangle height), a vertical strip at height (skin rectangle width), a copy at the skin
+// rectangle's own size; nothing (dst emptied) for None. Returns the operation used.
+ComposeOperation composeSkinRect(const Raster& picture, const SkinRectGeometry& g, int width, int height,
+                                 bool drawMiddle, Raster& dst);
+
+}  // namespace vireltan
