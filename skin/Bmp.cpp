@@ -213,7 +213,7 @@ SkinPicture readBmp(ByteReader& in) {
         return picture;
     }
     // Rows the file does not have (a short last picture) stay zero.
-    for (int r = 0; r < picture.height; ++r) {
+    for (int r = 0; r < picture.height && stride > 0; ++r) {
         const std::size_t offset = static_cast<std::size_t>(r) * stride;
         if (offset >= data.size()) break;
         const int target = height < 0 ? r : picture.height - 1 - r;
