@@ -101,17 +101,24 @@ std::size_t IniFile::CaseInsensitiveHash::operator()(std::string_view s) const n
 void IniFile::clear() {
     sections_.clear();
     sectionIndex_.clear();
+    written_.clear();
+    text_.reset();
 }
 
-void IniFile::setText(std::string_view text) {
+std::string_view IniFile::store(std::string_view text) {
+    return written_.emplace_back(text);
+}
+
+void IniFile::setText(std::string text) {
     clear();
+    text_ = std::make_unique<const std::string>(std::move(text));
     Section* current = nullptr;
-    for (std::string_view raw : splitTextLines(text)) {
+    for (std::string_view raw : splitTextLines(*text_)) {
         const std::string_view line = trimIniText(raw);
         if (line.empty() || line.front() == ';') continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             Section section;
-            section.name = std::string(trimIniText(line.substr(1, line.size() - 2)));
+            section.name = trimIniText(line.substr(1, line.size() - 2));
             sectionIndex_.try_emplace(section.name, sections_.size());
             sections_.push_back(std::move(section));
             current = &sections_.back();
@@ -121,11 +128,11 @@ void IniFile::setText(std::string_view text) {
         Entry entry;
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) {
-            entry.value = std::string(line);
+            entry.value = line;
         } else {
             entry.hasKey = true;
-            entry.key = std::string(trimIniText(line.substr(0, eq)));
-            entry.value = std::string(trimIniText(line.substr(eq + 1)));
+            entry.key = trimIniText(line.substr(0, eq));
+            entry.value = trimIniText(line.substr(eq + 1));
         }
         addEntry(*current, std::move(entry));
     }
@@ -154,7 +161,7 @@ std::optional<std::string_view> IniFile::findValue(std::string_view section, std
     if (s == nullptr) return std::nullopt;
     const auto it = s->keys.find(key);
     if (it == s->keys.end()) return std::nullopt;
-    return std::string_view(s->entries[it->second].value);
+    return s->entries[it->second].value;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
@@ -171,7 +178,7 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& s : sections_) names.push_back(s.name);
+    for (const Section& s : sections_) names.emplace_back(s.name);
     return names;
 }
 
@@ -179,7 +186,7 @@ std::vector<std::string> IniFile::sectionKeys(std::string_view section) const {
     std::vector<std::string> keys;
     if (const Section* s = findSection(section)) {
         for (const Entry& e : s->entries) {
-            if (e.hasKey) keys.push_back(e.key);
+            if (e.hasKey) keys.emplace_back(e.key);
         }
     }
     return keys;
@@ -188,7 +195,11 @@ std::vector<std::string> IniFile::sectionKeys(std::string_view section) const {
 std::vector<std::string> IniFile::sectionLines(std::string_view section) const {
     std::vector<std::string> lines;
     if (const Section* s = findSection(section)) {
-        for (const Entry& e : s->entries) lines.push_back(e.hasKey ? e.key + "=" + e.value : e.value);
+        for (const Entry& e : s->entries) {
+            std::string line(e.hasKey ? e.key : e.value);
+            if (e.hasKey) line.append("=").append(e.value);
+            lines.push_back(std::move(line));
+        }
     }
     return lines;
 }
@@ -197,7 +208,7 @@ IniFile::Section& IniFile::sectionForWriting(std::string_view section) {
     const auto it = sectionIndex_.find(section);
     if (it != sectionIndex_.end()) return sections_[it->second];
     Section s;
-    s.name = std::string(section);
+    s.name = store(section);
     sectionIndex_.try_emplace(s.name, sections_.size());
     sections_.push_back(std::move(s));
     return sections_.back();
@@ -207,10 +218,10 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     Section& s = sectionForWriting(section);
     const auto it = s.keys.find(key);
     if (it != s.keys.end()) {
-        s.entries[it->second].value = std::string(value);
+        s.entries[it->second].value = store(value);
         return;
     }
-    addEntry(s, Entry{std::string(key), std::string(value), true});
+    addEntry(s, Entry{store(key), store(value), true});
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
@@ -232,10 +243,10 @@ std::string IniFile::toText() const {
     std::string text;
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         if (i > 0) text += "\r\n";
-        text += "[" + sections_[i].name + "]\r\n";
+        text.append("[").append(sections_[i].name).append("]\r\n");
         for (const Entry& e : sections_[i].entries) {
-            text += e.hasKey ? e.key + "=" + e.value : e.value;
-            text += "\r\n";
+            if (e.hasKey) text.append(e.key).append("=");
+            text.append(e.value).append("\r\n");
         }
     }
     return text;
