@@ -90,12 +90,12 @@ std::optional<int> parseIniInteger(std::string_view text) {
 }
 
 std::size_t IniFile::CaseInsensitiveHash::operator()(std::string_view s) const noexcept {
-    std::size_t h = 14695981039346656037ull;
+    std::uint64_t h = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
     for (char c : s) {
         h ^= static_cast<unsigned char>(lowerAscii(c));
         h *= 1099511628211ull;
     }
-    return h;
+    return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
 void IniFile::clear() {
