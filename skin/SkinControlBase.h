@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "skin/IniFile.h"
 #include "skin/SkinValues.h"
