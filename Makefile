@@ -9,7 +9,7 @@ ifneq (,$(filter MINGW% MSYS%,$(UNAME)))
   ON_WINDOWS := 1
 endif
 
-.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run test bench fuzz format clean
+.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run test bench fuzz format clean pictures
 
 all: native win32 win64
 
@@ -60,17 +60,25 @@ bench: native
 	@for b in build/native/bench/*_bench; do echo "== $$b"; $$b --benchmark_counters_tabular=true; done
 
 fuzz: fuzz-build
-	@mkdir -p build/fuzz/corpus; \
+	@mkdir -p build/fuzz/corpus build/fuzz/logs; status=0; \
 	for f in build/fuzz/fuzz/*_fuzz; do \
 	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
+	  seeds=; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name fuzz/corpus/$$name 2>&1 \
-	    | grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss|==.*ERROR)' || true; \
-	  test $${PIPESTATUS[0]} -eq 0; \
-	done
+	  if $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name $$seeds \
+	       > build/fuzz/logs/$$name.log 2>&1; then \
+	    grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' build/fuzz/logs/$$name.log; \
+	  else \
+	    status=1; tail -n 30 build/fuzz/logs/$$name.log; \
+	  fi; \
+	done; exit $$status
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build/native build/native-asan build/fuzz build/win32 build/win64 build/wineprefix
+
+# Regenerates the pictures and the icon under resources/ (committed; the build never needs this).
+pictures:
+	@bash tools/pictures/generate.sh --contact-sheet build/pictures/contact-sheet.png

@@ -30,7 +30,8 @@ DecimalSeparators& decimalSeparators() {
 #endif
 
 namespace {
-// Precision control 11 (64-bit significand) and the six exception masks.
+// Rounding control 00 (to nearest), precision control 11 (64-bit significand), the six exception masks.
+constexpr unsigned short kX87RoundingBits = 0x0C00;
 constexpr unsigned short kX87ExtendedMasked = 0x033F;
 
 // Makes sure a long double result is really computed before the code that follows (the compiler may
@@ -46,11 +47,11 @@ ExtendedPrecisionScope::ExtendedPrecisionScope() {
 #ifdef VIRELTAN_HAS_X87
     unsigned short control = 0;
     __asm__ volatile("fnstcw %0" : "=m"(control) : : "memory");
-    if ((control & kX87ExtendedMasked) == kX87ExtendedMasked) return;
+    if ((control & (kX87RoundingBits | kX87ExtendedMasked)) == kX87ExtendedMasked) return;
     // fnstenv keeps the caller's control and status words; fldenv puts both back, so flags raised in
     // the scope never surface as pending exceptions once the caller's masks return.
     __asm__ volatile("fnstenv %0" : "=m"(savedEnvironment_) : : "memory");
-    const unsigned short wanted = control | kX87ExtendedMasked;
+    const unsigned short wanted = (control & ~kX87RoundingBits) | kX87ExtendedMasked;
     __asm__ volatile("fldcw %0" : : "m"(wanted) : "memory");
     restore_ = true;
 #endif
@@ -63,6 +64,106 @@ ExtendedPrecisionScope::~ExtendedPrecisionScope() {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Exact big integers in fixed buffers, for the powers of ten and the decimal expansions
+
+namespace {
+
+constexpr std::uint32_t kPowersOfFive[14] = {
+    1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125, 244140625, 1220703125};
+
+int bitLength64(std::uint64_t x) {
+    int bits = 0;
+    while (x != 0) {
+        ++bits;
+        x >>= 1;
+    }
+    return bits;
+}
+
+// Exact binary big integer, 32-bit limbs, least significant first, in a fixed buffer.
+template <int Capacity>
+class BinaryBig {
+  public:
+    explicit BinaryBig(std::uint64_t value) {
+        limb_[0] = static_cast<std::uint32_t>(value);
+        limb_[1] = static_cast<std::uint32_t>(value >> 32);
+        size_ = limb_[1] != 0 ? 2 : 1;
+    }
+
+    void multiplyByPowerOfFive(int n) {
+        for (int left = n; left > 0;) {
+            const int step = std::min(left, 13);
+            const std::uint64_t factor = kPowersOfFive[step];
+            std::uint64_t carry = 0;
+            for (int i = 0; i < size_; ++i) {
+                const std::uint64_t t = limb_[i] * factor + carry;
+                limb_[i] = static_cast<std::uint32_t>(t);
+                carry = t >> 32;
+            }
+            if (carry != 0) limb_[size_++] = static_cast<std::uint32_t>(carry);
+            left -= step;
+        }
+    }
+
+    void shiftLeft(int bits) {
+        const int words = bits / 32;
+        const int offset = bits % 32;
+        limb_[size_] = 0;
+        for (int i = size_; i >= 0; --i) {
+            const std::uint64_t high = std::uint64_t{limb_[i]} << offset;
+            const std::uint64_t low = (offset != 0 && i > 0) ? limb_[i - 1] >> (32 - offset) : 0;
+            limb_[i + words] = static_cast<std::uint32_t>(high | low);
+        }
+        for (int i = 0; i < words; ++i) limb_[i] = 0;
+        size_ += words + 1;
+        trim();
+    }
+
+    // Returns whether any of the bits shifted out was set.
+    bool shiftRight(int bits) {
+        const int words = bits / 32;
+        const int offset = bits % 32;
+        if (words >= size_) {
+            size_ = 1;
+            limb_[0] = 0;
+            return true;  // only called on non-zero values
+        }
+        bool lost = offset != 0 && (limb_[words] & ((std::uint32_t{1} << offset) - 1)) != 0;
+        for (int i = 0; i < words && !lost; ++i) lost = limb_[i] != 0;
+        for (int i = words; i < size_; ++i) {
+            const std::uint64_t low = limb_[i] >> offset;
+            const std::uint64_t high =
+                (offset != 0 && i + 1 < size_) ? std::uint64_t{limb_[i + 1]} << (32 - offset) : 0;
+            limb_[i - words] = static_cast<std::uint32_t>(low | high);
+        }
+        size_ -= words;
+        trim();
+        return lost;
+    }
+
+    int size() const { return size_; }
+    std::uint32_t limb(int i) const { return limb_[i]; }
+
+    // The value when it is below 2^96, as 32 high bits and 64 low bits; false when it is larger.
+    bool small(std::uint32_t& high, std::uint64_t& low) const {
+        if (size_ > 3) return false;
+        low = limb_[0] | (size_ > 1 ? std::uint64_t{limb_[1]} << 32 : 0);
+        high = size_ > 2 ? limb_[2] : 0;
+        return true;
+    }
+
+  private:
+    void trim() {
+        while (size_ > 1 && limb_[size_ - 1] == 0) --size_;
+    }
+
+    std::uint32_t limb_[Capacity + 2];
+    int size_ = 0;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------------
 // Parsing
 
 namespace {
@@ -72,43 +173,18 @@ constexpr int kMaxPowerOfTen = 4932;
 // Exponents beyond this saturate; any scale of that size already overflows or underflows.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-constexpr std::uint32_t kPowersOfFive[14] = {
-    1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125, 244140625, 1220703125};
-
-int bitLength(std::uint32_t x) {
-    int bits = 0;
-    while (x != 0) {
-        ++bits;
-        x >>= 1;
-    }
-    return bits;
-}
-
 // 10^n for 28 <= n <= kMaxPowerOfTen: the long double nearest to the exact power (ties to even).
 // 10^n = 5^n * 2^n, so the exact 5^n is built as a big integer, its top 64 bits rounded once, and the
 // power of two applied exactly. One correctly rounded power gives the scaled value at most one
 // rounding from the power and one from the multiplication or division; repeated multiplication of
 // rounded powers (the usual table method) would add an error at every step.
 long double nearestPowerOfTen(int n) {
-    constexpr int kLimbs = 360;  // 5^4932 < 2^11452 = 358 limbs of 32 bits
-    std::uint32_t limbs[kLimbs];
-    int size = 1;
-    limbs[0] = 1;
-    for (int left = n; left > 0;) {
-        const int step = std::min(left, 13);
-        const std::uint64_t factor = kPowersOfFive[step];
-        std::uint64_t carry = 0;
-        for (int i = 0; i < size; ++i) {
-            const std::uint64_t t = limbs[i] * factor + carry;
-            limbs[i] = static_cast<std::uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry != 0) limbs[size++] = static_cast<std::uint32_t>(carry);
-        left -= step;
-    }
-    const int totalBits = (size - 1) * 32 + bitLength(limbs[size - 1]);
+    BinaryBig<360> big(1);  // 5^4932 < 2^11452: 358 limbs
+    big.multiplyByPowerOfFive(n);
+    const int size = big.size();
+    const int totalBits = (size - 1) * 32 + bitLength64(big.limb(size - 1));
     int shift = totalBits - 64;  // > 0: 5^28 already has 66 bits
-    auto limbAt = [&](int i) -> std::uint64_t { return i < size ? limbs[i] : 0; };
+    auto limbAt = [&](int i) -> std::uint64_t { return i < size ? big.limb(i) : 0; };
     const int word = shift / 32;
     const int offset = shift % 32;
     std::uint64_t significand = 0;
@@ -119,9 +195,9 @@ long double nearestPowerOfTen(int n) {
                       (limbAt(word + 2) << (64 - offset));
     }
     const int roundBit = shift - 1;
-    const bool half = (limbs[roundBit / 32] >> (roundBit % 32)) & 1;
-    bool sticky = (limbs[roundBit / 32] & ((std::uint32_t{1} << (roundBit % 32)) - 1)) != 0;
-    for (int i = 0; i < roundBit / 32 && !sticky; ++i) sticky = limbs[i] != 0;
+    const bool half = (big.limb(roundBit / 32) >> (roundBit % 32)) & 1;
+    bool sticky = (big.limb(roundBit / 32) & ((std::uint32_t{1} << (roundBit % 32)) - 1)) != 0;
+    for (int i = 0; i < roundBit / 32 && !sticky; ++i) sticky = big.limb(i) != 0;
     if (half && (sticky || (significand & 1) != 0)) {
         ++significand;
         if (significand == 0) {
@@ -174,7 +250,9 @@ long double parseInScope(const std::string& text) {
         ++consumed;
         for (; i < n && isDigit(s[i]); ++i, ++fractionDigits) value = value * 10 + (s[i] - '0');
     }
-    if (consumed == 0) throw EConvertError(text);
+    // Thousands of digits can overflow the accumulation itself; no scale brings that back (and
+    // infinity over an infinite power would even make a NaN).
+    if (consumed == 0 || std::isinf(value)) throw EConvertError(text);
     std::int64_t exponent = 0;
     if (i < n && (s[i] == 'E' || s[i] == 'e')) {
         ++i;
@@ -188,7 +266,7 @@ long double parseInScope(const std::string& text) {
     while (i < n && s[i] == ' ') ++i;
     if (i != n) throw EConvertError(text);
     value = scaleByPowerOfTen(value, exponent - fractionDigits);
-    if (std::isinf(value)) throw EConvertError(text);
+    if (!std::isfinite(value)) throw EConvertError(text);
     return negative ? -value : value;
 }
 
@@ -264,6 +342,102 @@ struct Digits18 {
     bool zero = true;
 };
 
+// The first 19 significant digits of an exact expansion, whether any non-zero digit follows them,
+// and the decimal exponent; roundToEighteen finishes the first rounding from these.
+struct Leading19 {
+    std::uint8_t digit[19] = {};
+    bool sticky = false;
+    int exponent = 0;
+};
+
+Digits18 roundToEighteen(const Leading19& leading) {
+    Digits18 out;
+    out.zero = false;
+    out.exponent = leading.exponent;
+    std::copy(leading.digit, leading.digit + 18, out.digit);
+    const int roundDigit = leading.digit[18];
+    if (roundDigit > 5 || (roundDigit == 5 && (leading.sticky || (out.digit[17] & 1) != 0))) {
+        int i = 17;
+        while (i >= 0 && out.digit[i] == 9) out.digit[i--] = 0;
+        if (i >= 0) {
+            ++out.digit[i];
+        } else {
+            out.digit[0] = 1;
+            ++out.exponent;
+        }
+    }
+    return out;
+}
+
+// Leading digits of a non-zero integer below 2^64 (up to 20 digits); the exponent is its length.
+Leading19 leadingOf(std::uint64_t value) {
+    char text[20];
+    int length = 0;
+    do {
+        text[length++] = static_cast<char>(value % 10);
+        value /= 10;
+    } while (value != 0);
+    Leading19 out;
+    out.exponent = length;
+    for (int i = 0; i < length; ++i) {
+        const std::uint8_t digit = static_cast<std::uint8_t>(text[length - 1 - i]);
+        if (i < 19) {
+            out.digit[i] = digit;
+        } else {
+            out.sticky = out.sticky || digit != 0;
+        }
+    }
+    return out;
+}
+
+// floor(x log10 2), exact for |x| <= 17000 (checked against a 50-digit logarithm over that range).
+int floorLog10Pow2(int x) {
+    return static_cast<int>((static_cast<std::int64_t>(x) * 1292913986) >> 32);
+}
+
+constexpr std::uint64_t kTenTo18 = 1'000'000'000'000'000'000;
+constexpr std::uint64_t kTenTo19 = 10'000'000'000'000'000'000u;
+
+// Values below 1 or with a fraction (m x 2^e2, e2 < 0, m odd): floor(value x 10^s) for s chosen to
+// give 19 or 20 digits is m x 5^s shifted by s + e2 bits, and it drops bits exactly when the value
+// times 10^s is not an integer. Far cheaper than the full expansion, whose length grows with -e2
+// rather than with the number of digits wanted.
+template <int Capacity>
+bool leadingOfFraction(std::uint64_t mantissa, int exponent2, Leading19& out) {
+    const int estimate = floorLog10Pow2(bitLength64(mantissa) - 1 + exponent2) + 1;  // E or E - 1
+    const int scale = 19 - estimate;
+    if (scale < 0) return false;
+    BinaryBig<Capacity> big(mantissa);
+    big.multiplyByPowerOfFive(scale);
+    const int shift = scale + exponent2;
+    bool sticky = false;
+    if (shift >= 0) {
+        big.shiftLeft(shift);
+    } else {
+        sticky = big.shiftRight(-shift);
+    }
+    std::uint32_t high = 0;
+    std::uint64_t low = 0;
+    if (!big.small(high, low)) return false;
+    int exponent = estimate;
+    if (high != 0 || low >= kTenTo19) {
+        // One digit too many: divide the 96-bit value by ten, the remainder joining the sticky flag.
+        std::uint64_t upper = (std::uint64_t{high} << 32) | (low >> 32);
+        const std::uint64_t upperQuotient = upper / 10;
+        const std::uint64_t middle = ((upper % 10) << 32) | (low & 0xFFFFFFFFu);
+        const std::uint64_t quotient = (upperQuotient << 32) | (middle / 10);
+        if (upperQuotient >> 32 != 0) return false;
+        sticky = sticky || middle % 10 != 0;
+        low = quotient;
+        ++exponent;
+    }
+    if (low < kTenTo18 || low >= kTenTo19) return false;
+    out = leadingOf(low);
+    out.exponent = exponent;
+    out.sticky = sticky;
+    return true;
+}
+
 constexpr std::uint32_t kDecimalBase = 1'000'000'000;
 
 int decimalLength(std::uint32_t x) {
@@ -275,8 +449,7 @@ int decimalLength(std::uint32_t x) {
     return length;
 }
 
-// Exact decimal big integer in base 10^9, least significant limb first, in a fixed buffer: large
-// enough for m x 5^1074 (double) or m x 5^16445 (extended), the longest expansions.
+// Exact decimal big integer in base 10^9, least significant limb first, in a fixed buffer.
 template <int Capacity>
 class DecimalBig {
   public:
@@ -309,15 +482,10 @@ class DecimalBig {
     int size_ = 0;
 };
 
+// The full expansion: m x 2^e2 as a decimal integer (e2 >= 0) or as m x 5^-e2 with the point -e2
+// places from the right. Used for large values, and as the reference the quicker paths must match.
 template <int Capacity>
-Digits18 expandExact(std::uint64_t mantissa, int exponent2) {
-    Digits18 out;
-    if (mantissa == 0) return out;
-    // Dropping factors of two keeps 5^k small for values such as 0.5 or 0.25.
-    while (exponent2 < 0 && (mantissa & 1) == 0) {
-        mantissa >>= 1;
-        ++exponent2;
-    }
+Leading19 leadingOfFullExpansion(std::uint64_t mantissa, int exponent2) {
     DecimalBig<Capacity> big(mantissa);
     int fractionDigits = 0;
     if (exponent2 >= 0) {
@@ -327,7 +495,6 @@ Digits18 expandExact(std::uint64_t mantissa, int exponent2) {
             left -= step;
         }
     } else {
-        // m x 2^-k = m x 5^k / 10^k: the digits of m x 5^k with the point k places from the right.
         fractionDigits = -exponent2;
         for (int left = fractionDigits; left > 0;) {
             const int step = std::min(left, 13);
@@ -337,17 +504,15 @@ Digits18 expandExact(std::uint64_t mantissa, int exponent2) {
     }
     const int top = big.size() - 1;
     const int topLength = decimalLength(big.limb(top));
+    Leading19 out;
     out.exponent = top * 9 + topLength - fractionDigits;
-    out.zero = false;
-
-    // The first 19 digits and whether anything non-zero follows them.
     std::uint8_t head[19 + 9] = {};
     int count = 0;
-    for (int p = topLength - 1; p >= 0; --p) {
-        std::uint32_t scale = 1;
-        for (int q = 0; q < p; ++q) scale *= 10;
-        head[count++] = static_cast<std::uint8_t>(big.limb(top) / scale % 10);
+    for (std::uint32_t limb = big.limb(top), p = 0; p < static_cast<std::uint32_t>(topLength); ++p) {
+        head[topLength - 1 - p] = static_cast<std::uint8_t>(limb % 10);
+        limb /= 10;
     }
+    count = topLength;
     int next = top - 1;
     for (; next >= 0 && count < 19; --next) {
         std::uint32_t limb = big.limb(next);
@@ -357,28 +522,40 @@ Digits18 expandExact(std::uint64_t mantissa, int exponent2) {
         }
         count += 9;
     }
-    bool sticky = false;
-    for (int i = 19; i < count; ++i) sticky = sticky || head[i] != 0;
-    for (; next >= 0 && !sticky; --next) sticky = big.limb(next) != 0;
-
-    std::copy(head, head + 18, out.digit);
-    const int roundDigit = head[18];
-    if (roundDigit > 5 || (roundDigit == 5 && (sticky || (out.digit[17] & 1) != 0))) {
-        int i = 17;
-        while (i >= 0 && out.digit[i] == 9) out.digit[i--] = 0;
-        if (i >= 0) {
-            ++out.digit[i];
-        } else {
-            out.digit[0] = 1;
-            ++out.exponent;
-        }
-    }
+    for (int i = 19; i < count; ++i) out.sticky = out.sticky || head[i] != 0;
+    for (; next >= 0 && !out.sticky; --next) out.sticky = big.limb(next) != 0;
+    std::copy(head, head + 19, out.digit);
     return out;
 }
 
-// Longest expansions, in limbs of nine digits: 2^53 x 5^1074 has 767 digits, 2^64 x 5^16445 has 11514.
-constexpr int kDoubleLimbs = 90;
-constexpr int kExtendedLimbs = 1284;
+// Buffers for the longest values, in limbs: m x 5^s for s up to 19 - E (32-bit limbs) and the full
+// expansion of m x 2^e2 for e2 > 0 (nine-digit limbs; 2^1024 has 309 digits, 2^16384 has 4933).
+struct DoubleBuffers {
+    static constexpr int kBinaryLimbs = 30;   // 2^64 x 5^343 < 2^861
+    static constexpr int kDecimalLimbs = 90;  // also holds 2^53 x 5^1074 (767 digits)
+};
+struct ExtendedBuffers {
+    static constexpr int kBinaryLimbs = 366;    // 2^64 x 5^4970 < 2^11604
+    static constexpr int kDecimalLimbs = 1284;  // also holds 2^64 x 5^16445 (11514 digits)
+};
+
+template <typename Buffers>
+Digits18 expandExact(std::uint64_t mantissa, int exponent2) {
+    if (mantissa == 0) return Digits18{};
+    // Dropping factors of two keeps the work proportional to the digits, e.g. for 0.5 or 0.25.
+    while (exponent2 < 0 && (mantissa & 1) == 0) {
+        mantissa >>= 1;
+        ++exponent2;
+    }
+    if (exponent2 >= 0 && bitLength64(mantissa) + exponent2 <= 64) {
+        return roundToEighteen(leadingOf(mantissa << exponent2));
+    }
+    Leading19 leading;
+    if (exponent2 < 0 && leadingOfFraction<Buffers::kBinaryLimbs>(mantissa, exponent2, leading)) {
+        return roundToEighteen(leading);
+    }
+    return roundToEighteen(leadingOfFullExpansion<Buffers::kDecimalLimbs>(mantissa, exponent2));
+}
 
 // ---------------------------------------------------------------------------------------------------
 // The shared rounding to kept digits and the two layouts
@@ -475,13 +652,13 @@ std::string formatGeneral(const BinaryValue& value, const Digits18& expanded) {
 std::string FormatGeneral(double value) {
     const BinaryValue binary = decompose(value);
     if (binary.kind != BinaryValue::kFinite) return specialText(binary);
-    return formatGeneral(binary, expandExact<kDoubleLimbs>(binary.mantissa, binary.exponent2));
+    return formatGeneral(binary, expandExact<DoubleBuffers>(binary.mantissa, binary.exponent2));
 }
 
 std::string FormatGeneralExtended(long double value) {
     const BinaryValue binary = decompose(value);
     if (binary.kind != BinaryValue::kFinite) return specialText(binary);
-    return formatGeneral(binary, expandExact<kExtendedLimbs>(binary.mantissa, binary.exponent2));
+    return formatGeneral(binary, expandExact<ExtendedBuffers>(binary.mantissa, binary.exponent2));
 }
 
 std::string FormatNumber(double value, int precision, int decimals) {
@@ -491,7 +668,7 @@ std::string FormatNumber(double value, int precision, int decimals) {
     decimals = std::clamp(decimals, 0, 18);  // a negative count of decimals means none
     const DecimalSeparators separators = decimalSeparators();
     const KeptDigits kept =
-        keepDigits(expandExact<kDoubleLimbs>(binary.mantissa, binary.exponent2), precision, decimals);
+        keepDigits(expandExact<DoubleBuffers>(binary.mantissa, binary.exponent2), precision, decimals);
     std::string out;
     out.reserve(48);
     if (kept.count == 0) {

@@ -59,29 +59,9 @@ TEST(ParseDecimalText, AcceptsTheGrammar) {
 
 TEST(ParseDecimalText, RejectsEverythingElseWithTheWholeText) {
     const char* const cases[] = {
-        "",
-        "1.5",
-        "1,2,3",
-        "E5",
-        "+",
-        "-",
-        " ",
-        "e",
-        "1 2",
-        "- 5",
-        "1E5E",
-        "1E 5",
-        "0x10",
-        "1,5.",
-        "\t1",
-        "1\n",
-        "++1",
-        "1E--1",
-        "inf",
-        "nan",
-        "1E5000",
-        "1,19E4932",
-        "9E99999999999999999999",
+        "",    "1.5",   "1,2,3", "E5",   "+",      "-",           " ",         "e",
+        "1 2", "- 5",   "1E5E",  "1E 5", "0x10",   "1,5.",        "\t1",       "1\n",
+        "++1", "1E--1", "inf",   "nan",  "1E5000", "1E999999999", "1,19E4932", "9E99999999999999999999",
     };
     for (const char* text : cases) {
         try {
@@ -92,6 +72,20 @@ TEST(ParseDecimalText, RejectsEverythingElseWithTheWholeText) {
                       "'" + std::string(text) + "' is not a valid floating point value");
         }
     }
+}
+
+TEST(ParseDecimalText, RejectsDigitStringsBeyondTheExtendedRange) {
+    // The digits accumulate as one integer, so 4933 or more significant digits overflow however the
+    // exponent scales them back.
+    const std::string cases[] = {
+        "0," + std::string(10000, '9'),
+        "1" + std::string(4933, '0') + "E-4990",
+        std::string(5000, '9') + ",5",
+    };
+    for (const std::string& text : cases) EXPECT_THROW(ParseDecimalText(text), EConvertError) << text.size();
+    const long double longest = ParseDecimalText("1" + std::string(4931, '0'));  // 4931 roundings
+    EXPECT_LE(std::fabs(longest - 1e4931L), 1e-15L * 1e4931L);
+    EXPECT_EQ(ParseDecimalText(std::string(10000, '0') + "7"), 7.0L);
 }
 
 TEST(ParseDecimalText, RejectsAnEmbeddedNul) {
@@ -166,6 +160,56 @@ TEST(ParseDecimalText, KeepsTheCallersFloatingPointEnvironment) {
     EXPECT_THROW(ParseDecimalText("1E5000"), EConvertError);
     EXPECT_EQ(ParseDecimalText("2,5"), 2.5L);
 }
+
+#if (defined(__i386__) || defined(__x86_64__)) && (defined(__GNUC__) || defined(__clang__))
+// Runs a test body with the x87 control word the way a fresh Windows thread has it (53-bit rounding)
+// plus the calculator's unmasked overflow, zero-divide and invalid-operation exceptions.
+class ForeignControlWord {
+  public:
+    explicit ForeignControlWord(unsigned short control) {
+        __asm__ volatile("fnstcw %0" : "=m"(saved_));
+        __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(control));
+    }
+    ~ForeignControlWord() { __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(saved_)); }
+    static unsigned short current() {
+        unsigned short control = 0;
+        __asm__ volatile("fnstcw %0" : "=m"(control));
+        return control;
+    }
+
+  private:
+    unsigned short saved_ = 0;
+};
+
+TEST(ParseDecimalText, SelectsExtendedPrecisionAndMasksTrapsForItsOwnWork) {
+    // PC 53 bits, rounding upwards; OE, ZE, IE unmasked.
+    constexpr unsigned short kDouble53Unmasked = 0x0A72;
+    long double sum = 0;
+    long double big = 0;
+    long double rounded = 0;
+    bool rejected = false;
+    unsigned short after = 0;
+    {
+        ForeignControlWord foreign(kDouble53Unmasked);
+        volatile long double one = 1.0L;
+        volatile long double tiny = 0x1p-63L;
+        sum = one + tiny;
+        big = ParseDecimalText("9223372036854775807");
+        rounded = ParseDecimalText("18446744073709551617");  // 2^64 + 1: to nearest is 2^64
+        try {
+            ParseDecimalText("2E4932");  // the multiplication overflows; must not trap
+        } catch (const EConvertError&) {
+            rejected = true;
+        }
+        after = ForeignControlWord::current();
+    }
+    EXPECT_EQ(sum, 1.0L + 0x1p-52L);  // 53 bits, rounded upwards: the foreign setting was in force
+    EXPECT_EQ(big, 9223372036854775807.0L);
+    EXPECT_EQ(rounded, 18446744073709551616.0L);
+    EXPECT_TRUE(rejected);
+    EXPECT_EQ(after, kDouble53Unmasked);
+}
+#endif
 
 // ---------------------------------------------------------------------------------------------------
 // FormatGeneral
