@@ -89,13 +89,52 @@ std::optional<int> parseIniInteger(std::string_view text) {
     return static_cast<int>(magnitude);
 }
 
-std::size_t IniFile::CaseInsensitiveHash::operator()(std::string_view s) const noexcept {
+namespace {
+
+std::uint64_t nameHash(std::string_view s) {
     std::uint64_t h = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
     for (char c : s) {
         h ^= static_cast<unsigned char>(lowerAscii(c));
         h *= 1099511628211ull;
     }
-    return static_cast<std::size_t>(h ^ (h >> 32));
+    return h;
+}
+
+}  // namespace
+
+void IniFile::NameIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (!slot.used) continue;
+        std::size_t i = static_cast<std::size_t>(slot.hash) & mask;
+        while (slots_[i].used) i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
+}
+
+void IniFile::NameIndex::tryEmplace(std::string_view name, std::size_t index) {
+    if ((used_ + 1) * 2 > slots_.size()) grow();
+    const std::uint64_t hash = nameHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = static_cast<std::size_t>(hash) & mask;
+    while (slots_[i].used) {
+        if (slots_[i].hash == hash && sameIniName(slots_[i].name, name)) return;  // the first one stays
+        i = (i + 1) & mask;
+    }
+    slots_[i] = Slot{hash, name, index, true};
+    ++used_;
+}
+
+std::optional<std::size_t> IniFile::NameIndex::find(std::string_view name) const {
+    if (slots_.empty()) return std::nullopt;
+    const std::uint64_t hash = nameHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = static_cast<std::size_t>(hash) & mask; slots_[i].used; i = (i + 1) & mask) {
+        if (slots_[i].hash == hash && sameIniName(slots_[i].name, name)) return slots_[i].index;
+    }
+    return std::nullopt;
 }
 
 void IniFile::clear() {
@@ -119,7 +158,7 @@ void IniFile::setText(std::string text) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             Section section;
             section.name = trimIniText(line.substr(1, line.size() - 2));
-            sectionIndex_.try_emplace(section.name, sections_.size());
+            sectionIndex_.tryEmplace(section.name, sections_.size());
             sections_.push_back(std::move(section));
             current = &sections_.back();
             continue;
@@ -139,13 +178,13 @@ void IniFile::setText(std::string text) {
 }
 
 void IniFile::addEntry(Section& section, Entry entry) {
-    if (entry.hasKey) section.keys.try_emplace(entry.key, section.entries.size());
+    if (entry.hasKey) section.keys.tryEmplace(entry.key, section.entries.size());
     section.entries.push_back(std::move(entry));
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view section) const {
-    const auto it = sectionIndex_.find(section);
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    const auto index = sectionIndex_.find(section);
+    return index ? &sections_[*index] : nullptr;
 }
 
 bool IniFile::sectionExists(std::string_view section) const {
@@ -159,9 +198,9 @@ bool IniFile::valueExists(std::string_view section, std::string_view key) const 
 std::optional<std::string_view> IniFile::findValue(std::string_view section, std::string_view key) const {
     const Section* s = findSection(section);
     if (s == nullptr) return std::nullopt;
-    const auto it = s->keys.find(key);
-    if (it == s->keys.end()) return std::nullopt;
-    return s->entries[it->second].value;
+    const auto index = s->keys.find(key);
+    if (!index) return std::nullopt;
+    return s->entries[*index].value;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
@@ -205,20 +244,18 @@ std::vector<std::string> IniFile::sectionLines(std::string_view section) const {
 }
 
 IniFile::Section& IniFile::sectionForWriting(std::string_view section) {
-    const auto it = sectionIndex_.find(section);
-    if (it != sectionIndex_.end()) return sections_[it->second];
+    if (const auto index = sectionIndex_.find(section)) return sections_[*index];
     Section s;
     s.name = store(section);
-    sectionIndex_.try_emplace(s.name, sections_.size());
+    sectionIndex_.tryEmplace(s.name, sections_.size());
     sections_.push_back(std::move(s));
     return sections_.back();
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = sectionForWriting(section);
-    const auto it = s.keys.find(key);
-    if (it != s.keys.end()) {
-        s.entries[it->second].value = store(value);
+    if (const auto index = s.keys.find(key)) {
+        s.entries[*index].value = store(value);
         return;
     }
     addEntry(s, Entry{store(key), store(value), true});
@@ -236,7 +273,7 @@ void IniFile::eraseSection(std::string_view section) {
     }
     sections_ = std::move(kept);
     sectionIndex_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.try_emplace(sections_[i].name, i);
+    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.tryEmplace(sections_[i].name, i);
 }
 
 std::string IniFile::toText() const {

@@ -11,12 +11,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vireltan {
@@ -81,16 +81,28 @@ class IniFile {
     std::string toText() const;
 
   private:
-    struct CaseInsensitiveHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const noexcept;
+    // First index of each name, names compared without regard to ASCII case: open addressing in one
+    // flat table, as a skin file holds tens of thousands of lookups of a few thousand names.
+    class NameIndex {
+      public:
+        void tryEmplace(std::string_view name, std::size_t index);
+        std::optional<std::size_t> find(std::string_view name) const;
+        void clear() {
+            slots_.clear();
+            used_ = 0;
+        }
+
+      private:
+        struct Slot {
+            std::uint64_t hash = 0;
+            std::string_view name;
+            std::size_t index = 0;
+            bool used = false;
+        };
+        void grow();
+        std::vector<Slot> slots_;
+        std::size_t used_ = 0;
     };
-    struct CaseInsensitiveEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept { return sameIniName(a, b); }
-    };
-    using NameIndex =
-        std::unordered_map<std::string_view, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
     struct Entry {
         std::string_view key;  // empty for a line without "="
