@@ -87,6 +87,9 @@ std::vector<std::uint8_t> inflateSkinStream(std::span<const std::uint8_t> compre
     InflateStream inflater;
     z_stream* z = inflater.get();
     std::vector<std::uint8_t> out;
+    // Growing a megabyte 4096 bytes at a time costs more than the inflating itself; room for a
+    // typical expansion is taken at once, bounded so that no input can ask for much.
+    out.reserve(std::min(compressed.size() * 32, kInflateReserveLimit));
     std::size_t offset = 0;
     int status = Z_OK;
     // One 4096-byte read after another, each appended straight onto the output, until a read yields
