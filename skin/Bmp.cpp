@@ -207,18 +207,33 @@ SkinPicture readBmp(ByteReader& in) {
                                   (static_cast<std::uint32_t>(table[4 * i + 3]) << 24));
     }
     const std::size_t stride = picture.stride();
-    picture.pixels.assign(stride * picture.height, 0);
+    const std::size_t total = stride * static_cast<std::size_t>(picture.height);
     if (runLength) {
+        picture.pixels.assign(total, 0);
         expandRunLength(picture, data);
         return picture;
     }
-    // Rows the file does not have (a short last picture) stay zero.
-    for (int r = 0; r < picture.height; ++r) {
-        const std::size_t offset = static_cast<std::size_t>(r) * stride;
-        if (offset >= data.size()) break;
-        const int target = height < 0 ? r : picture.height - 1 - r;
-        std::memcpy(picture.pixels.data() + static_cast<std::size_t>(target) * stride, data.data() + offset,
-                    std::min(stride, data.size() - offset));
+    if (data.size() < total) {
+        // A short last picture: the rows the data do not have stay zero.
+        picture.pixels.assign(total, 0);
+        for (int r = 0; r < picture.height && stride > 0; ++r) {
+            const std::size_t offset = static_cast<std::size_t>(r) * stride;
+            if (offset >= data.size()) break;
+            const int target = height < 0 ? r : picture.height - 1 - r;
+            std::memcpy(picture.pixels.data() + static_cast<std::size_t>(target) * stride,
+                        data.data() + offset, std::min(stride, data.size() - offset));
+        }
+        return picture;
+    }
+    // The usual case, in one pass: rows top-down, taken from the end for a bottom-up file.
+    if (height < 0) {
+        picture.pixels.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(total));
+    } else {
+        picture.pixels.reserve(total);
+        for (std::size_t r = static_cast<std::size_t>(picture.height); r-- > 0;) {
+            const auto row = data.begin() + static_cast<std::ptrdiff_t>(r * stride);
+            picture.pixels.insert(picture.pixels.end(), row, row + static_cast<std::ptrdiff_t>(stride));
+        }
     }
     return picture;
 }

@@ -45,7 +45,7 @@ struct SkinPicture {
 
 // The largest picture accepted, in pixels. Skin pictures are a few hundred pixels wide; a header
 // asking for more is treated as damaged rather than allowed to claim memory it never fills.
-constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 24;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 22;  // 2048 x 2048
 
 // Reads one BMP file from the reader's position and leaves the reader right after it. Throws
 // SkinBitmapError for anything that is not a BMP file this reader decodes, SkinStreamError when the

@@ -89,8 +89,10 @@ std::optional<int> parseIniInteger(std::string_view text) {
     return static_cast<int>(magnitude);
 }
 
-std::size_t IniFile::CaseInsensitiveHash::operator()(std::string_view s) const noexcept {
-    std::size_t h = 14695981039346656037ull;
+namespace {
+
+std::uint64_t nameHash(std::string_view s) {
+    std::uint64_t h = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
     for (char c : s) {
         h ^= static_cast<unsigned char>(lowerAscii(c));
         h *= 1099511628211ull;
@@ -98,21 +100,65 @@ std::size_t IniFile::CaseInsensitiveHash::operator()(std::string_view s) const n
     return h;
 }
 
+}  // namespace
+
+void IniFile::NameIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (!slot.used) continue;
+        std::size_t i = static_cast<std::size_t>(slot.hash) & mask;
+        while (slots_[i].used) i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
+}
+
+void IniFile::NameIndex::tryEmplace(std::string_view name, std::size_t index) {
+    if ((used_ + 1) * 2 > slots_.size()) grow();
+    const std::uint64_t hash = nameHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = static_cast<std::size_t>(hash) & mask;
+    while (slots_[i].used) {
+        if (slots_[i].hash == hash && sameIniName(slots_[i].name, name)) return;  // the first one stays
+        i = (i + 1) & mask;
+    }
+    slots_[i] = Slot{hash, name, index, true};
+    ++used_;
+}
+
+std::optional<std::size_t> IniFile::NameIndex::find(std::string_view name) const {
+    if (slots_.empty()) return std::nullopt;
+    const std::uint64_t hash = nameHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = static_cast<std::size_t>(hash) & mask; slots_[i].used; i = (i + 1) & mask) {
+        if (slots_[i].hash == hash && sameIniName(slots_[i].name, name)) return slots_[i].index;
+    }
+    return std::nullopt;
+}
+
 void IniFile::clear() {
     sections_.clear();
     sectionIndex_.clear();
+    written_.clear();
+    text_.reset();
 }
 
-void IniFile::setText(std::string_view text) {
+std::string_view IniFile::store(std::string_view text) {
+    return written_.emplace_back(text);
+}
+
+void IniFile::setText(std::string text) {
     clear();
+    text_ = std::make_unique<const std::string>(std::move(text));
     Section* current = nullptr;
-    for (std::string_view raw : splitTextLines(text)) {
+    for (std::string_view raw : splitTextLines(*text_)) {
         const std::string_view line = trimIniText(raw);
         if (line.empty() || line.front() == ';') continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             Section section;
-            section.name = std::string(trimIniText(line.substr(1, line.size() - 2)));
-            sectionIndex_.try_emplace(section.name, sections_.size());
+            section.name = trimIniText(line.substr(1, line.size() - 2));
+            sectionIndex_.tryEmplace(section.name, sections_.size());
             sections_.push_back(std::move(section));
             current = &sections_.back();
             continue;
@@ -121,24 +167,24 @@ void IniFile::setText(std::string_view text) {
         Entry entry;
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) {
-            entry.value = std::string(line);
+            entry.value = line;
         } else {
             entry.hasKey = true;
-            entry.key = std::string(trimIniText(line.substr(0, eq)));
-            entry.value = std::string(trimIniText(line.substr(eq + 1)));
+            entry.key = trimIniText(line.substr(0, eq));
+            entry.value = trimIniText(line.substr(eq + 1));
         }
         addEntry(*current, std::move(entry));
     }
 }
 
 void IniFile::addEntry(Section& section, Entry entry) {
-    if (entry.hasKey) section.keys.try_emplace(entry.key, section.entries.size());
+    if (entry.hasKey) section.keys.tryEmplace(entry.key, section.entries.size());
     section.entries.push_back(std::move(entry));
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view section) const {
-    const auto it = sectionIndex_.find(section);
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    const auto index = sectionIndex_.find(section);
+    return index ? &sections_[*index] : nullptr;
 }
 
 bool IniFile::sectionExists(std::string_view section) const {
@@ -152,9 +198,9 @@ bool IniFile::valueExists(std::string_view section, std::string_view key) const 
 std::optional<std::string_view> IniFile::findValue(std::string_view section, std::string_view key) const {
     const Section* s = findSection(section);
     if (s == nullptr) return std::nullopt;
-    const auto it = s->keys.find(key);
-    if (it == s->keys.end()) return std::nullopt;
-    return std::string_view(s->entries[it->second].value);
+    const auto index = s->keys.find(key);
+    if (!index) return std::nullopt;
+    return s->entries[*index].value;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
@@ -171,7 +217,7 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& s : sections_) names.push_back(s.name);
+    for (const Section& s : sections_) names.emplace_back(s.name);
     return names;
 }
 
@@ -179,7 +225,7 @@ std::vector<std::string> IniFile::sectionKeys(std::string_view section) const {
     std::vector<std::string> keys;
     if (const Section* s = findSection(section)) {
         for (const Entry& e : s->entries) {
-            if (e.hasKey) keys.push_back(e.key);
+            if (e.hasKey) keys.emplace_back(e.key);
         }
     }
     return keys;
@@ -188,29 +234,31 @@ std::vector<std::string> IniFile::sectionKeys(std::string_view section) const {
 std::vector<std::string> IniFile::sectionLines(std::string_view section) const {
     std::vector<std::string> lines;
     if (const Section* s = findSection(section)) {
-        for (const Entry& e : s->entries) lines.push_back(e.hasKey ? e.key + "=" + e.value : e.value);
+        for (const Entry& e : s->entries) {
+            std::string line(e.hasKey ? e.key : e.value);
+            if (e.hasKey) line.append("=").append(e.value);
+            lines.push_back(std::move(line));
+        }
     }
     return lines;
 }
 
 IniFile::Section& IniFile::sectionForWriting(std::string_view section) {
-    const auto it = sectionIndex_.find(section);
-    if (it != sectionIndex_.end()) return sections_[it->second];
+    if (const auto index = sectionIndex_.find(section)) return sections_[*index];
     Section s;
-    s.name = std::string(section);
-    sectionIndex_.try_emplace(s.name, sections_.size());
+    s.name = store(section);
+    sectionIndex_.tryEmplace(s.name, sections_.size());
     sections_.push_back(std::move(s));
     return sections_.back();
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = sectionForWriting(section);
-    const auto it = s.keys.find(key);
-    if (it != s.keys.end()) {
-        s.entries[it->second].value = std::string(value);
+    if (const auto index = s.keys.find(key)) {
+        s.entries[*index].value = store(value);
         return;
     }
-    addEntry(s, Entry{std::string(key), std::string(value), true});
+    addEntry(s, Entry{store(key), store(value), true});
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
@@ -225,17 +273,17 @@ void IniFile::eraseSection(std::string_view section) {
     }
     sections_ = std::move(kept);
     sectionIndex_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.try_emplace(sections_[i].name, i);
+    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.tryEmplace(sections_[i].name, i);
 }
 
 std::string IniFile::toText() const {
     std::string text;
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         if (i > 0) text += "\r\n";
-        text += "[" + sections_[i].name + "]\r\n";
+        text.append("[").append(sections_[i].name).append("]\r\n");
         for (const Entry& e : sections_[i].entries) {
-            text += e.hasKey ? e.key + "=" + e.value : e.value;
-            text += "\r\n";
+            if (e.hasKey) text.append(e.key).append("=");
+            text.append(e.value).append("\r\n");
         }
     }
     return text;

@@ -11,10 +11,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vireltan {
@@ -33,13 +35,22 @@ bool sameIniName(std::string_view a, std::string_view b);
 // whole text must convert and fit 32 bits; otherwise there is no value.
 std::optional<int> parseIniInteger(std::string_view text);
 
+// Names and values are views into the parsed text (kept unchanged by the object) or into strings the
+// writer stores, so parsing copies the text once and nothing per entry.
 class IniFile {
   public:
     IniFile() = default;
-    explicit IniFile(std::string_view text) { setText(text); }
+    explicit IniFile(std::string_view text) { setText(std::string(text)); }
+    explicit IniFile(std::string&& text) { setText(std::move(text)); }
+    explicit IniFile(const char* text) { setText(std::string(text)); }
+    // Moving keeps every view valid; copying would not, and nothing needs it.
+    IniFile(IniFile&&) noexcept = default;
+    IniFile& operator=(IniFile&&) noexcept = default;
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
 
     // Replaces the whole content by the parsed text.
-    void setText(std::string_view text);
+    void setText(std::string text);
     void clear();
 
     // Reading. A missing section or key gives the default; a present key with an empty value gives
@@ -70,23 +81,36 @@ class IniFile {
     std::string toText() const;
 
   private:
-    struct CaseInsensitiveHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const noexcept;
+    // First index of each name, names compared without regard to ASCII case: open addressing in one
+    // flat table, as a skin file holds tens of thousands of lookups of a few thousand names.
+    class NameIndex {
+      public:
+        void tryEmplace(std::string_view name, std::size_t index);
+        std::optional<std::size_t> find(std::string_view name) const;
+        void clear() {
+            slots_.clear();
+            used_ = 0;
+        }
+
+      private:
+        struct Slot {
+            std::uint64_t hash = 0;
+            std::string_view name;
+            std::size_t index = 0;
+            bool used = false;
+        };
+        void grow();
+        std::vector<Slot> slots_;
+        std::size_t used_ = 0;
     };
-    struct CaseInsensitiveEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept { return sameIniName(a, b); }
-    };
-    using NameIndex = std::unordered_map<std::string, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
     struct Entry {
-        std::string key;  // empty for a line without "="
-        std::string value;
+        std::string_view key;  // empty for a line without "="
+        std::string_view value;
         bool hasKey = false;
     };
     struct Section {
-        std::string name;
+        std::string_view name;
         std::vector<Entry> entries;
         NameIndex keys;  // first entry of each key
     };
@@ -94,7 +118,10 @@ class IniFile {
     const Section* findSection(std::string_view section) const;
     Section& sectionForWriting(std::string_view section);
     static void addEntry(Section& section, Entry entry);
+    std::string_view store(std::string_view text);
 
+    std::unique_ptr<const std::string> text_;  // on the heap, so that moving keeps the views valid
+    std::deque<std::string> written_;          // names and values given to the writer
     std::vector<Section> sections_;
     NameIndex sectionIndex_;  // first section of each name
 };

@@ -87,12 +87,18 @@ std::vector<std::uint8_t> inflateSkinStream(std::span<const std::uint8_t> compre
     InflateStream inflater;
     z_stream* z = inflater.get();
     std::vector<std::uint8_t> out;
-    std::uint8_t piece[kInflateChunk];
+    // Growing a megabyte 4096 bytes at a time costs more than the inflating itself; room for a
+    // typical expansion is taken at once, bounded so that no input can ask for much.
+    out.reserve(std::min(compressed.size() * 32, kInflateReserveLimit));
     std::size_t offset = 0;
     int status = Z_OK;
-    // One 4096-byte read after another, each appended, until a read yields nothing.
+    // One 4096-byte read after another, each appended straight onto the output, until a read yields
+    // nothing.
     while (status != Z_STREAM_END) {
-        z->next_out = piece;
+        const std::size_t filled = out.size();
+        if (filled + kInflateChunk > kMaxInflatedBytes) throw SkinCompressionError();
+        out.resize(filled + kInflateChunk);
+        z->next_out = out.data() + filled;
         z->avail_out = static_cast<uInt>(kInflateChunk);
         while (z->avail_out > 0 && status != Z_STREAM_END) {
             if (z->avail_in == 0) {
@@ -105,9 +111,7 @@ std::vector<std::uint8_t> inflateSkinStream(std::span<const std::uint8_t> compre
             status = inflate(z, Z_NO_FLUSH);
             if (status != Z_OK && status != Z_STREAM_END) throw SkinCompressionError();
         }
-        const std::size_t produced = kInflateChunk - z->avail_out;
-        if (out.size() + produced > kMaxInflatedBytes) throw SkinCompressionError();
-        out.insert(out.end(), piece, piece + produced);
+        out.resize(filled + kInflateChunk - z->avail_out);
     }
     return out;
 }

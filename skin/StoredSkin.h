@@ -22,6 +22,7 @@ constexpr int kSkinContainerVersion = 3;  // the version the packer writes and t
 constexpr std::size_t kInflateChunk = 4096;
 // A container is about a megabyte; a stream that inflates past this is treated as damaged.
 constexpr std::size_t kMaxInflatedBytes = std::size_t{64} << 20;
+constexpr std::size_t kInflateReserveLimit = std::size_t{4} << 20;
 
 // Inflates a zlib stream (header and Adler-32 trailer) in 4096-byte pieces. Damaged, truncated or
 // oversized data throw SkinCompressionError.

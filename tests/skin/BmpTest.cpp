@@ -113,6 +113,9 @@ TEST(BmpTest, ConsumesExactlyTheDescribedBytes) {
          headers + 8 + 8},
         {"rows cut short by the end of data", {.pixelBytes = 17}, headers + 17},
         {"zero width", {.width = 0, .height = 5}, headers},
+        {"zero width with bytes after it",
+         {.width = 0, .height = 5, .bitCount = 8, .colorsWritten = 256},
+         headers + 1024},
         {"zero height", {.width = 5, .height = 0}, headers},
     };
     for (const auto& c : cases) {

@@ -594,3 +594,49 @@ TEST(SkinDataTest, PropertySettersAndRemovalNotification) {
 
 }  // namespace
 }  // namespace vireltan
+
+namespace vireltan {
+namespace {
+
+TEST(SkinDataTest, PackedSkinFolderLoadsBack) {
+    testing::TempDir dir;
+    const SkinPicture main = patternPicture(150, 150, 24, 1);
+    const SkinPicture mask = patternPicture(150, 150, 1, 2);
+    const std::vector<SkinPicture> pictures = {
+        patternPicture(185, 114, 24, 3), patternPicture(146, 257, 24, 4), patternPicture(65, 115, 24, 5),
+        patternPicture(117, 100, 24, 6), patternPicture(537, 382, 24, 7)};
+    dir.write("main.bmp", writeBmp(main));
+    dir.write("mask.bmp", writeBmp(mask));
+    std::string text = "[VERSION]\nskinname=Round trip\n[PICTURES]\npicture=main.bmp\nmask=mask.bmp\n";
+    text += "activepicturescount=5\n";
+    for (int i = 0; i < 5; ++i) {
+        const char digit = static_cast<char>('0' + i);
+        const std::string name = std::string("p") + digit + ".bmp";
+        dir.write(name, writeBmp(pictures[static_cast<std::size_t>(i)]));
+        text.append(1, digit).append("=").append(name).append("\n");
+    }
+    text +=
+        "[FORMINFO]\nclientrect=5,27,145,142\n[SKINOBJECTS]\ncount=1\n0=caption:caption\n"
+        "[caption]\nskinrect=28,4,85,21\n[SKINCONTROLS]\ncount=1\n0=groupbox:panel\n"
+        "[groupbox]\npictureindex=4\nskinrect=352,75,411,127\n";
+    dir.write("skin.ini", bytesOf(text));
+
+    TbsCompressedStoredSkin stored;
+    ASSERT_TRUE(stored.PackSkinFile(dir.path() / "skin.ini"));
+    TbsSkinData data;
+    data.setCompressedStoredSkin(&stored);
+    EXPECT_FALSE(data.SkinEmpty());
+    EXPECT_EQ(data.ContainerVersion(), 3);
+    EXPECT_EQ(data.MainPicture, main);
+    EXPECT_TRUE(data.InactivePicture.isEmpty());
+    EXPECT_EQ(data.MaskPicture, mask);
+    EXPECT_EQ(data.ActivePictures, pictures);
+    EXPECT_EQ(data.VersionInfo.skinname, "Round trip");
+    EXPECT_EQ(data.FormInfo.clientrect, (SkinRect{5, 27, 145, 142}));
+    EXPECT_EQ(data.FindObjectDefinition("caption"), 0);
+    EXPECT_EQ(data.FindControlDefinition("groupbox"), 0);
+    EXPECT_EQ(data.ControlDefinitions[0]->skinrect, (SkinRect{352, 75, 411, 127}));
+}
+
+}  // namespace
+}  // namespace vireltan

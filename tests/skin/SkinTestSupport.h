@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -67,5 +70,28 @@ inline std::string minimalSkinText(const std::string& extra = "") {
            "[FORMINFO]\r\n[SKINOBJECTS]\r\ncount=0\r\n[SKINCONTROLS]\r\ncount=0\r\n" +
            extra;
 }
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+  public:
+    TempDir() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("vireltan-skin-" + std::to_string(std::random_device{}()) + "-" +
+                 std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+        std::ofstream out(path_ / name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+  private:
+    std::filesystem::path path_;
+};
 
 }  // namespace vireltan::testing

@@ -20,6 +20,7 @@ using testing::appendBytes;
 using testing::appendI32;
 using testing::bytesOf;
 using testing::patternPicture;
+using testing::TempDir;
 
 std::vector<std::uint8_t> noise(std::size_t size, unsigned seed) {
     std::mt19937 gen(seed);
@@ -267,28 +268,6 @@ TEST(StoredSkinTest, BrokenContainersStopWithAnError) {
         EXPECT_STREQ(e.what(), "container version 4 is not supported");
     }
 }
-
-class TempDir {
-  public:
-    TempDir() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("vireltan-skin-" + std::to_string(std::random_device{}()) + "-" +
-                 std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-        std::ofstream out(path_ / name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 const char* const kPackedSkin =
     "[VERSION]\nskinname=Packed\n[PICTURES]\npicture=main.bmp\ninactivepicture=\nmask=mask.bmp\n"

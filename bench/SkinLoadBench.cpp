@@ -1,0 +1,289 @@
+// Loading a stored skin against plainly inflating the same zlib stream. The skin is synthetic but of the
+// window skin's shape: a 150 x 150 main picture, a 1-bit mask, five skin pictures of the window skin's
+// sizes, 11 objects and 61 control definitions written with every key, about 1 MB inflated. The
+// `ratio` counter of the load cases is their time over the plain inflate's; the target is at most 1.5.
+// The window's own stored skin is measured the same way.
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <time.h>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "skin/SkinControls.h"
+#include "skin/SkinData.h"
+#include "skin/SkinErrors.h"
+#include "skin/SkinObjects.h"
+#include "skin/StoredSkin.h"
+
+namespace vireltan {
+namespace {
+
+// Smooth shading with a little deterministic grain: compresses about as well as drawn skin pictures.
+SkinPicture shadedPicture(int width, int height, int bitCount, unsigned seed) {
+    SkinPicture p;
+    p.width = width;
+    p.height = height;
+    p.bitCount = bitCount;
+    if (bitCount == 1) p.palette = {0x000000, 0xFFFFFF};
+    p.pixels.assign(p.stride() * static_cast<std::size_t>(height), 0);
+    unsigned state = seed;
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = p.pixels.data() + static_cast<std::size_t>(y) * p.stride();
+        for (int x = 0; x < width; ++x) {
+            state = state * 1103515245u + 12345u;
+            const int grain = ((state >> 16) & 15) == 0 ? 2 : 0;
+            if (bitCount == 1) {
+                if ((x + y) % 37 < 30) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+                continue;
+            }
+            row[3 * x] = static_cast<std::uint8_t>(40 + (x * 120) / width + grain);
+            row[3 * x + 1] = static_cast<std::uint8_t>(60 + (y * 100) / height + grain);
+            row[3 * x + 2] = static_cast<std::uint8_t>((x / 16 + y / 16) % 2 == 0 ? 180 : 170);
+        }
+    }
+    return p;
+}
+
+const std::vector<std::pair<const char*, const char*>> kObjects = {
+    {"menuitem", "menuitem"},
+    {"caption", "caption"},
+    {"closebutton", "stdbutton"},
+    {"mainmenubaritem", "mainmenubaritem"},
+    {"sysmenubutton", "stdbutton"},
+    {"menubarsysmenubutton", "mainmenubarbutton"},
+    {"menubarclosebutton", "mainmenubarbutton"},
+    {"menubarmaxbutton", "mainmenubarbutton"},
+    {"menubarminbutton", "mainmenubarbutton"},
+    {"minanimate", "animate"},
+    {"maxanimate", "animate"},
+};
+
+const std::vector<std::pair<const char*, const char*>> kControls = {
+    {"button", "button"},
+    {"toolpanel", "panel"},
+    {"toolbutton", "button"},
+    {"checkbox", "checkradio"},
+    {"gauge", "gauge"},
+    {"vgauge", "gauge"},
+    {"radiobox", "checkradio"},
+    {"panel", "panel"},
+    {"label", "label"},
+    {"trackbar", "trackbar"},
+    {"htrackbar", "trackbar"},
+    {"grid", "grid"},
+    {"tab", "tab"},
+    {"edit", "edit"},
+    {"memo", "memo"},
+    {"hscrollbar", "scrollbar"},
+    {"vscrollbar", "scrollbar"},
+    {"listbox", "listbox"},
+    {"combobox", "combobox"},
+    {"checklistbox", "checklistbox"},
+    {"spinedit", "spinedit"},
+    {"groupbox", "panel"},
+    {"stdlabel", "stdlabel"},
+    {"statuspanel", "label"},
+    {"statusbar", "panel"},
+    {"buttonedit", "edit"},
+    {"vupdown", "updown"},
+    {"hupdown", "updown"},
+    {"captionlistbox", "listbox"},
+    {"captionchecklistbox", "checklistbox"},
+    {"captioncombobox", "combobox"},
+    {"controlbar", "controlbar"},
+    {"mainmenubar", "mainmenubar"},
+    {"vsplitter", "splitter"},
+    {"hsplitter", "splitter"},
+    {"resizebutton", "button"},
+    {"bothhscrollbar", "scrollbar"},
+    {"bigtoolpanel", "panel"},
+    {"bigtoolbutton", "button"},
+    {"toolmenubutton", "menubutton"},
+    {"toolmenutrackbutton", "menubutton"},
+    {"bigtoolmenubutton", "menubutton"},
+    {"bigtoolmenutrackbutton", "menubutton"},
+    {"scrollbox", "scrollbox"},
+    {"treeview", "treeview"},
+    {"listview", "listview"},
+    {"statusgauge", "gauge"},
+    {"richedit", "richedit"},
+    {"expanel", "expanel"},
+    {"slider", "slider"},
+    {"bevel", "bevel"},
+    {"statusedit", "edit"},
+    {"statusbuttonedit", "edit"},
+    {"statusspinedit", "spinedit"},
+    {"statuscombobox", "combobox"},
+    {"resizetoolbutton", "button"},
+    {"resizetoolpanel", "panel"},
+    {"combobutton", "button"},
+    {"htracktoolbutton", "button"},
+    {"vtracktoolbutton", "button"},
+    {"menuitembutton", "button"},
+};
+
+std::string skinText() {
+    IniFile ini;
+    ini.writeString("VERSION", "skinname", "Synthetic");
+    ini.writeString("PICTURES", "picture", "main.bmp");
+    ini.writeString("PICTURES", "mask", "mask.bmp");
+    writeList(ini, "PICTURES", "activepictures", {"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp"});
+    ini.writeString("FORMINFO", "clientrect", "5,27,145,142");
+    ini.writeString("FORMINFO", "maskrectarea", "5,3,145,145");
+    ini.writeInteger("SKINOBJECTS", "count", static_cast<int>(kObjects.size()));
+    for (std::size_t i = 0; i < kObjects.size(); ++i) {
+        ini.writeString("SKINOBJECTS", std::to_string(i),
+                        std::string(kObjects[i].first) + ":" + kObjects[i].second);
+    }
+    ini.writeInteger("SKINCONTROLS", "count", static_cast<int>(kControls.size()));
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        ini.writeString("SKINCONTROLS", std::to_string(i),
+                        std::string(kControls[i].first) + ":" + kControls[i].second);
+    }
+    // Every definition section with every key its class reads, the values a skin would hold.
+    for (const auto& [name, kind] : kObjects) {
+        auto object = makeSkinObject(kind, name);
+        object->skinrect = SkinRect{108, 5, 125, 22};
+        object->activeskinrect = SkinRect{21, 5, 38, 22};
+        object->SaveToIni(ini);
+    }
+    for (const auto& [name, kind] : kControls) {
+        auto control = makeSkinControl(kind, name);
+        control->pictureindex = 1;
+        control->skinrect = SkinRect{352, 75, 411, 127};
+        control->SaveToIni(ini);
+    }
+    return ini.toText();
+}
+
+std::vector<std::uint8_t> syntheticContainer() {
+    SkinContainer c;
+    c.mainPicture = shadedPicture(150, 150, 24, 1);
+    c.maskPicture = shadedPicture(150, 150, 1, 2);
+    const int sizes[5][2] = {{185, 114}, {146, 257}, {65, 115}, {117, 100}, {537, 382}};
+    for (unsigned i = 0; i < 5; ++i) c.pictures.push_back(shadedPicture(sizes[i][0], sizes[i][1], 24, 3 + i));
+    c.text = skinText();
+    return writeSkinContainer(c);
+}
+
+struct Fixture {
+    std::vector<std::uint8_t> container = syntheticContainer();
+    TbsCompressedStoredSkin stored;
+    Fixture() { stored.setCompressedData(deflateSkinStream(container, 9)); }
+};
+
+const Fixture& fixture() {
+    static const Fixture f;
+    return f;
+}
+
+// zlib on its own: the whole stream into a buffer of the known size in one call.
+void plainInflate(const TbsCompressedStoredSkin& stored, std::vector<std::uint8_t>& out) {
+    uLongf size = static_cast<uLongf>(out.size());
+    if (uncompress(out.data(), &size, stored.CompressedData().data(),
+                   static_cast<uLong>(stored.CompressedData().size())) != Z_OK) {
+        std::abort();
+    }
+}
+
+// Processor time of this thread, so that other work on a busy machine does not count.
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void BM_PlainInflate(benchmark::State& state) {
+    const Fixture& f = fixture();
+    std::vector<std::uint8_t> out(f.container.size());
+    for (auto _ : state) {
+        plainInflate(f.stored, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["inflated"] = static_cast<double>(f.container.size());
+    state.counters["compressed"] = static_cast<double>(f.stored.CompressedData().size());
+}
+BENCHMARK(BM_PlainInflate)->Unit(benchmark::kMillisecond);
+
+// The parts of a load, to see where its time goes.
+void BM_InflateInPieces(benchmark::State& state) {
+    const Fixture& f = fixture();
+    for (auto _ : state) benchmark::DoNotOptimize(inflateSkinStream(f.stored.CompressedData()).data());
+}
+BENCHMARK(BM_InflateInPieces)->Unit(benchmark::kMillisecond);
+
+void BM_ReadContainer(benchmark::State& state) {
+    const Fixture& f = fixture();
+    for (auto _ : state) benchmark::DoNotOptimize(readSkinContainer(f.container).pictures.data());
+}
+BENCHMARK(BM_ReadContainer)->Unit(benchmark::kMillisecond);
+
+void BM_ParseSkinText(benchmark::State& state) {
+    const std::string text = skinText();
+    for (auto _ : state) {
+        const IniFile ini(text);
+        benchmark::DoNotOptimize(ini.sectionCount());
+    }
+}
+BENCHMARK(BM_ParseSkinText)->Unit(benchmark::kMillisecond);
+
+void BM_ReadDefinitions(benchmark::State& state) {
+    const IniFile ini(skinText());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadSkinObjects(ini).size());
+        benchmark::DoNotOptimize(ReadSkinControls(ini).size());
+    }
+}
+BENCHMARK(BM_ReadDefinitions)->Unit(benchmark::kMillisecond);
+
+// Loads `stored` once per iteration; the plain inflate of the same stream runs beside every load,
+// outside the timed part, so that both see the same machine. `ratio` compares their processor times.
+void measureLoad(benchmark::State& state, const TbsCompressedStoredSkin& stored) {
+    TbsSkinData data;
+    std::vector<std::uint8_t> plain(stored.DecompressToStream().size());
+    double loadTime = 0;
+    double plainTime = 0;
+    for (auto _ : state) {
+        const double t0 = cpuSeconds();
+        data.LoadStoredSkin(stored);
+        benchmark::DoNotOptimize(data.ControlDefinitions.data());
+        loadTime += cpuSeconds() - t0;
+        state.PauseTiming();
+        const double t1 = cpuSeconds();
+        plainInflate(stored, plain);
+        plainTime += cpuSeconds() - t1;
+        state.ResumeTiming();
+    }
+    state.counters["ratio"] = loadTime / plainTime;
+    state.counters["inflated"] = static_cast<double>(plain.size());
+    state.counters["compressed"] = static_cast<double>(stored.CompressedData().size());
+    state.counters["controls"] = static_cast<double>(data.ControlDefinitions.size());
+}
+
+void BM_LoadStoredSkin(benchmark::State& state) {
+    measureLoad(state, fixture().stored);
+}
+BENCHMARK(BM_LoadStoredSkin)->Unit(benchmark::kMillisecond);
+
+// The calculator window's own stored skin, as the executable embeds it.
+void BM_LoadWindowSkin(benchmark::State& state) {
+    const auto file =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "resources" / "skin" / "vireltan.skin";
+    TbsCompressedStoredSkin stored;
+    try {
+        stored.setCompressedData(readWholeFile(file));
+    } catch (const SkinError& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    measureLoad(state, stored);
+}
+BENCHMARK(BM_LoadWindowSkin)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vireltan
