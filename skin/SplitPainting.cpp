@@ -24,4 +24,16 @@ Raster composeSplitImage(const Raster& picture, const SkinRectGeometry& g, int w
     return out;
 }
 
+Raster composePanelBackground(const Raster& background, const SkinRectGeometry& g, int width, int height) {
+    Raster out(width, height);
+    if (out.empty() || background.empty()) return out;
+    const FillMode mode = g.stretchEffect ? FillMode::Stretch : FillMode::Tile;
+    PixelRect area = out.bounds();
+    if (g.stretchEffect && g.stretchType == StretchType::stFull) {
+        area = moveNinePoints(g.points, width - g.skinRect.width(), height - g.skinRect.height()).client;
+    }
+    paintPlan(background, fillPlan(background.bounds(), area, mode, g.stretchType), out);
+    return out;
+}
+
 }  // namespace vireltan

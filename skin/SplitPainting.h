@@ -19,4 +19,10 @@ enum class ClientFill {
 Raster composeSplitImage(const Raster& picture, const SkinRectGeometry& g, int width, int height,
                          ClientFill fill);
 
+// A panel with a background picture of its own (bgpictureindex): the picture over the whole control,
+// tiled from (0, 0) when the definition does not stretch; otherwise by stretchtype stretched over C',
+// stretched to the control's height and repeated across from x = 0, or stretched to its width and
+// repeated down from y = 0. No border strips.
+Raster composePanelBackground(const Raster& background, const SkinRectGeometry& g, int width, int height);
+
 }  // namespace vireltan

@@ -54,6 +54,32 @@ TEST(SplitPaintingTest, StripsAndClientAreaComeFromTheirPlaces) {
     }
 }
 
+TEST(SplitPaintingTest, PanelBackgroundCoversTheWholeControl) {
+    const Raster background = positionPicture(30, 20);
+    SkinRectGeometry stretchFull = groupBox(true);
+    SkinRectGeometry stretchRows = groupBox(true);
+    stretchRows.stretchType = StretchType::stHorz;
+    const Raster tiled = composePanelBackground(background, groupBox(false), 200, 100);
+    const Raster full = composePanelBackground(background, stretchFull, 200, 100);
+    const Raster rows = composePanelBackground(background, stretchRows, 200, 100);
+    struct Case {
+        const char* what;
+        const Raster& out;
+        int x, y;
+        Bgr expected;
+    };
+    const Case cases[] = {
+        {"tiled from (0, 0)", tiled, 0, 0, positionColour(0, 0)},
+        {"tiled, later tile", tiled, 65, 45, positionColour(5, 5)},
+        {"stretched over C' only", full, 1, 16, Bgr{}},
+        {"stretched over C', first pixel", full, 2, 17, positionColour(0, 0)},
+        {"stretched over C', last pixel", full, 197, 97, positionColour(29, 19)},
+        {"stretched to the height, repeated across from x = 0", rows, 30 + 4, 0, positionColour(4, 0)},
+        {"stretched to the height, last row", rows, 4, 99, positionColour(4, 19)},
+    };
+    for (const Case& c : cases) EXPECT_TRUE(c.out.pixel(c.x, c.y) == c.expected) << c.what;
+}
+
 TEST(SplitPaintingTest, DegenerateInputsGiveAPictureOfTheSizeOrNothing) {
     const Raster picture = positionPicture(420, 130);
     struct Case {

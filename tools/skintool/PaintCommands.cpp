@@ -117,10 +117,16 @@ std::optional<Raster> renderDefinition(const TbsSkinData& skin, const std::strin
         failure("'" + name + "' has an empty skin rectangle");
         return std::nullopt;
     }
+    const auto* panel = dynamic_cast<const TbsDataSkinPanelControl*>(custom);
+    // A background index that names no picture counts as none.
+    if (panel != nullptr && panel->bgpictureindex >= 0 &&
+        panel->bgpictureindex < int(skin.ActivePictures.size())) {
+        const Raster background = rasterFromPicture(skin.ActivePictures[std::size_t(panel->bgpictureindex)]);
+        return composePanelBackground(background, g, s.width, s.height);
+    }
     if (op == ComposeOperation::NinePiece) {
-        if (const auto* panel = dynamic_cast<const TbsDataSkinPanelControl*>(custom)) {
-            if (panel->bgpictureindex == -1)
-                return composeSplitImage(picture, g, s.width, s.height, ClientFill::ByDefinition);
+        if (panel != nullptr) {
+            return composeSplitImage(picture, g, s.width, s.height, ClientFill::ByDefinition);
         } else if (dynamic_cast<const TbsDataSkinListBox*>(custom) != nullptr) {
             return composeSplitImage(picture, g, s.width, s.height, ClientFill::Tiled);
         }
