@@ -186,7 +186,8 @@ int region(const Args& args) {
         return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
                std::to_string(r.bottom);
     };
-    std::printf("rects %zu\nbounds %s\n", region->rects.size(), text(region->bounds).c_str());
+    std::printf("rects %s\nbounds %s\n", std::to_string(region->rects.size()).c_str(),
+                text(region->bounds).c_str());
     for (const PixelRect& r : region->rects) std::printf("%s\n", text(r).c_str());
     return 0;
 }
