@@ -72,6 +72,119 @@ def stored(tmp, name, data, compress=True):
     return path
 
 
+def read_bmp(path):
+    """Width, height and rows (top first) of (b, g, r) tuples of an uncompressed 1- or 24-bit BMP."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset, = struct.unpack_from("<I", data, 10)
+    width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
+    header_size, = struct.unpack_from("<I", data, 14)
+    palette = [tuple(data[14 + header_size + 4 * i:14 + header_size + 4 * i + 3]) for i in range(2)] if bits == 1 else []
+    rows_count = abs(height)
+    stride = ((width * bits + 31) // 32) * 4
+    rows = []
+    for y in range(rows_count):
+        start = offset + stride * (rows_count - 1 - y if height > 0 else y)
+        line = data[start:start + stride]
+        if bits == 24:
+            rows.append([tuple(line[3 * x:3 * x + 3]) for x in range(width)])
+        else:
+            rows.append([palette[(line[x // 8] >> (7 - x % 8)) & 1] for x in range(width)])
+    return width, abs(height), rows
+
+
+def crop(picture, left, top, right, bottom):
+    return [row[left:right] for row in picture[2][top:bottom]]
+
+
+def paint_checks(tmp):
+    out = os.path.join(tmp, "out.bmp")
+    controls = read_bmp(os.path.join(SOURCE, "controls.bmp"))
+    main_picture = read_bmp(os.path.join(SOURCE, "main.bmp"))
+
+    # render: the group box and list box at their own sizes are their skin rectangles; a strip keeps its
+    # skin rectangle's height whatever height is asked for.
+    for name, rect in (("groupbox", (352, 75, 411, 127)), ("listbox", (262, 0, 310, 48)),
+                       ("edit", (52, 199, 112, 219))):
+        w, h = rect[2] - rect[0], rect[3] - rect[1]
+        code, lines, err = run("render", SKIN, name, str(w), str(h), out)
+        check(f"render {name}", code == 0 and not lines and not err, f"{code} {lines} {err}")
+        if code == 0:
+            check(f"render {name} at its own size", read_bmp(out)[2] == crop(controls, *rect))
+    code, lines, err = run("render", SKIN, "groupbox", "713", "134", out)
+    check("render groupbox 713x134", code == 0, f"{code} {err}")
+    if code == 0:
+        width, height, rows = read_bmp(out)
+        check("render groupbox size", (width, height) == (713, 134), f"{width}x{height}")
+        # Corners unscaled at their moved places; the client area (2,17)-(711,132) tiled from the
+        # definition's client image (skin columns 2..57, rows 17..50: 55 x 33 tiles) from its top-left corner.
+        check("render groupbox top-left", crop((0, 0, rows), 0, 0, 5, 17) == crop(controls, 352, 75, 357, 92))
+        check("render groupbox bottom-right", crop((0, 0, rows), 709, 130, 713, 134) ==
+              crop(controls, 407, 123, 411, 127))
+        check("render groupbox client tile", rows[17 + 33 + 7][2 + 55 + 7] == controls[2][75 + 17 + 7][352 + 2 + 7])
+    code, lines, err = run("render", SKIN, "edit", "200", "90", out)
+    check("render edit keeps its height", code == 0 and read_bmp(out)[:2] == (200, 20), f"{code} {err}")
+
+    # frame: at the main picture's size the pieces are the main picture outside the client rectangle.
+    code, lines, err = run("frame", SKIN, "150", "150", out)
+    check("frame 150", code == 0 and not lines and not err, f"{code} {err}")
+    if code == 0:
+        rows = read_bmp(out)[2]
+        wrong = [(x, y) for y in range(150) for x in range(150) if rows[y][x] != (
+            (0, 0, 0) if 5 <= x < 145 and 27 <= y < 142 else main_picture[2][y][x])]
+        check("frame 150 reproduces the main picture", not wrong, f"{len(wrong)} pixels, first {wrong[:3]}")
+    code, lines, err = run("frame", SKIN, "746", "411", out)
+    if code == 0:
+        width, height, rows = read_bmp(out)
+        check("frame 746x411", (width, height) == (746, 411) and rows[200][300] == (0, 0, 0) and
+              crop((0, 0, rows), 677, 0, 746, 27) == crop(main_picture, 81, 0, 150, 27))
+    else:
+        check("frame 746x411", False, f"{code} {err}")
+
+    # region: the mask's black pixels, the rounded top corners left out.
+    mask = read_bmp(os.path.join(SOURCE, "mask.bmp"))
+    for width, height in ((150, 150), (746, 411)):
+        code, lines, err = run("region", SKIN, str(width), str(height))
+        name = f"region {width}x{height}"
+        check(name, code == 0 and not err and len(lines) >= 2, f"{code} {err}")
+        if code != 0 or len(lines) < 2:
+            continue
+        rects = [tuple(int(v) for v in line.split(",")) for line in lines[2:]]
+        check(name + " count", lines[0] == f"rects {len(rects)}", lines[0])
+        check(name + " bounds", lines[1] == f"bounds 0,0,{width},{height}", lines[1])
+        covered = set()
+        for left, top, right, bottom in rects:
+            covered.update((x, y) for y in range(top, bottom) for x in range(left, right))
+        outside = set()
+        for y in range(mask[1]):
+            for x in range(mask[0] // 2):
+                if mask[2][y][x] != (0, 0, 0):
+                    outside.add((x, y))
+                if mask[2][y][mask[0] - 1 - x] != (0, 0, 0):
+                    outside.add((width - 1 - x, y))
+        check(name + " corners", (0, 0) in outside and (width - 1, 0) in outside and not covered & outside)
+        check(name + " covers the rest", len(covered) == width * height - len(outside),
+              f"{len(covered)} of {width * height - len(outside)}")
+
+    # Errors: one line on stderr, nothing on stdout, exit 1.
+    for name, args in (("unknown name", ("render", SKIN, "nosuchcontrol", "10", "10", out)),
+                       ("other letter case", ("render", SKIN, "GroupBox", "10", "10", out)),
+                       ("not a skin rectangle", ("render", SKIN, "stdlabel", "10", "10", out)),
+                       ("zero width", ("render", SKIN, "groupbox", "0", "10", out)),
+                       ("negative height", ("frame", SKIN, "10", "-3", out)),
+                       ("not a number", ("region", SKIN, "12x", "10")),
+                       ("empty number", ("region", SKIN, "", "10")),
+                       ("huge size", ("frame", SKIN, "99999999999", "10", out)),
+                       ("too large picture", ("frame", SKIN, "1000000", "1000000", out)),
+                       ("missing file", ("region", os.path.join(tmp, "missing.skin"), "10", "10")),
+                       ("not a skin", ("frame", os.path.join(SOURCE, "skin.ini"), "10", "10", out)),
+                       ("unwritable output", ("frame", SKIN, "10", "10", os.path.join(tmp, "no", "x.bmp"))),
+                       ("missing argument", ("render", SKIN, "groupbox", "10", "10"))):
+        code, lines, err = run(*args)
+        check(name, code == 1 and not lines and len(err) == 1 and err[0].startswith("error: "),
+              f"{code} {lines} {err}")
+
+
 def main():
     # The window's skin: exactly the values the skin is made to have.
     code, out, err = run("info", SKIN)
@@ -177,6 +290,7 @@ def main():
         code, out, err = run("pack", bare, os.path.join(tmp, "bare.skin"))
         check("pack without sections", code == 1 and len(err) == 1 and not os.path.exists(
             os.path.join(tmp, "bare.skin")), f"{code} {err}")
+        paint_checks(tmp)
         code, out, err = run("info")
         check("usage", code == 1 and err == ["error: usage: skintool info FILE"], f"{code} {err}")
 

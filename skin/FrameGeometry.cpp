@@ -1,0 +1,85 @@
+#include "skin/FrameGeometry.h"
+
+#include "skin/Blit.h"
+
+namespace vireltan {
+namespace {
+
+PixelRect pixelRect(const SkinRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+PixelPoint pixelPoint(const SkinPoint& p) {
+    return {p.x, p.y};
+}
+FillMode fillMode(bool stretch) {
+    return stretch ? FillMode::Stretch : FillMode::Tile;
+}
+
+}  // namespace
+
+FrameGeometry frameGeometry(const SkinFormInfo& form, int pictureWidth, int pictureHeight, int width,
+                            int height) {
+    const int dx = width - pictureWidth;
+    const int dy = height - pictureHeight;
+    FrameGeometry g;
+    NinePieceParams& p = g.pieces;
+    p.skinRect = {0, 0, pictureWidth, pictureHeight};
+    p.points = {pixelPoint(form.lefttoppoint), pixelPoint(form.righttoppoint),
+                pixelPoint(form.leftbottompoint), pixelPoint(form.rightbottompoint),
+                pixelRect(form.clientrect)};
+    p.moved = moveNinePoints(p.points, dx, dy);
+    p.width = width;
+    p.height = height;
+    p.edges = {fillMode(form.leftstretch), fillMode(form.topstretch), fillMode(form.rightstretch),
+               fillMode(form.bottomstretch)};
+    p.middle = fillMode(form.stretcheffect);
+    p.stretchType = form.stretchtype;
+    p.drawMiddle = false;  // the client area belongs to the window's background painting
+
+    MaskRegionParams& m = g.mask;
+    m.maskRect = pixelRect(form.maskrectarea);
+    m.movedMaskRect = {m.maskRect.left, m.maskRect.top, m.maskRect.right + dx, m.maskRect.bottom + dy};
+    m.leftTop = p.points.leftTop;
+    m.rightTop = p.points.rightTop;
+    m.leftBottom = p.points.leftBottom;
+    m.rightBottom = p.points.rightBottom;
+    m.movedLeftTop = p.moved.leftTop;
+    m.movedRightTop = p.moved.rightTop;
+    m.movedLeftBottom = p.moved.leftBottom;
+    m.movedRightBottom = p.moved.rightBottom;
+    m.width = width;
+    m.height = height;
+    return g;
+}
+
+FramePiecePlaces framePiecePlaces(const NinePieceParams& pieces) {
+    const BorderStripPlans plans = borderStripPlans(pieces);
+    const PixelRect& c = pieces.moved.client;
+    const int w = pieces.width;
+    const int h = pieces.height;
+    FramePiecePlaces places;
+    if (plans.topHeight > 0) places.top = {0, 0, w, plans.topHeight};
+    if (plans.bottomHeight > 0) places.bottom = {0, h - plans.bottomHeight, w, h};
+    if (plans.leftWidth > 0) places.left = {0, c.top, plans.leftWidth, c.top + plans.sideHeight};
+    if (plans.rightWidth > 0) places.right = {w - plans.rightWidth, c.top, w, c.top + plans.sideHeight};
+    return places;
+}
+
+Raster composeFramePicture(const Raster& mainPicture, const FrameGeometry& g) {
+    Raster out(g.pieces.width, g.pieces.height);
+    if (out.empty()) return out;
+    const BorderStrips strips = ComposeBorderStrips(mainPicture, g.pieces);
+    const FramePiecePlaces places = framePiecePlaces(g.pieces);
+    // The pieces do not overlap; the order is the frame's painting order all the same.
+    copyPiece(strips.top, strips.top.bounds(), out, places.top.left, places.top.top);
+    copyPiece(strips.left, strips.left.bounds(), out, places.left.left, places.left.top);
+    copyPiece(strips.right, strips.right.bounds(), out, places.right.left, places.right.top);
+    copyPiece(strips.bottom, strips.bottom.bounds(), out, places.bottom.left, places.bottom.top);
+    return out;
+}
+
+std::optional<RegionRects> frameRegion(const Raster& mask, const FrameGeometry& g) {
+    return ComposeMaskRegion(mask, g.mask);
+}
+
+}  // namespace vireltan
