@@ -19,6 +19,7 @@
 #include "skin/SkinErrors.h"
 #include "skin/SkinObjects.h"
 #include "skin/StoredSkin.h"
+#include "tests/skin/WindowSkinLayout.h"
 
 namespace vireltan {
 namespace {
@@ -49,83 +50,8 @@ SkinPicture shadedPicture(int width, int height, int bitCount, unsigned seed) {
     return p;
 }
 
-const std::vector<std::pair<const char*, const char*>> kObjects = {
-    {"menuitem", "menuitem"},
-    {"caption", "caption"},
-    {"closebutton", "stdbutton"},
-    {"mainmenubaritem", "mainmenubaritem"},
-    {"sysmenubutton", "stdbutton"},
-    {"menubarsysmenubutton", "mainmenubarbutton"},
-    {"menubarclosebutton", "mainmenubarbutton"},
-    {"menubarmaxbutton", "mainmenubarbutton"},
-    {"menubarminbutton", "mainmenubarbutton"},
-    {"minanimate", "animate"},
-    {"maxanimate", "animate"},
-};
-
-const std::vector<std::pair<const char*, const char*>> kControls = {
-    {"button", "button"},
-    {"toolpanel", "panel"},
-    {"toolbutton", "button"},
-    {"checkbox", "checkradio"},
-    {"gauge", "gauge"},
-    {"vgauge", "gauge"},
-    {"radiobox", "checkradio"},
-    {"panel", "panel"},
-    {"label", "label"},
-    {"trackbar", "trackbar"},
-    {"htrackbar", "trackbar"},
-    {"grid", "grid"},
-    {"tab", "tab"},
-    {"edit", "edit"},
-    {"memo", "memo"},
-    {"hscrollbar", "scrollbar"},
-    {"vscrollbar", "scrollbar"},
-    {"listbox", "listbox"},
-    {"combobox", "combobox"},
-    {"checklistbox", "checklistbox"},
-    {"spinedit", "spinedit"},
-    {"groupbox", "panel"},
-    {"stdlabel", "stdlabel"},
-    {"statuspanel", "label"},
-    {"statusbar", "panel"},
-    {"buttonedit", "edit"},
-    {"vupdown", "updown"},
-    {"hupdown", "updown"},
-    {"captionlistbox", "listbox"},
-    {"captionchecklistbox", "checklistbox"},
-    {"captioncombobox", "combobox"},
-    {"controlbar", "controlbar"},
-    {"mainmenubar", "mainmenubar"},
-    {"vsplitter", "splitter"},
-    {"hsplitter", "splitter"},
-    {"resizebutton", "button"},
-    {"bothhscrollbar", "scrollbar"},
-    {"bigtoolpanel", "panel"},
-    {"bigtoolbutton", "button"},
-    {"toolmenubutton", "menubutton"},
-    {"toolmenutrackbutton", "menubutton"},
-    {"bigtoolmenubutton", "menubutton"},
-    {"bigtoolmenutrackbutton", "menubutton"},
-    {"scrollbox", "scrollbox"},
-    {"treeview", "treeview"},
-    {"listview", "listview"},
-    {"statusgauge", "gauge"},
-    {"richedit", "richedit"},
-    {"expanel", "expanel"},
-    {"slider", "slider"},
-    {"bevel", "bevel"},
-    {"statusedit", "edit"},
-    {"statusbuttonedit", "edit"},
-    {"statusspinedit", "spinedit"},
-    {"statuscombobox", "combobox"},
-    {"resizetoolbutton", "button"},
-    {"resizetoolpanel", "panel"},
-    {"combobutton", "button"},
-    {"htracktoolbutton", "button"},
-    {"vtracktoolbutton", "button"},
-    {"menuitembutton", "button"},
-};
+const auto& kObjects = skinfixtures::kWindowSkinObjects;
+const auto& kControls = skinfixtures::kWindowSkinControls;
 
 std::string skinText() {
     IniFile ini;
@@ -135,13 +61,13 @@ std::string skinText() {
     writeList(ini, "PICTURES", "activepictures", {"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp"});
     ini.writeString("FORMINFO", "clientrect", "5,27,145,142");
     ini.writeString("FORMINFO", "maskrectarea", "5,3,145,145");
-    ini.writeInteger("SKINOBJECTS", "count", static_cast<int>(kObjects.size()));
-    for (std::size_t i = 0; i < kObjects.size(); ++i) {
+    ini.writeInteger("SKINOBJECTS", "count", static_cast<int>(std::size(kObjects)));
+    for (std::size_t i = 0; i < std::size(kObjects); ++i) {
         ini.writeString("SKINOBJECTS", std::to_string(i),
                         std::string(kObjects[i].first) + ":" + kObjects[i].second);
     }
-    ini.writeInteger("SKINCONTROLS", "count", static_cast<int>(kControls.size()));
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
+    ini.writeInteger("SKINCONTROLS", "count", static_cast<int>(std::size(kControls)));
+    for (std::size_t i = 0; i < std::size(kControls); ++i) {
         ini.writeString("SKINCONTROLS", std::to_string(i),
                         std::string(kControls[i].first) + ":" + kControls[i].second);
     }

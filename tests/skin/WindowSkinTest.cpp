@@ -13,6 +13,7 @@
 #include "skin/SkinData.h"
 #include "skin/SkinObjects.h"
 #include "skin/StoredSkin.h"
+#include "tests/skin/WindowSkinLayout.h"
 
 namespace vireltan {
 namespace {
@@ -172,19 +173,7 @@ TEST_F(WindowSkinTest, ClientAreaOfTheMainPictureIsOneLightColour) {
 }
 
 TEST_F(WindowSkinTest, ObjectsInOrderWithTheirKinds) {
-    const std::pair<const char*, const char*> expected[] = {
-        {"menuitem", "menuitem"},
-        {"caption", "caption"},
-        {"closebutton", "stdbutton"},
-        {"mainmenubaritem", "mainmenubaritem"},
-        {"sysmenubutton", "stdbutton"},
-        {"menubarsysmenubutton", "mainmenubarbutton"},
-        {"menubarclosebutton", "mainmenubarbutton"},
-        {"menubarmaxbutton", "mainmenubarbutton"},
-        {"menubarminbutton", "mainmenubarbutton"},
-        {"minanimate", "animate"},
-        {"maxanimate", "animate"},
-    };
+    const auto& expected = skinfixtures::kWindowSkinObjects;
     ASSERT_EQ(skin_->ObjectDefinitions.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_EQ(skin_->ObjectDefinitions[i]->name, expected[i].first) << i;
@@ -193,69 +182,7 @@ TEST_F(WindowSkinTest, ObjectsInOrderWithTheirKinds) {
 }
 
 TEST_F(WindowSkinTest, ControlsInOrderWithTheirKinds) {
-    const std::pair<const char*, const char*> expected[] = {
-        {"button", "button"},
-        {"toolpanel", "panel"},
-        {"toolbutton", "button"},
-        {"checkbox", "checkradio"},
-        {"gauge", "gauge"},
-        {"vgauge", "gauge"},
-        {"radiobox", "checkradio"},
-        {"panel", "panel"},
-        {"label", "label"},
-        {"trackbar", "trackbar"},
-        {"htrackbar", "trackbar"},
-        {"grid", "grid"},
-        {"tab", "tab"},
-        {"edit", "edit"},
-        {"memo", "memo"},
-        {"hscrollbar", "scrollbar"},
-        {"vscrollbar", "scrollbar"},
-        {"listbox", "listbox"},
-        {"combobox", "combobox"},
-        {"checklistbox", "checklistbox"},
-        {"spinedit", "spinedit"},
-        {"groupbox", "panel"},
-        {"stdlabel", "stdlabel"},
-        {"statuspanel", "label"},
-        {"statusbar", "panel"},
-        {"buttonedit", "edit"},
-        {"vupdown", "updown"},
-        {"hupdown", "updown"},
-        {"captionlistbox", "listbox"},
-        {"captionchecklistbox", "checklistbox"},
-        {"captioncombobox", "combobox"},
-        {"controlbar", "controlbar"},
-        {"mainmenubar", "mainmenubar"},
-        {"vsplitter", "splitter"},
-        {"hsplitter", "splitter"},
-        {"resizebutton", "button"},
-        {"bothhscrollbar", "scrollbar"},
-        {"bigtoolpanel", "panel"},
-        {"bigtoolbutton", "button"},
-        {"toolmenubutton", "menubutton"},
-        {"toolmenutrackbutton", "menubutton"},
-        {"bigtoolmenubutton", "menubutton"},
-        {"bigtoolmenutrackbutton", "menubutton"},
-        {"scrollbox", "scrollbox"},
-        {"treeview", "treeview"},
-        {"listview", "listview"},
-        {"statusgauge", "gauge"},
-        {"richedit", "richedit"},
-        {"expanel", "expanel"},
-        {"slider", "slider"},
-        {"bevel", "bevel"},
-        {"statusedit", "edit"},
-        {"statusbuttonedit", "edit"},
-        {"statusspinedit", "spinedit"},
-        {"statuscombobox", "combobox"},
-        {"resizetoolbutton", "button"},
-        {"resizetoolpanel", "panel"},
-        {"combobutton", "button"},
-        {"htracktoolbutton", "button"},
-        {"vtracktoolbutton", "button"},
-        {"menuitembutton", "button"},
-    };
+    const auto& expected = skinfixtures::kWindowSkinControls;
     ASSERT_EQ(skin_->ControlDefinitions.size(), 61u);
     ASSERT_EQ(std::size(expected), 61u);
     for (std::size_t i = 0; i < std::size(expected); ++i) {
