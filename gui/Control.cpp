@@ -89,14 +89,22 @@ void TControl::repaint() {
     if (windowed && windowed->handleAllocated()) UpdateWindow(windowed->handle());
 }
 
+// A windowed control asks the system (a top-level window's client area sits inside its frame,
+// somewhere on the screen); a graphic control adds its place to its parent's.
 POINT TControl::clientToScreen(POINT point) const {
+    if (isWindowed()) {
+        const auto* windowed = static_cast<const TWinControl*>(this);
+        if (windowed->handleAllocated()) {
+            ClientToScreen(windowed->allocatedHandle(), &point);
+            return point;
+        }
+    }
     if (!parent_) return point;
     return parent_->clientToScreen({point.x + left_, point.y + top_});
 }
 
 POINT TControl::screenToClient(POINT point) const {
-    if (!parent_) return point;
-    const POINT origin = parent_->clientToScreen({left_, top_});
+    const POINT origin = clientToScreen({0, 0});
     return {point.x - origin.x, point.y - origin.y};
 }
 

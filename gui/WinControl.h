@@ -65,6 +65,7 @@ class TWinControl : public TControl {
 
     bool isWindowed() const override { return true; }
     HWND handle();
+    HWND allocatedHandle() const { return handle_; }  // null until the window exists; never creates it
     bool handleAllocated() const { return handle_ != nullptr; }
     void handleNeeded() { (void)handle(); }
 
