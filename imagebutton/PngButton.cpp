@@ -43,18 +43,18 @@ void TPNGButton::setButtonLayout(TPNGButtonLayout layout) {
     changed();
 }
 
-void TPNGButton::setImageNormal(const PngImage& picture) {
+void TPNGButton::setImageNormal(const PngPicture& picture) {
     imageNormal_ = picture;
     rebuildDisabledImage();
     changed();
 }
 
-void TPNGButton::setImageDown(const PngImage& picture) {
+void TPNGButton::setImageDown(const PngPicture& picture) {
     imageDown_ = picture;
     changed();
 }
 
-void TPNGButton::setImageOver(const PngImage& picture) {
+void TPNGButton::setImageOver(const PngPicture& picture) {
     imageOver_ = picture;
     changed();
 }
@@ -119,7 +119,7 @@ void TPNGButton::MouseLeave() {
     changed();
 }
 
-const PngImage& TPNGButton::picture(PngButtonPicture which) const {
+const PngPicture& TPNGButton::picture(PngButtonPicture which) const {
     switch (which) {
         case PngButtonPicture::down:
             return imageDown_;
@@ -159,7 +159,7 @@ void TPNGButton::Paint() {
     TCanvas& surface = canvas();  // already carries our font
     const PngButtonFlags state = flags();
     const bool pressed = pngButtonPressed(state);
-    const PngImage& shown = picture(
+    const PngPicture& shown = picture(
         choosePngButtonPicture(state, {imageDown_.empty(), imageOver_.empty(), disabledImage_.empty()}));
 
     const std::string text = caption();

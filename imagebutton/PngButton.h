@@ -5,7 +5,7 @@
 
 #include "gui/Control.h"
 #include "imagebutton/PngButtonLayout.h"
-#include "imagebutton/PngImage.h"
+#include "imagebutton/PngPicture.h"
 
 #include <string>
 
@@ -23,13 +23,13 @@ class TPNGButton : public TGraphicControl {
     void setCaption(const std::string& caption) { setText(caption); }
 
     // The setters copy the picture; the normal one also rebuilds the disabled picture.
-    const PngImage& imageNormal() const { return imageNormal_; }
-    void setImageNormal(const PngImage& picture);
-    const PngImage& imageDown() const { return imageDown_; }
-    void setImageDown(const PngImage& picture);
-    const PngImage& imageOver() const { return imageOver_; }
-    void setImageOver(const PngImage& picture);
-    const PngImage& disabledImage() const { return disabledImage_; }
+    const PngPicture& imageNormal() const { return imageNormal_; }
+    void setImageNormal(const PngPicture& picture);
+    const PngPicture& imageDown() const { return imageDown_; }
+    void setImageDown(const PngPicture& picture);
+    const PngPicture& imageOver() const { return imageOver_; }
+    void setImageOver(const PngPicture& picture);
+    const PngPicture& disabledImage() const { return disabledImage_; }
 
     // A window design loads the pictures straight into the button, bypassing the setters: the
     // disabled picture then waits until the normal one is set or the button is disabled.
@@ -60,17 +60,17 @@ class TPNGButton : public TGraphicControl {
     void changed();
     void rebuildDisabledImage();
     PngButtonFlags flags() const { return {state_, mouseOver_, enabled()}; }
-    const PngImage& picture(PngButtonPicture which) const;
+    const PngPicture& picture(PngButtonPicture which) const;
     void drawFrame(PngButtonFrame frame);
 
     TPNGButtonStyle buttonStyle_ = TPNGButtonStyle::pbsDefault;
     bool mouseOver_ = false;
     TPNGButtonLayout buttonLayout_ = TPNGButtonLayout::pbsImageAbove;
     TPNGButtonState state_ = TPNGButtonState::up;
-    PngImage imageDown_;
-    PngImage imageNormal_;
-    PngImage disabledImage_;
-    PngImage imageOver_;
+    PngPicture imageDown_;
+    PngPicture imageNormal_;
+    PngPicture disabledImage_;
+    PngPicture imageOver_;
 };
 
 }  // namespace vireltan

@@ -4,8 +4,8 @@
 
 namespace vireltan {
 
-PngImage loadPngResource(HINSTANCE instance, const wchar_t* name) {
-    PngImage picture;
+PngPicture loadPngResource(HINSTANCE instance, const wchar_t* name) {
+    PngPicture picture;
     HRSRC resource = FindResourceW(instance, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (!resource) return picture;
     HGLOBAL loaded = LoadResource(instance, resource);
@@ -16,7 +16,7 @@ PngImage loadPngResource(HINSTANCE instance, const wchar_t* name) {
     return picture;
 }
 
-void drawPng(HDC dc, int x, int y, const PngImage& picture) {
+void drawPng(HDC dc, int x, int y, const PngPicture& picture) {
     if (!dc || picture.empty()) return;
     const int width = picture.width();
     const int height = picture.height();

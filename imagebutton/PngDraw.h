@@ -2,7 +2,7 @@
 // context already shows, blended by its alpha.
 #pragma once
 
-#include "imagebutton/PngImage.h"
+#include "imagebutton/PngPicture.h"
 
 #include <windows.h>
 
@@ -18,10 +18,10 @@ constexpr std::uint8_t blendChannel(std::uint8_t source, std::uint8_t destinatio
 
 // The picture in the RCDATA resource `name` of `instance`; empty when there is none or it is not
 // a readable PNG.
-PngImage loadPngResource(HINSTANCE instance, const wchar_t* name);
+PngPicture loadPngResource(HINSTANCE instance, const wchar_t* name);
 
 // Draws `picture` with its top-left corner at (x, y) in the context's logical coordinates,
 // respecting the context's clipping.
-void drawPng(HDC dc, int x, int y, const PngImage& picture);
+void drawPng(HDC dc, int x, int y, const PngPicture& picture);
 
 }  // namespace vireltan

@@ -147,7 +147,7 @@ ClassBinding pngButton() {
         auto& button = as<TPNGButton>(component);
         button.setButtonStyle(TPNGButtonStyle::pbsNoFrame);
         button.setButtonLayout(TPNGButtonLayout::pbsImageAbove);
-        PngImage picture;
+        PngPicture picture;
         if (picture.loadFromMemory(pngResource(instance, row.picture))) {
             button.setImageNormal(picture);
             button.setImageDown(picture);

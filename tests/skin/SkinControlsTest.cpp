@@ -18,7 +18,7 @@ namespace vireltan {
 namespace {
 
 using testing::expectedKeys;
-using testing::KeySpec;
+using testing::KeyEntry;
 using testing::listText;
 using testing::parseKeys;
 using testing::sampleLines;
@@ -198,7 +198,7 @@ std::unique_ptr<TbsDataSkinControl> readOne(const std::string& text) {
 
 class ControlKindTest : public ::testing::TestWithParam<KindCase> {
   protected:
-    std::vector<KeySpec> keys() const { return parseKeys(GetParam().keyGroups); }
+    std::vector<KeyEntry> keys() const { return parseKeys(GetParam().keyGroups); }
 };
 
 TEST_P(ControlKindTest, KindWordCreatesItsClass) {
@@ -247,7 +247,7 @@ TEST_P(ControlKindTest, SavedSectionReadsBackTheSameDefinition) {
 }
 
 TEST_P(ControlKindTest, EmptyFieldInAnyRectangleOrPointStopsTheRead) {
-    for (const KeySpec& key : keys()) {
+    for (const KeyEntry& key : keys()) {
         if (key.type != 'r' && key.type != 'p') continue;
         SCOPED_TRACE(key.key);
         const std::string malformed = key.type == 'r' ? "1,2,3" : "7";

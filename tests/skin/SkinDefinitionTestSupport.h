@@ -15,33 +15,33 @@
 
 namespace vireltan::testing {
 
-struct KeySpec {
+struct KeyEntry {
     std::string key;
     char type = 'i';
     std::string def;  // as written after "=", empty when the type's usual default applies
 };
 
-inline std::vector<KeySpec> parseKeys(const std::vector<std::string_view>& groups) {
-    std::vector<KeySpec> keys;
+inline std::vector<KeyEntry> parseKeys(const std::vector<std::string_view>& groups) {
+    std::vector<KeyEntry> keys;
     for (std::string_view group : groups) {
         std::istringstream words{std::string(group)};
         std::string word;
         while (words >> word) {
-            KeySpec spec;
+            KeyEntry key;
             const auto colon = word.find(':');
-            spec.key = word.substr(0, colon);
-            spec.type = word.at(colon + 1);
-            if (word.size() > colon + 2) spec.def = word.substr(colon + 3);
-            keys.push_back(spec);
+            key.key = word.substr(0, colon);
+            key.type = word.at(colon + 1);
+            if (word.size() > colon + 2) key.def = word.substr(colon + 3);
+            keys.push_back(key);
         }
     }
     return keys;
 }
 
 // The text the writer gives for the key's default.
-inline std::string defaultText(const KeySpec& spec) {
-    if (!spec.def.empty()) return spec.def;
-    switch (spec.type) {
+inline std::string defaultText(const KeyEntry& key) {
+    if (!key.def.empty()) return key.def;
+    switch (key.type) {
         case 'i':
         case 'c':
         case 'b':
@@ -70,9 +70,9 @@ struct Sample {
     std::string output;
 };
 
-inline Sample sampleValue(const KeySpec& spec, int n) {
+inline Sample sampleValue(const KeyEntry& key, int n) {
     const std::string a = std::to_string(n);
-    switch (spec.type) {
+    switch (key.type) {
         case 'i': {
             std::ostringstream hex;
             hex << "0x" << std::hex << (100 + n);
@@ -128,7 +128,7 @@ inline std::string sectionText(std::string_view name, const std::vector<std::str
 
 // The lines of a section holding every key at its sample value, written last key first so that the
 // reading order cannot depend on the writing order, with every second key name in capitals.
-inline std::vector<std::string> sampleLines(const std::vector<KeySpec>& keys) {
+inline std::vector<std::string> sampleLines(const std::vector<KeyEntry>& keys) {
     std::vector<std::string> lines;
     for (std::size_t i = keys.size(); i-- > 0;) {
         std::string key = keys[i].key;
@@ -158,7 +158,7 @@ inline std::ostream& operator<<(std::ostream& out, const SavedKey& k) {
 }
 
 // What a saved section must hold: every key in order with either its default or its sample.
-inline std::vector<SavedKey> expectedKeys(const std::vector<KeySpec>& keys, bool samples,
+inline std::vector<SavedKey> expectedKeys(const std::vector<KeyEntry>& keys, bool samples,
                                           const std::vector<std::string>& resetKeys = {}) {
     std::vector<SavedKey> expected;
     for (std::size_t i = 0; i < keys.size(); ++i) {

@@ -18,7 +18,7 @@ namespace vireltan {
 namespace {
 
 using testing::expectedKeys;
-using testing::KeySpec;
+using testing::KeyEntry;
 using testing::listText;
 using testing::parseKeys;
 using testing::sampleLines;
@@ -92,7 +92,7 @@ std::unique_ptr<TbsDataSkinObject> readOne(const std::string& text) {
 
 class ObjectKindTest : public ::testing::TestWithParam<KindCase> {
   protected:
-    std::vector<KeySpec> keys() const { return parseKeys(GetParam().keyGroups); }
+    std::vector<KeyEntry> keys() const { return parseKeys(GetParam().keyGroups); }
 };
 
 TEST_P(ObjectKindTest, KindWordCreatesItsClass) {
@@ -138,7 +138,7 @@ TEST_P(ObjectKindTest, SavedSectionReadsBackTheSameDefinition) {
 }
 
 TEST_P(ObjectKindTest, EmptyFieldInAnyRectangleStopsTheRead) {
-    for (const KeySpec& key : keys()) {
+    for (const KeyEntry& key : keys()) {
         if (key.type != 'r') continue;
         SCOPED_TRACE(key.key);
         const std::string text =

@@ -22,7 +22,7 @@ namespace {
 
 using testing::makePng;
 using testing::pixelAt;
-using testing::PngSpec;
+using testing::PngRecipe;
 using testing::pumpUntil;
 using testing::renderClient;
 using testing::solidRgbaPng;
@@ -30,8 +30,8 @@ using testing::solidRgbaPng;
 constexpr COLORREF kBackground = RGB(0, 0, 0);
 constexpr RECT kButton{265, 87, 265 + 33, 87 + 33};  // where the window puts the transfer button
 
-PngImage solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 255) {
-    PngImage picture;
+PngPicture solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 255) {
+    PngPicture picture;
     picture.loadFromMemory(
         solidRgbaPng(static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h), r, g, b, a));
     return picture;
@@ -103,7 +103,7 @@ using TransferButton = ButtonFixture;
 // As the calculator sets it up: one 32 × 32 picture for all states, no frame, no caption. The
 // picture is clipped to the 33 × 33 button, so the pressed one loses its last column and row.
 TEST_F(TransferButton, PictureMovesTwoPixelsOnlyWhilePressedWithThePointerOver) {
-    const PngImage red = solid(32, 32, 255, 0, 0);
+    const PngPicture red = solid(32, 32, 255, 0, 0);
     button->setImageNormal(red);
     button->setImageDown(red);
     button->setImageOver(red);
@@ -140,7 +140,7 @@ TEST_F(TransferButton, ReleaseAfterDraggingOffGivesNoClick) {
 }
 
 TEST_F(TransferButton, ResourcePictureBlendsOverTheBackground) {
-    const PngImage picture = loadPngResource(GetModuleHandleW(nullptr), L"PNG_TRANSFER");
+    const PngPicture picture = loadPngResource(GetModuleHandleW(nullptr), L"PNG_TRANSFER");
     ASSERT_FALSE(picture.empty());
     button->setImageNormal(picture);
     TBitmap bitmap;
@@ -204,13 +204,13 @@ TEST_F(PngButtonPixels, BlendsOnTheWindowItself) {
 }
 
 TEST_F(PngButtonPixels, DisabledButtonDrawsAThirdOfTheOpacityButPalettePicturesUnchanged) {
-    PngSpec palette{8, 8, 8, 3, {255, 0, 0}, {}, {}};
+    PngRecipe palette{8, 8, 8, 3, {255, 0, 0}, {}, {}};
     for (int y = 0; y < 8; ++y) palette.rows.push_back(testing::Bytes(8, 0));
-    PngImage palettePicture;
+    PngPicture palettePicture;
     ASSERT_TRUE(palettePicture.loadFromMemory(makePng(palette)));
     struct Case {
         const char* name;
-        PngImage picture;
+        PngPicture picture;
         COLORREF expected;  // over black
     };
     const Case cases[] = {
@@ -271,8 +271,8 @@ TEST_F(PngButtonPixels, EachStateShowsItsPictureAndEmptyOnesFallBack) {
     };
     for (const Case& c : cases) {
         button->setImageNormal(solid(8, 8, 255, 0, 0));
-        button->setImageDown(c.withDown ? solid(8, 8, 0, 255, 0) : PngImage{});
-        button->setImageOver(c.withOver ? solid(8, 8, 0, 0, 255) : PngImage{});
+        button->setImageDown(c.withDown ? solid(8, 8, 0, 255, 0) : PngPicture{});
+        button->setImageOver(c.withOver ? solid(8, 8, 0, 0, 255) : PngPicture{});
         moveTo(-50, -50);  // off the button
         EXPECT_EQ(pictureAt(c.atRest).left, 12) << c.name << ": at rest";
         moveTo(12, 12);

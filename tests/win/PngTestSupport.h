@@ -25,7 +25,7 @@ inline void putChunk(Bytes& out, const char* type, const Bytes& data) {
     putBigEndian(out, static_cast<std::uint32_t>(crc));
 }
 
-struct PngSpec {
+struct PngRecipe {
     std::uint32_t width = 1, height = 1;
     std::uint8_t bitDepth = 8;
     std::uint8_t colorType = 6;  // 0 gray, 2 rgb, 3 palette, 4 gray+alpha, 6 rgba
@@ -34,21 +34,21 @@ struct PngSpec {
     std::vector<Bytes> rows;     // unfiltered sample bytes per row
 };
 
-// The file for `spec`; every row gets filter type 0.
-inline Bytes makePng(const PngSpec& spec) {
+// The file for `recipe`; every row gets filter type 0.
+inline Bytes makePng(const PngRecipe& recipe) {
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
-    putBigEndian(header, spec.width);
-    putBigEndian(header, spec.height);
+    putBigEndian(header, recipe.width);
+    putBigEndian(header, recipe.height);
     for (std::uint8_t byte :
-         {spec.bitDepth, spec.colorType, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}}) {
+         {recipe.bitDepth, recipe.colorType, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}}) {
         header.push_back(byte);
     }
     putChunk(out, "IHDR", header);
-    if (!spec.palette.empty()) putChunk(out, "PLTE", spec.palette);
-    if (!spec.transparency.empty()) putChunk(out, "tRNS", spec.transparency);
+    if (!recipe.palette.empty()) putChunk(out, "PLTE", recipe.palette);
+    if (!recipe.transparency.empty()) putChunk(out, "tRNS", recipe.transparency);
     Bytes raw;
-    for (const Bytes& row : spec.rows) {
+    for (const Bytes& row : recipe.rows) {
         raw.push_back(0);
         raw.insert(raw.end(), row.begin(), row.end());
     }
@@ -64,15 +64,15 @@ inline Bytes makePng(const PngSpec& spec) {
 // A w × h RGBA picture where every pixel is `rgba`.
 inline Bytes solidRgbaPng(std::uint32_t w, std::uint32_t h, std::uint8_t r, std::uint8_t g, std::uint8_t b,
                           std::uint8_t a) {
-    PngSpec spec{w, h, 8, 6, {}, {}, {}};
+    PngRecipe recipe{w, h, 8, 6, {}, {}, {}};
     for (std::uint32_t y = 0; y < h; ++y) {
         Bytes row;
         for (std::uint32_t x = 0; x < w; ++x) {
             for (std::uint8_t channel : {r, g, b, a}) row.push_back(channel);
         }
-        spec.rows.push_back(row);
+        recipe.rows.push_back(row);
     }
-    return makePng(spec);
+    return makePng(recipe);
 }
 
 }  // namespace vireltan::testing

@@ -391,29 +391,29 @@ def shade(scene, studio, rng, background, shadow_offset=(5.0, -4.0), shadow_sigm
         shininess = 2.0 / max(rough * rough, 1.0e-4)
         env = studio.environment(rr, rough)[:, None]
         light = np.zeros((nn.shape[0], 1))
-        spec = np.zeros((nn.shape[0], 1))
+        specular_term = np.zeros((nn.shape[0], 1))
         for direction, power in ((studio.key, studio.key_power), (studio.fill, studio.fill_power)):
             lambert = np.clip(nn @ direction, 0.0, None)[:, None]
             light += power * lambert
             half = normalize(direction + view)
             nh = np.clip(nn @ half, 0.0, None)[:, None]
-            spec += power * (nh**shininess) * (shininess + 8.0) / 8.0 * 0.06
+            specular_term += power * (nh**shininess) * (shininess + 8.0) / 8.0 * 0.06
         if material.glass:
             fres = schlick(np.full(3, material.specular), cv)
             seen = back[sel] * material.color * (0.12 + 0.88 * cv**1.5)[:, None]
-            col = seen * (1.0 - fres) + fres * env + material.specular * spec * 6.0
+            col = seen * (1.0 - fres) + fres * env + material.specular * specular_term * 6.0
         elif material.metal:
             fres = schlick(material.color, cv)
             matte = min(rough, 0.8)
             lit = env * (0.35 + 0.65 * occ)
             # Light that reaches the dimmer parts has bounced off the metal more than once: deeper colour.
             deepen = material.color + (1.0 - material.color) * np.clip(lit, 0.0, 1.0) ** 0.5
-            col = fres * deepen * (lit + spec) * (1.0 - 0.55 * matte)
+            col = fres * deepen * (lit + specular_term) * (1.0 - 0.55 * matte)
             col = col + material.color * (0.08 + 0.5 * matte) * (light + studio.ambient) * occ
         else:
             fres = schlick(np.full(3, material.specular), cv)
             diffuse = material.color * (studio.ambient * occ + light * (0.55 + 0.45 * occ))
-            col = diffuse * (1.0 - fres) + fres * env * occ + material.specular * spec * 4.0
+            col = diffuse * (1.0 - fres) + fres * env * occ + material.specular * specular_term * 4.0
         out[sel] = col * tint
 
     out[~mask] = back[~mask]

@@ -659,8 +659,8 @@ def ex_panel(sheet):
                   rightbottompoint=(76, 76), clientrect=(2, 21, 78, 78), captionrect=(4, 2, 32, 20),
                   **font(WHITE, style="fsbold"))
 
-    def caption_buttons(target, specs):
-        for key, (x, y, glyph) in specs.items():
+    def caption_buttons(target, button_places):
+        for key, (x, y, glyph) in button_places.items():
             art.glyph(target, x, y, 13, 13, glyph, (214, 222, 236))
             values[key + "rect"] = (x, y, x + 13, y + 13)
             for state, look in (("active", 0.22), ("down", -0.3)):

@@ -11,10 +11,10 @@ R0 = (0, 0, 0, 0)
 P0 = (0, 0)
 
 
-def _keys(spec):
+def _keys(key_list):
     """Parse 'name:type=default' words into (name, type, default) triples."""
     out = []
-    for word in spec.split():
+    for word in key_list.split():
         name, rest = word.split(":")
         kind, _, default = rest.partition("=")
         out.append((name, kind, _default(kind, default)))

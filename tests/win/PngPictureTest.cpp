@@ -1,7 +1,7 @@
 // Decoding PNG files of every colour type into RGBA with real alpha, refusing broken or oversized
 // files without harm, and the dimmed picture of a disabled button.
 #include "imagebutton/PngDraw.h"
-#include "imagebutton/PngImage.h"
+#include "imagebutton/PngPicture.h"
 
 #include "PngTestSupport.h"
 
@@ -15,12 +15,12 @@ namespace {
 
 using testing::Bytes;
 using testing::makePng;
-using testing::PngSpec;
+using testing::PngRecipe;
 using testing::solidRgbaPng;
 
 struct DecodeCase {
     std::string name;
-    PngSpec spec;
+    PngRecipe recipe;
     PngColorKind kind;
     bool transparency;
     std::vector<RgbaPixel> expected;  // row by row
@@ -92,14 +92,14 @@ std::vector<DecodeCase> decodeCases() {
     };
 }
 
-TEST(PngImageTest, DecodesEveryColourTypeIntoRgbaWithAlpha) {
+TEST(PngPictureTest, DecodesEveryColourTypeIntoRgbaWithAlpha) {
     for (const DecodeCase& c : decodeCases()) {
         SCOPED_TRACE(c.name);
-        PngImage picture;
-        ASSERT_TRUE(picture.loadFromMemory(makePng(c.spec)));
+        PngPicture picture;
+        ASSERT_TRUE(picture.loadFromMemory(makePng(c.recipe)));
         ASSERT_FALSE(picture.empty());
-        EXPECT_EQ(picture.width(), static_cast<int>(c.spec.width));
-        EXPECT_EQ(picture.height(), static_cast<int>(c.spec.height));
+        EXPECT_EQ(picture.width(), static_cast<int>(c.recipe.width));
+        EXPECT_EQ(picture.height(), static_cast<int>(c.recipe.height));
         EXPECT_EQ(picture.colorKind(), c.kind);
         EXPECT_EQ(picture.hasTransparency(), c.transparency);
         std::vector<RgbaPixel> actual;
@@ -120,17 +120,17 @@ Bytes withByteChanged(Bytes bytes, std::size_t at, std::uint8_t value) {
     return bytes;
 }
 
-TEST(PngImageTest, BrokenOrOversizedDataGivesAnEmptyPicture) {
+TEST(PngPictureTest, BrokenOrOversizedDataGivesAnEmptyPicture) {
     const Bytes good = solidRgbaPng(4, 4, 1, 2, 3, 4);
     const Bytes truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
-    PngSpec huge{100000, 100000, 8, 6, {}, {}, {Bytes(16, 0)}};  // would need 40 GB
-    constexpr std::uint32_t kTooWide = PngImage::kMaxSide + 1;
-    PngSpec wide{kTooWide, 1, 8, 0, {}, {}, {Bytes(kTooWide, 0)}};
-    PngSpec zeroWidth{0, 1, 8, 0, {}, {}, {Bytes{}}};
-    PngSpec missingRows{4, 4, 8, 6, {}, {}, {Bytes(16, 0)}};
-    PngSpec paletteWithoutPlte{1, 1, 8, 3, {}, {}, {{0}}};
-    PngSpec indexBeyondPalette{1, 1, 8, 3, {0, 0, 0}, {}, {{7}}};
-    PngSpec badBitDepth{1, 1, 3, 0, {}, {}, {{0}}};
+    PngRecipe huge{100000, 100000, 8, 6, {}, {}, {Bytes(16, 0)}};  // would need 40 GB
+    constexpr std::uint32_t kTooWide = PngPicture::kMaxSide + 1;
+    PngRecipe wide{kTooWide, 1, 8, 0, {}, {}, {Bytes(kTooWide, 0)}};
+    PngRecipe zeroWidth{0, 1, 8, 0, {}, {}, {Bytes{}}};
+    PngRecipe missingRows{4, 4, 8, 6, {}, {}, {Bytes(16, 0)}};
+    PngRecipe paletteWithoutPlte{1, 1, 8, 3, {}, {}, {{0}}};
+    PngRecipe indexBeyondPalette{1, 1, 8, 3, {0, 0, 0}, {}, {{7}}};
+    PngRecipe badBitDepth{1, 1, 3, 0, {}, {}, {{0}}};
     struct Case {
         const char* name;
         Bytes bytes;
@@ -149,7 +149,7 @@ TEST(PngImageTest, BrokenOrOversizedDataGivesAnEmptyPicture) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PngImage picture;
+        PngPicture picture;
         ASSERT_TRUE(picture.loadFromMemory(good));  // a failed load must also drop the old picture
         EXPECT_FALSE(picture.loadFromMemory(c.bytes));
         EXPECT_TRUE(picture.empty());
@@ -158,14 +158,14 @@ TEST(PngImageTest, BrokenOrOversizedDataGivesAnEmptyPicture) {
     }
     // An index past the colour table is the file's fault, not ours: it must not read outside the
     // table. Decoding may succeed or fail, but never crash.
-    PngImage picture;
+    PngPicture picture;
     picture.loadFromMemory(makePng(indexBeyondPalette));
 }
 
-TEST(PngImageTest, DisabledPictureHasAThirdOfTheOpacityExceptForPalettes) {
+TEST(PngPictureTest, DisabledPictureHasAThirdOfTheOpacityExceptForPalettes) {
     struct Case {
         const char* name;
-        PngSpec spec;
+        PngRecipe recipe;
         std::vector<std::uint8_t> expectedAlpha;
     };
     const Case cases[] = {
@@ -179,9 +179,9 @@ TEST(PngImageTest, DisabledPictureHasAThirdOfTheOpacityExceptForPalettes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PngImage normal;
-        ASSERT_TRUE(normal.loadFromMemory(makePng(c.spec)));
-        const PngImage disabled = disabledPicture(normal);
+        PngPicture normal;
+        ASSERT_TRUE(normal.loadFromMemory(makePng(c.recipe)));
+        const PngPicture disabled = disabledPicture(normal);
         ASSERT_EQ(disabled.width(), normal.width());
         ASSERT_EQ(disabled.height(), normal.height());
         for (int x = 0; x < normal.width(); ++x) {
@@ -191,11 +191,11 @@ TEST(PngImageTest, DisabledPictureHasAThirdOfTheOpacityExceptForPalettes) {
             EXPECT_EQ(disabled.pixel(x, 0).b, normal.pixel(x, 0).b);
         }
     }
-    EXPECT_TRUE(disabledPicture(PngImage{}).empty());
+    EXPECT_TRUE(disabledPicture(PngPicture{}).empty());
 }
 
-TEST(PngImageTest, TransferButtonPictureLoadsFromTheResources) {
-    const PngImage picture = loadPngResource(GetModuleHandleW(nullptr), L"PNG_TRANSFER");
+TEST(PngPictureTest, TransferButtonPictureLoadsFromTheResources) {
+    const PngPicture picture = loadPngResource(GetModuleHandleW(nullptr), L"PNG_TRANSFER");
     ASSERT_FALSE(picture.empty());
     EXPECT_EQ(picture.width(), 32);
     EXPECT_EQ(picture.height(), 32);

@@ -17,7 +17,7 @@ struct RgbaPixel {
 // How the file stored its colours; the disabled picture treats palette pictures differently.
 enum class PngColorKind { gray, grayAlpha, rgb, rgbAlpha, palette };
 
-class PngImage {
+class PngPicture {
   public:
     // Pictures larger than this are refused rather than allocated: a button picture never needs
     // more, and a forged header must not make us reserve gigabytes.
@@ -55,6 +55,6 @@ class PngImage {
 // The picture a disabled button shows: a third of the normal opacity (alpha / 3, rounded down).
 // Palette pictures are left as they are: the dimming works on an alpha channel, and a palette
 // picture keeps its colour table instead of gaining one.
-PngImage disabledPicture(const PngImage& normal);
+PngPicture disabledPicture(const PngPicture& normal);
 
 }  // namespace vireltan

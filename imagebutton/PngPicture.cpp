@@ -1,4 +1,4 @@
-#include "imagebutton/PngImage.h"
+#include "imagebutton/PngPicture.h"
 
 #include <png.h>
 
@@ -37,7 +37,7 @@ PngColorKind kindOf(std::span<const std::uint8_t> file) {
 
 }  // namespace
 
-void PngImage::clear() {
+void PngPicture::clear() {
     width_ = height_ = 0;
     kind_ = PngColorKind::rgbAlpha;
     transparency_ = false;
@@ -45,7 +45,7 @@ void PngImage::clear() {
     pixels_.shrink_to_fit();
 }
 
-bool PngImage::loadFromMemory(std::span<const std::uint8_t> bytes) {
+bool PngPicture::loadFromMemory(std::span<const std::uint8_t> bytes) {
     clear();
     if (bytes.empty()) return false;
     ImageReader reader;
@@ -71,8 +71,8 @@ bool PngImage::loadFromMemory(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-PngImage disabledPicture(const PngImage& normal) {
-    PngImage result = normal;
+PngPicture disabledPicture(const PngPicture& normal) {
+    PngPicture result = normal;
     if (result.empty() || result.colorKind() == PngColorKind::palette) return result;
     // A picture without alpha counts as fully opaque, so it ends at 255 / 3 = 85 like the rest.
     for (int y = 0; y < result.height(); ++y) {
