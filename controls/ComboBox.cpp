@@ -98,6 +98,7 @@ void TbsSkinComboBox::setStyle(TbsSkinCustomComboBoxStyle style) {
         };
         edit_->OnKeyPress = [this](wchar_t& key) {
             if (OnKeyPress) OnKeyPress(key);
+            deliveredKey_ = key;
         };
         applyEditLook();
         edit_->setParent(this);
@@ -536,9 +537,12 @@ void TbsSkinComboBox::editMessage(TMessage& message, const WindowProcNext& next)
             next(message);
             return;
         case WM_CHAR: {
-            const auto key = static_cast<wchar_t>(message.wParam);
+            // The key-press event may change the character or drop it; completion follows only a
+            // character the edit really took, so a discarded key stroke changes nothing at all.
+            deliveredKey_ = 0;
             next(message);
-            if (key >= L'0' && autoComplete_) complete();
+            if (deliveredKey_ >= L'0' && autoComplete_) complete();
+            deliveredKey_ = 0;
             return;
         }
         case WM_MOUSEWHEEL:
@@ -561,9 +565,11 @@ void TbsSkinComboBox::editChange() {
     if (!edit_) return;
     syncing_ = true;
     const std::string typed = edit_->text();
-    // The item equal to the text becomes the list's selection, so that completing a single
-    // character searches after it ("1" goes on to "1,5", "2" finds "2,5").
-    const int found = findItemExact(list_->items(), typed);
+    // The first item beginning with the text; the selected item stays when it is the text itself
+    // (an item may begin another one that comes earlier in the list).
+    const int current = list_->itemIndex();
+    const bool currentIsText = current >= 0 && list_->items()[static_cast<std::size_t>(current)] == typed;
+    const int found = currentIsText ? current : findItemPrefix(list_->items(), typed);
     if (found >= 0) {
         if (autoComplete_) {
             list_->setItemIndex(found);
@@ -578,7 +584,11 @@ void TbsSkinComboBox::editChange() {
 void TbsSkinComboBox::complete() {
     if (!edit_ || !completion_.tryRun(clock())) return;
     const std::string typed = text_;
-    const int found = searchItem(list_->items(), typed, itemIndex());
+    // A single character passes over the item that is exactly that character ("1" goes on to "1,5")
+    // and otherwise takes the first item beginning with it ("2" is "2,5"). Where the list's
+    // selection stood before plays no part: the same key over the same text always completes alike.
+    const int after = utf16Length(typed) == 1 ? findItemExact(list_->items(), typed) : -1;
+    const int found = findItemPrefix(list_->items(), typed, after);
     if (found < 0) return;
     setItemIndex(found);
     const std::string& item = list_->items()[static_cast<std::size_t>(found)];

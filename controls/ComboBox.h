@@ -142,6 +142,7 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     int autoScrollMode_ = 0;
     bool syncing_ = false;
     bool altKey_ = false;
+    wchar_t deliveredKey_ = 0;  // the character the inner edit took, after the key-press event
     IncrementalSearch search_;
     CompletionThrottle completion_;
     std::shared_ptr<bool> cancelModeActive_;
