@@ -8,6 +8,7 @@
 #include "gui/Bitmap.h"
 #include "gui/Form.h"
 
+#include "ComboBoxTestSupport.h"
 #include "ControlsTestSupport.h"
 #include "GuiTestSupport.h"
 
@@ -20,19 +21,6 @@ namespace vireltan {
 namespace {
 
 using namespace testing;
-
-const std::vector<std::string> kCrossSections = {"0,08", "0,14", "0,25", "0,34", "0,5", "0,75", "1",
-                                                 "1,5",  "2,5",  "4",    "6",    "10",  "16",   "25",
-                                                 "35",   "50",   "70",   "95",   "120"};
-const std::vector<std::string> kMaterials = {"Altın",     "Gümüş",     "Bakır",      "Çinko",
-                                             "Alüminyum", "Magnezyum", "Krom-Nikel", "Tungsten"};
-
-// The calculator's filter for numeric fields: digits, one comma, backspace.
-void numericFilter(const std::string& text, wchar_t& key) {
-    if ((key >= L'0' && key <= L'9') || key == L'\b') return;
-    if (key == L',' && text.find(',') == std::string::npos) return;
-    key = 0;
-}
 
 // ---- rules without windows --------------------------------------------------------------------
 
@@ -154,46 +142,6 @@ TEST(ComboBoxRules, ListOpensAboveWhenTheWorkAreaEndsBelow) {
 }
 
 // ---- the control --------------------------------------------------------------------------------
-
-struct ComboFixture : ::testing::Test {
-    TForm* form = nullptr;
-    TbsSkinComboBox* combo = nullptr;
-    TickCount now = 100000;
-    int changes = 0, clicks = 0, closeUps = 0, dropDowns = 0;
-
-    void SetUp() override {
-        form = new TForm(nullptr);
-        form->setBounds(100, 100, 400, 300);
-        form->show();
-        SetForegroundWindow(form->handle());
-    }
-    void TearDown() override { delete form; }
-
-    TbsSkinComboBox* make(TbsSkinCustomComboBoxStyle style, const std::vector<std::string>& items, int index,
-                          int width = 185) {
-        combo = new TbsSkinComboBox(form);
-        combo->setParent(form);
-        combo->setBounds(20, 20, width, 20);
-        combo->setStyle(style);
-        combo->setItems(items);
-        combo->setItemIndex(index);
-        combo->clock = [this] { return now; };
-        combo->OnChange = [this] { ++changes; };
-        combo->OnClick = [this] { ++clicks; };
-        combo->OnCloseUp = [this] { ++closeUps; };
-        combo->OnDropDown = [this] { ++dropDowns; };
-        combo->setFocus();
-        changes = clicks = closeUps = dropDowns = 0;
-        return combo;
-    }
-    HWND h() { return combo->handle(); }
-    HWND editWindow() { return combo->edit()->handle(); }
-    // A point inside row `row` of the dropped list, in the combo box's client coordinates.
-    POINT rowPoint(int row) {
-        const RECT area = combo->listBox().listArea();
-        return mapPoint(combo->listBox().handle(), h(), {area.left + 10, area.top + row * 20 + 10});
-    }
-};
 
 using ComboBox = ComboFixture;
 

@@ -7,6 +7,7 @@
 #include "controls/ComboBox.h"
 #include "gui/Form.h"
 
+#include "ComboBoxTestSupport.h"
 #include "ControlsTestSupport.h"
 #include "GuiTestSupport.h"
 
@@ -20,17 +21,6 @@ namespace vireltan {
 namespace {
 
 using namespace testing;
-
-const std::vector<std::string> kCrossSections = {"0,08", "0,14", "0,25", "0,34", "0,5", "0,75", "1",
-                                                 "1,5",  "2,5",  "4",    "6",    "10",  "16",   "25",
-                                                 "35",   "50",   "70",   "95",   "120"};
-
-// The calculator's filter for numeric fields: digits, one comma, backspace.
-void numericFilter(const std::string& text, wchar_t& key) {
-    if ((key >= L'0' && key <= L'9') || key == L'\b') return;
-    if (key == L',' && text.find(',') == std::string::npos) return;
-    key = 0;
-}
 
 // The key that types `key` on the current keyboard layout.
 WORD virtualKeyOf(wchar_t key) {
