@@ -46,13 +46,9 @@ void TbsSkinScrollBar::setMin(int min) {
 
 void TbsSkinScrollBar::setMax(int max) {
     range_.max = max;
-    if (range_.pageSize != 0) {
-        if (range_.max - range_.min < range_.pageSize + position_) {
-            position_ = std::max(range_.max - range_.min - range_.pageSize + 1, range_.min);
-        }
-    } else {
-        position_ = std::min(position_, range_.max);
-    }
+    // With a page the position may reach the last page's first line, counted from Min: a bar
+    // whose range does not start at 0 keeps every position it could already take.
+    position_ = std::max(std::min(position_, scrollPositionMax(range_)), range_.min);
     invalidate();
 }
 

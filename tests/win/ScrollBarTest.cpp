@@ -372,5 +372,181 @@ TEST_F(ScrollBar, HotAndPressedPartsTakeTheNavyLook) {
     mouseUp(h(), 9, y);
 }
 
+TEST_F(ScrollBar, PressingTheTrackPagesTowardsThePointer) {
+    int pageUps = 0, pageDowns = 0;
+    bar->OnPageUp = [&] { ++pageUps; };
+    bar->OnPageDown = [&] { ++pageDowns; };
+    struct Case {
+        int position;  // before the press
+        int y;         // the press on the track
+        int expectedPosition;
+        int expectedMode;
+        int expectedUps, expectedDowns;
+    };
+    // Track 17..143; at position 0 the thumb spans 17..69, at 5 it spans 51..103.
+    const Case cases[] = {
+        {0, 120, 8, 4, 0, 1},   // after the thumb: a page on
+        {5, 30, 0, 3, 1, 0},    // before it: a page back, clamped at the minimum
+        {5, 120, 11, 4, 0, 1},  // clamped at the last page
+        {5, 60, 5, 0, 0, 0},    // on the thumb: a drag, no paging
+    };
+    for (const Case& c : cases) {
+        bar->setPosition(c.position);
+        pageUps = pageDowns = 0;
+        mouseDown(h(), 9, c.y);
+        EXPECT_EQ(bar->position(), c.expectedPosition) << "from " << c.position << " at " << c.y;
+        EXPECT_EQ(bar->repeatMode(), c.expectedMode) << "from " << c.position << " at " << c.y;
+        EXPECT_EQ(bar->repeatPeriod(), c.expectedMode != 0 ? 500u : 0u);
+        EXPECT_EQ(pageUps, c.expectedUps);
+        EXPECT_EQ(pageDowns, c.expectedDowns);
+        mouseUp(h(), 9, c.y);
+        EXPECT_EQ(bar->repeatMode(), 0) << "releasing stops paging";
+    }
+
+    // Holding the track before the thumb pages back until the thumb reaches the pointer.
+    bar->setRange(0, 99, 8, 80);
+    pageUps = 0;
+    const int y = 30;
+    mouseDown(h(), 9, y);
+    EXPECT_EQ(bar->position(), 72);
+    fireTimer(h());
+    EXPECT_EQ(bar->position(), 72) << "the first tick only switches to the fast rhythm";
+    EXPECT_EQ(bar->repeatPeriod(), 50u);
+    for (int tick = 0; tick < 100 && bar->repeatMode() != 0; ++tick) fireTimer(h());
+    EXPECT_EQ(bar->repeatMode(), 0);
+    EXPECT_LE(bar->geometry().thumb.top, y) << "stopped once the thumb reached the pointer";
+    EXPECT_GT(bar->position(), 0);
+    EXPECT_EQ(pageUps, (80 - bar->position()) / 8);
+    mouseUp(h(), 9, y);
+}
+
+TEST_F(ScrollBar, ButtonEventsReplaceTheStep) {
+    int ups = 0, downs = 0;
+    bar->OnUpButtonClick = [&] { ++ups; };
+    bar->OnDownButtonClick = [&] { ++downs; };
+    bar->setPosition(5);
+    changes = 0;
+    const ScrollBarGeometry g = bar->geometry();
+    struct Case {
+        const RECT* button;
+        int expectedUps, expectedDowns;
+    };
+    const Case cases[] = {{&g.increaseButton, 3, 0}, {&g.decreaseButton, 0, 3}};
+    for (const Case& c : cases) {
+        ups = downs = 0;
+        const int y = (c.button->top + c.button->bottom) / 2;
+        mouseDown(h(), 9, y);  // one at once
+        fireTimer(h());        // the switch to 50 ms
+        fireTimer(h());
+        fireTimer(h());
+        mouseUp(h(), 9, y);
+        EXPECT_EQ(ups, c.expectedUps);
+        EXPECT_EQ(downs, c.expectedDowns);
+    }
+    EXPECT_EQ(bar->position(), 5) << "the events take the place of SmallChange";
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(ScrollBar, LeavingStopsPagingOnButNotPagingBack) {
+    struct Case {
+        int y;
+        int expectedMode;  // after the pointer left the bar with the button still down
+    };
+    const Case cases[] = {{130, 0}, {20, 3}};
+    for (const Case& c : cases) {
+        bar->setRange(0, 99, 8, 40);
+        mouseMove(h(), 9, c.y, false);
+        mouseDown(h(), 9, c.y);
+        ASSERT_NE(bar->repeatMode(), 0);
+        SendMessageW(h(), WM_MOUSELEAVE, 0, 0);
+        EXPECT_EQ(bar->repeatMode(), c.expectedMode) << "pressed at " << c.y;
+        mouseUp(h(), 9, c.y);
+        EXPECT_EQ(bar->repeatMode(), 0);
+    }
+}
+
+TEST_F(ScrollBar, MaxAndMinKeepThePositionInsideTheRange) {
+    struct Case {
+        int min, max, page, position;  // set through setRange
+        int newMax;
+        int expectedPosition;
+    };
+    const Case cases[] = {
+        {0, 18, 8, 11, 12, 5},   // the last page of 0..12
+        {0, 18, 8, 3, 12, 3},    // still inside: unchanged
+        {0, 18, 0, 15, 10, 10},  // without a page: at most the maximum
+        {5, 20, 5, 14, 20, 14},  // a minimum above 0: 14 lies within 5..16 and stays
+        {5, 20, 5, 16, 18, 14},  // the last page of 5..18 starts at 14
+        {5, 20, 5, 6, 7, 5},     // a range smaller than the page: the minimum
+    };
+    for (const Case& c : cases) {
+        bar->setRange(c.min, c.max, c.page, c.position);
+        changes = 0;
+        bar->setMax(c.newMax);
+        EXPECT_EQ(bar->position(), c.expectedPosition)
+            << c.min << ".." << c.max << " page " << c.page << " at " << c.position << " max " << c.newMax;
+        EXPECT_EQ(changes, 0) << "no event";
+    }
+    bar->setRange(0, 18, 8, 2);
+    bar->setMin(4);
+    EXPECT_EQ(bar->position(), 4);
+}
+
+TEST_F(ScrollBar, BothFormAndMarkerWidth) {
+    auto* horizontal = new TbsSkinScrollBar(form);
+    horizontal->setParent(form);
+    horizontal->setBounds(10, 200, 200, 19);
+    EXPECT_EQ(horizontal->SkinDataName(), "hscrollbar");
+    horizontal->setBoth(true);
+    EXPECT_EQ(horizontal->SkinDataName(), "bothhscrollbar");
+    EXPECT_EQ(horizontal->geometry().increaseButton.right, 200 - 19 - 1);
+    horizontal->setBothMarkerWidth(-3);
+    EXPECT_EQ(horizontal->bothMarkerWidth(), 19) << "negative widths are ignored";
+    horizontal->setBothMarkerWidth(30);
+    EXPECT_EQ(horizontal->geometry().increaseButton.right, 200 - 30 - 1);
+    horizontal->setBoth(false);
+    EXPECT_EQ(horizontal->SkinDataName(), "hscrollbar");
+    EXPECT_EQ(horizontal->geometry().increaseButton.right, 199);
+
+    // The horizontal bar's left button steps back, its right one on.
+    horizontal->setPosition(50);
+    mouseDown(horizontal->handle(), 190, 9);
+    mouseUp(horizontal->handle(), 190, 9);
+    EXPECT_EQ(horizontal->position(), 51);
+    mouseDown(horizontal->handle(), 8, 9);
+    mouseUp(horizontal->handle(), 8, 9);
+    mouseDown(horizontal->handle(), 8, 9);
+    mouseUp(horizontal->handle(), 8, 9);
+    EXPECT_EQ(horizontal->position(), 49);
+}
+
+TEST_F(ScrollBar, TheThumbLooksHotWhenPointedAtAndPressedWhileDragged) {
+    TBitmap bitmap(bar->width(), bar->height());
+    const RECT thumb = bar->geometry().thumb;
+    const int y = (thumb.top + thumb.bottom) / 2;
+    struct Case {
+        const char* action;
+        COLORREF frame, fill;
+    };
+    const COLORREF navy = RGB(0, 0, 128);
+    const Case cases[] = {
+        {"point", navy, RGB(0xB6, 0xBD, 0xD2)},
+        {"press", navy, RGB(0x85, 0x93, 0xB5)},
+        {"drag off the bar", navy, RGB(0x85, 0x93, 0xB5)},
+        {"release", GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNFACE)},
+    };
+    for (const Case& c : cases) {
+        const std::string action = c.action;
+        if (action == "point") mouseMove(h(), 9, y, false);
+        if (action == "press") mouseDown(h(), 9, y);
+        if (action == "drag off the bar") mouseMove(h(), 60, y);
+        if (action == "release") mouseUp(h(), 60, y);
+        bar->paintTo(bitmap.canvas());
+        const RECT now = bar->geometry().thumb;
+        EXPECT_EQ(pixelAt(bitmap, now.left, now.top), c.frame) << c.action;
+        EXPECT_EQ(pixelAt(bitmap, now.left + 3, now.top + 3), c.fill) << c.action;
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
