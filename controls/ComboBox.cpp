@@ -2,6 +2,7 @@
 
 #include "controls/PlainParts.h"
 #include "gui/Bitmap.h"
+#include "gui/Platform.h"
 #include "gui/Utf.h"
 
 #include <windowsx.h>
@@ -201,14 +202,7 @@ void TbsSkinComboBox::OpenList() {
 
     RECT onScreen{};
     GetWindowRect(handle(), &onScreen);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    RECT workArea{};
-    if (GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
-        workArea = monitor.rcWork;
-    } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    }
+    const RECT workArea = monitorRect(handle(), MonitorArea::WorkArea);
     const POINT position = dropDownPosition(onScreen, list_->height(), workArea);
 
     if (edit_) edit_->setFocus();

@@ -1,9 +1,7 @@
 // Typing into the editable combo box key by key, as the keyboard delivers it (key down, character,
 // key up): the typed character replaces the edit's selection, a discarded character changes nothing,
 // and completion (at most once in 200 ms) fills in the rest of the first item beginning with the text,
-// the same way every time the same key is typed over the same text. Also through the calculator
-// window's own cross-section selectors, with the keys posted and translated by the message loop.
-#include "app/win/CalculatorWindow.h"
+// the same way every time the same key is typed over the same text.
 #include "controls/ComboBox.h"
 #include "gui/Form.h"
 
@@ -13,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -133,51 +130,6 @@ TEST_F(ComboBoxTyping, AKeyChangedByTheKeyPressEventIsCompletedAsChanged) {
     EXPECT_EQ(combo->text(), "1,5");
     EXPECT_EQ(combo->edit()->selStart(), 1);
     EXPECT_EQ(combo->edit()->selLength(), 2);
-}
-
-// The calculator window itself: keys posted to its cross-section selectors and turned into
-// characters by the message loop, as the keyboard's are.
-TEST(ComboBoxTypingInTheWindow, TwoAfterACompletedTwoGivesTwentyTwo) {
-    auto window = std::make_unique<TiletkenRhesap>(nullptr, GetModuleHandleW(nullptr));
-    window->show();
-    for (const char* name : {"IKesit", "kesiti"}) {
-        auto* combo = window->component<TbsSkinComboBox>(name);
-        ASSERT_NE(combo, nullptr) << name;
-        ASSERT_NE(combo->edit(), nullptr) << name;
-        TickCount now = 0;
-        combo->clock = [&now] { return now; };
-        HWND edit = combo->edit()->handle();
-        combo->edit()->setFocus();
-        auto press = [&](WORD vk) {
-            const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
-            PostMessageW(edit, WM_KEYDOWN, vk, 1 | (scan << 16));
-            PostMessageW(edit, WM_KEYUP, vk, 1 | (scan << 16) | 0xC0000000);
-            pumpUntil([&] {
-                MSG pending{};
-                return !PeekMessageW(&pending, edit, 0, 0, PM_NOREMOVE);
-            });
-        };
-        struct Case {
-            bool selectAll;
-            WORD key;
-            std::string expected;
-            int selStart, selLength;
-        };
-        const Case cases[] = {
-            {true, '2', "2,5", 1, 2},
-            {false, '2', "22", 2, 0},
-            {true, '2', "2,5", 1, 2},
-            {false, '7', "27", 2, 0},
-        };
-        for (const Case& c : cases) {
-            now += 1000;
-            if (c.selectAll) combo->edit()->SelectAll();
-            press(c.key);
-            EXPECT_EQ(combo->text(), c.expected) << name;
-            EXPECT_EQ(combo->edit()->selStart(), c.selStart) << name << " " << c.expected;
-            EXPECT_EQ(combo->edit()->selLength(), c.selLength) << name << " " << c.expected;
-        }
-    }
 }
 
 }  // namespace

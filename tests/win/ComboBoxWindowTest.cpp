@@ -1,0 +1,158 @@
+// The calculator window's four selectors as the user meets them: keys posted to the cross-section
+// selectors and turned into characters by the message loop, the lists' sizes, the cross-section
+// list's scroll bar dragged to its end, and a list that opens above when the screen ends below.
+#include "app/win/CalculatorWindow.h"
+#include "controls/ComboBox.h"
+
+#include "ControlsTestSupport.h"
+#include "GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace vireltan {
+namespace {
+
+using namespace testing;
+
+struct WindowFixture : ::testing::Test {
+    std::unique_ptr<TiletkenRhesap> window;
+    void SetUp() override {
+        window = std::make_unique<TiletkenRhesap>(nullptr, GetModuleHandleW(nullptr));
+        window->show();
+    }
+    TbsSkinComboBox& combo(const char* name) {
+        auto* found = window->component<TbsSkinComboBox>(name);
+        if (!found) throw std::runtime_error(std::string("no combo box ") + name);
+        return *found;
+    }
+};
+
+using ComboBoxInTheWindow = WindowFixture;
+
+// The calculator window itself: keys posted to its cross-section selectors and turned into
+// characters by the message loop, as the keyboard's are.
+TEST_F(ComboBoxInTheWindow, TwoAfterACompletedTwoGivesTwentyTwo) {
+    for (const char* name : {"IKesit", "kesiti"}) {
+        auto* combo = window->component<TbsSkinComboBox>(name);
+        ASSERT_NE(combo, nullptr) << name;
+        ASSERT_NE(combo->edit(), nullptr) << name;
+        TickCount now = 0;
+        combo->clock = [&now] { return now; };
+        HWND edit = combo->edit()->handle();
+        combo->edit()->setFocus();
+        auto press = [&](WORD vk) {
+            const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+            PostMessageW(edit, WM_KEYDOWN, vk, 1 | (scan << 16));
+            PostMessageW(edit, WM_KEYUP, vk, 1 | (scan << 16) | 0xC0000000);
+            pumpUntil([&] {
+                MSG pending{};
+                return !PeekMessageW(&pending, edit, 0, 0, PM_NOREMOVE);
+            });
+        };
+        struct Case {
+            bool selectAll;
+            WORD key;
+            std::string expected;
+            int selStart, selLength;
+        };
+        const Case cases[] = {
+            {true, '2', "2,5", 1, 2},
+            {false, '2', "22", 2, 0},
+            {true, '2', "2,5", 1, 2},
+            {false, '7', "27", 2, 0},
+        };
+        for (const Case& c : cases) {
+            now += 1000;
+            if (c.selectAll) combo->edit()->SelectAll();
+            press(c.key);
+            EXPECT_EQ(combo->text(), c.expected) << name;
+            EXPECT_EQ(combo->edit()->selStart(), c.selStart) << name << " " << c.expected;
+            EXPECT_EQ(combo->edit()->selLength(), c.selLength) << name << " " << c.expected;
+        }
+    }
+}
+
+TEST_F(ComboBoxInTheWindow, ListsShowUpToEightRows) {
+    struct Case {
+        const char* name;
+        int expectedHeight;
+        bool expectedBar;
+    };
+    const Case cases[] = {
+        {"iletkenc", 164, false},  // eight materials in eight rows
+        {"faztip", 44, false},     // two phases in two rows
+        {"IKesit", 164, true},     // nineteen cross-sections in eight rows and a bar
+        {"kesiti", 164, true},
+    };
+    for (const Case& c : cases) {
+        TbsSkinComboBox& box = combo(c.name);
+        box.OpenList();
+        ASSERT_TRUE(box.droppedDown()) << c.name;
+        RECT comboRect{}, listRect{};
+        GetWindowRect(box.handle(), &comboRect);
+        GetWindowRect(box.listBox().handle(), &listRect);
+        EXPECT_EQ(listRect.bottom - listRect.top, c.expectedHeight) << c.name;
+        EXPECT_EQ(listRect.right - listRect.left, comboRect.right - comboRect.left) << c.name;
+        EXPECT_EQ(listRect.left, comboRect.left) << c.name;
+        EXPECT_EQ(listRect.top, comboRect.bottom) << c.name;
+        EXPECT_EQ(box.listBox().verticalScrollBar() != nullptr, c.expectedBar) << c.name;
+        box.CloseUp(false);
+    }
+}
+
+TEST_F(ComboBoxInTheWindow, DraggingTheCrossSectionBarToTheEndGivesPosition11) {
+    TbsSkinComboBox& box = combo("IKesit");
+    const RECT button = box.buttonRect();
+    mouseDown(box.handle(), button.left + 4, button.top + 4);
+    mouseUp(box.handle(), button.left + 4, button.top + 4);
+    TbsSkinScrollBar* bar = box.listBox().verticalScrollBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->height(), 162);
+    EXPECT_EQ(bar->max(), 18);
+    EXPECT_EQ(bar->pageSize(), 8);
+    const RECT thumb = bar->geometry().thumb;
+    const int y = (thumb.top + thumb.bottom) / 2;
+    mouseDown(bar->handle(), 9, y);
+    for (int to = y; to <= bar->height() + 30; to += 9) mouseMove(bar->handle(), 9, to);
+    mouseUp(bar->handle(), 9, bar->height() + 30);
+    EXPECT_EQ(bar->position(), 11);
+    EXPECT_EQ(box.listBox().topIndex(), 11);
+    EXPECT_TRUE(box.droppedDown()) << "the bar does not close the list";
+    // The last row is the last item; a click there chooses it.
+    HWND list = box.listBox().handle();
+    const RECT area = box.listBox().listArea();
+    const POINT last{area.left + 5, area.top + 7 * 20 + 5};
+    mouseMove(list, last.x, last.y, false);
+    mouseDown(list, last.x, last.y);
+    const POINT released = mapPoint(list, box.handle(), last);
+    mouseUp(box.handle(), released.x, released.y);
+    EXPECT_EQ(box.text(), "120");
+    EXPECT_EQ(box.edit()->text(), "120");
+}
+
+TEST_F(ComboBoxInTheWindow, TheListOpensAboveWhenTheWorkAreaEndsBelow) {
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT windowRect{};
+    GetWindowRect(window->handle(), &windowRect);
+    // Put the material selector's bottom 100 pixels above the work area's end.
+    TbsSkinComboBox& box = combo("iletkenc");
+    RECT comboRect{};
+    GetWindowRect(box.handle(), &comboRect);
+    const int shift = workArea.bottom - 100 - comboRect.bottom;
+    SetWindowPos(window->handle(), nullptr, windowRect.left, windowRect.top + shift, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(box.handle(), &comboRect);
+    box.OpenList();
+    RECT listRect{};
+    GetWindowRect(box.listBox().handle(), &listRect);
+    EXPECT_EQ(listRect.bottom, comboRect.top);
+    EXPECT_EQ(listRect.top, comboRect.top - 164);
+    box.CloseUp(false);
+}
+
+}  // namespace
+}  // namespace vireltan
