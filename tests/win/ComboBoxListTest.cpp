@@ -361,5 +361,57 @@ TEST_F(ComboBoxList, TheListKeepsTheFocusAndTheActivationWhereTheyWere) {
     }
 }
 
+TEST_F(ComboBoxList, PressesOnTheListsScrollBarThroughTheLoopKeepItOpen) {
+    make(bscbFixedStyle, kCrossSections, 0);
+    combo->OpenList();
+    TbsSkinScrollBar* bar = combo->listBox().verticalScrollBar();
+    ASSERT_NE(bar, nullptr);
+    const RECT down = bar->geometry().increaseButton;
+    const LPARAM at = pointParam(9, (down.top + down.bottom) / 2);
+    PostMessageW(bar->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(bar->handle(), WM_LBUTTONUP, 0, at);
+    pumpFor(40);
+    EXPECT_TRUE(combo->droppedDown());
+    EXPECT_EQ(combo->listBox().topIndex(), 1);
+    EXPECT_EQ(combo->text(), "0,08");
+}
+
+TEST_F(ComboBoxList, TypingInTheMiddleKeepsTheCaretAndFiresOnChangePerChange) {
+    make(bscbEditStyle, kCrossSections, 0, 80);
+    combo->setText("16");
+    combo->edit()->select(1, 0);
+    changes = 0;
+    now += 1000;
+    SendMessageW(editWindow(), WM_CHAR, L'2', 1);
+    EXPECT_EQ(combo->text(), "126");
+    EXPECT_EQ(combo->edit()->selStart(), 2) << "the edit's own text is not written back into it";
+    EXPECT_EQ(combo->edit()->selLength(), 0);
+    EXPECT_EQ(changes, 1);
+    combo->setText("");
+    changes = 0;
+    now += 1000;
+    SendMessageW(editWindow(), WM_CHAR, L'3', 1);
+    EXPECT_EQ(combo->text(), "35");
+    EXPECT_EQ(changes, 2) << "the typed \"3\", then its completion";
+}
+
+TEST_F(ComboBoxList, AutoScrollRunsOnItsOwnTimer) {
+    make(bscbFixedStyle, kCrossSections, 0);
+    const RECT button = combo->buttonRect();
+    mouseDown(h(), button.left + 5, button.top + 5);
+    const POINT row0 = rowPoint(0);
+    mouseMove(h(), row0.x, row0.y);
+    const POINT below = rowPoint(9);
+    mouseMove(h(), below.x, below.y);
+    ASSERT_EQ(combo->autoScrollMode(), 2);
+    // 18 steps of 25 ms; the loop's own timers, no hand-fired ticks.
+    EXPECT_TRUE(pumpUntil([&] { return combo->listBox().itemIndex() == 18; }, 3000));
+    EXPECT_EQ(combo->listBox().topIndex(), 11);
+    mouseUp(h(), below.x, below.y);
+    EXPECT_EQ(combo->autoScrollMode(), 0);
+    EXPECT_FALSE(combo->droppedDown());
+    EXPECT_EQ(combo->text(), "0,08") << "released below the list: nothing chosen";
+}
+
 }  // namespace
 }  // namespace vireltan

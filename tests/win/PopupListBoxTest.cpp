@@ -167,6 +167,9 @@ TEST_F(PopupListBox, NeverTakesTheActivationOrTheFocus) {
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(exStyle & WS_EX_NOACTIVATE);
+    const ULONG_PTR classStyle = GetClassLongPtrW(list->handle(), GCL_STYLE);
+    EXPECT_TRUE(classStyle & CS_SAVEBITS);
+    EXPECT_TRUE(classStyle & CS_DROPSHADOW);
     EXPECT_EQ(GetWindow(list->handle(), GW_OWNER), form->handle());
     RECT onScreen{};
     GetWindowRect(list->handle(), &onScreen);
