@@ -576,8 +576,12 @@ void TbsSkinComboBox::editChange() {
 }
 
 void TbsSkinComboBox::complete() {
-    if (!edit_ || !completion_.tryRun(clock())) return;
+    if (!edit_) return;
+    // Only typing at the end is completed: a character put in before the end would otherwise have
+    // the text after it replaced by an item.
     const std::string typed = text_;
+    if (edit_->selLength() != 0 || edit_->selStart() != utf16Length(typed)) return;
+    if (!completion_.tryRun(clock())) return;
     // A single character passes over the item that is exactly that character ("1" goes on to "1,5")
     // and otherwise takes the first item beginning with it ("2" is "2,5"). Where the list's
     // selection stood before plays no part: the same key over the same text always completes alike.

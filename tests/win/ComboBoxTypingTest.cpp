@@ -132,5 +132,29 @@ TEST_F(ComboBoxTyping, AKeyChangedByTheKeyPressEventIsCompletedAsChanged) {
     EXPECT_EQ(combo->edit()->selLength(), 2);
 }
 
+TEST_F(ComboBoxTyping, OnlyTypingAtTheEndIsCompleted) {
+    struct Case {
+        std::string text;
+        int caret;
+        wchar_t key;
+        std::string expected;
+        int expectedCaret;
+    };
+    const Case cases[] = {
+        {"2", 0, L'1', "12", 1},  // not "120": the "2" after the caret stays the user's
+        {"5", 0, L'2', "25", 1},  // an item, yet the caret stays where the typing is
+        {"0,5", 2, L'7', "0,75", 3},
+        {"1", 1, L'2', "120", 2},  // at the end: completed, the tail selected from the caret on
+    };
+    for (const Case& c : cases) {
+        combo->setText(c.text);
+        combo->edit()->select(c.caret, 0);
+        now += 1000;
+        strokeKey(edit(), c.key);
+        EXPECT_EQ(combo->text(), c.expected) << c.text << " at " << c.caret;
+        EXPECT_EQ(combo->edit()->selStart(), c.expectedCaret) << c.text << " at " << c.caret;
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
