@@ -13,6 +13,9 @@ namespace {
 
 const FontDescription kListFont{"Arial", 14, 0, clWindowText};
 constexpr int kScrollBarWidth = 19;
+// The frame-painting request of the list: answered, with its tag, only while there are no items.
+constexpr UINT kPaintBackgroundRequest = 48202;
+constexpr LPARAM kPaintBackgroundTag = 16802;
 
 }  // namespace
 
@@ -184,6 +187,14 @@ void TbsPopupListBox::WndProc(TMessage& message) {
         case WM_MOUSEWHEEL:
             wmMouseWheel(message);
             break;
+        case kPaintBackgroundRequest:
+            if (message.lParam == kPaintBackgroundTag && count() == 0 && message.wParam) {
+                paintBackground(reinterpret_cast<HDC>(message.wParam));
+                message.result = kPaintBackgroundTag;
+            } else {
+                TbsSkinCustomControl::WndProc(message);
+            }
+            break;
         case WM_LBUTTONUP:
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
@@ -233,6 +244,13 @@ void TbsPopupListBox::paintTo(TCanvas& canvas) {
         canvas.brush().setColor(clWindow);
         canvas.fillRect({area.left, y, area.right, area.bottom});
     }
+}
+
+void TbsPopupListBox::paintBackground(HDC dc) {
+    const RECT area = listArea();
+    if (area.right <= area.left || area.bottom <= area.top) return;
+    HBRUSH brush = GetSysColorBrush(COLOR_WINDOW);  // a system brush: not ours to free
+    FillRect(dc, &area, brush);
 }
 
 void TbsPopupListBox::PaintPlainImage(TBitmap& bitmap) {

@@ -75,6 +75,8 @@ class TbsPopupListBox : public TbsSkinCustomControl {
     void updateScrollBars();
     void layout();
     void drawItem(TCanvas& canvas, int index, const RECT& rect);
+    // The inner list's background (the window colour) into `dc`, at the list area.
+    void paintBackground(HDC dc);
 
     std::vector<std::string> items_;
     int itemIndex_ = -1;
