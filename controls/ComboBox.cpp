@@ -119,6 +119,7 @@ void TbsSkinComboBox::setStyle(TbsSkinCustomComboBoxStyle style) {
 void TbsSkinComboBox::DefaultFontChanged() {
     font().assign(DefaultFont());
     applyEditLook();
+    layout();  // the edit is as high as its font's text
 }
 
 void TbsSkinComboBox::applyEditLook() {

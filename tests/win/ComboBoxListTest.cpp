@@ -413,5 +413,38 @@ TEST_F(ComboBoxList, AutoScrollRunsOnItsOwnTimer) {
     EXPECT_EQ(combo->text(), "0,08") << "released below the list: nothing chosen";
 }
 
+TEST_F(ComboBoxList, DefaultFontIsTheFontOfTheControlAndItsEdit) {
+    make(bscbEditStyle, kCrossSections, 0, 80);
+    const FontDescription tahoma{"Tahoma", 11, 0, RGB(200, 0, 0)};
+    combo->setDefaultFont(tahoma);
+    EXPECT_EQ(combo->font().name(), "Tahoma");
+    EXPECT_EQ(combo->font().height(), 11);
+    EXPECT_EQ(combo->edit()->font().name(), "Tahoma");
+    // The edit is as high as its font's text and centred in the item area, whatever the font.
+    for (int height : {11, 20, 14}) {
+        combo->setDefaultFont({"Tahoma", height, 0, RGB(200, 0, 0)});
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, combo->edit()->font().handle());
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        EXPECT_EQ(combo->edit()->height(), metrics.tmHeight) << "font height " << height;
+        const RECT area = combo->itemAreaRect();
+        EXPECT_EQ(combo->edit()->top(), area.top + (area.bottom - area.top) / 2 - metrics.tmHeight / 2)
+            << "font height " << height;
+    }
+    struct Case {
+        bool enabled;
+        TColor expected;
+    };
+    const Case cases[] = {{true, RGB(200, 0, 0)}, {false, clGrayText}, {true, RGB(200, 0, 0)}};
+    for (const Case& c : cases) {
+        combo->setEnabled(c.enabled);
+        EXPECT_EQ(combo->edit()->font().color(), c.expected) << (c.enabled ? "enabled" : "disabled");
+        EXPECT_EQ(combo->edit()->font().name(), "Tahoma");
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
