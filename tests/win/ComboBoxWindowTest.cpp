@@ -154,5 +154,38 @@ TEST_F(ComboBoxInTheWindow, TheListOpensAboveWhenTheWorkAreaEndsBelow) {
     box.CloseUp(false);
 }
 
+TEST_F(ComboBoxInTheWindow, PartsOfTheFourSelectors) {
+    struct Case {
+        const char* name;
+        int width;
+        bool editable;
+        RECT button, itemArea, edit;
+    };
+    const Case cases[] = {
+        {"iletkenc", 185, false, {166, 2, 183, 18}, {2, 2, 165, 18}, {}},
+        {"faztip", 156, false, {137, 2, 154, 18}, {2, 2, 136, 18}, {}},
+        {"IKesit", 80, true, {61, 2, 78, 18}, {2, 2, 60, 18}, {2, 3, 60, 17}},
+        {"kesiti", 129, true, {110, 2, 127, 18}, {2, 2, 109, 18}, {2, 3, 109, 17}},
+    };
+    for (const Case& c : cases) {
+        TbsSkinComboBox& box = combo(c.name);
+        EXPECT_EQ(box.width(), c.width) << c.name;
+        EXPECT_EQ(box.height(), 20) << c.name;
+        EXPECT_EQ(box.dropDownCount(), 8) << c.name;
+        const RECT button = box.buttonRect();
+        const RECT area = box.itemAreaRect();
+        EXPECT_TRUE(EqualRect(&button, &c.button)) << c.name;
+        EXPECT_TRUE(EqualRect(&area, &c.itemArea)) << c.name;
+        ASSERT_EQ(box.edit() != nullptr, c.editable) << c.name;
+        if (!box.edit()) continue;
+        const RECT edit{box.edit()->left(), box.edit()->top(), box.edit()->left() + box.edit()->width(),
+                        box.edit()->top() + box.edit()->height()};
+        EXPECT_TRUE(EqualRect(&edit, &c.edit))
+            << c.name << " edit " << edit.left << "," << edit.top << "," << edit.right << "," << edit.bottom;
+        EXPECT_FALSE(box.tabStop()) << c.name << ": the edit takes the tab stop";
+        EXPECT_TRUE(box.edit()->tabStop()) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
