@@ -187,5 +187,42 @@ TEST_F(ComboBoxInTheWindow, PartsOfTheFourSelectors) {
     }
 }
 
+// The real pointer: clicks delivered by the system to whatever window lies under them.
+void clickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1] = inputs[0];
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+TEST_F(ComboBoxInTheWindow, RealClicksPickAnItemWithoutMovingFocusOrActivation) {
+    SetForegroundWindow(window->handle());
+    TbsSkinComboBox& box = combo("kesiti");
+    box.edit()->setFocus();
+    pumpFor(30);
+    ASSERT_EQ(GetActiveWindow(), window->handle());
+    const RECT button = box.buttonRect();
+    clickAt(mapPoint(box.handle(), nullptr, {button.left + 8, button.top + 8}));
+    ASSERT_TRUE(pumpUntil([&] { return box.droppedDown(); }, 2000));
+    pumpFor(30);
+    EXPECT_EQ(GetFocus(), box.edit()->handle());
+    EXPECT_EQ(GetActiveWindow(), window->handle());
+    HWND list = box.listBox().handle();
+    const RECT area = box.listBox().listArea();
+    // The third row (the list opened with "1" on top) is "2,5".
+    const POINT row = mapPoint(list, nullptr, {area.left + 10, area.top + 2 * 20 + 10});
+    SetCursorPos(row.x, row.y);
+    pumpFor(30);
+    clickAt(row);
+    EXPECT_TRUE(pumpUntil([&] { return !box.droppedDown(); }, 2000));
+    EXPECT_EQ(box.text(), "2,5");
+    EXPECT_EQ(GetFocus(), box.edit()->handle());
+    EXPECT_EQ(GetActiveWindow(), window->handle());
+    EXPECT_EQ(GetForegroundWindow(), window->handle());
+}
+
 }  // namespace
 }  // namespace vireltan
