@@ -31,8 +31,9 @@ char16_t filterNumericKey(char16_t key, std::string_view fieldText) {
     if (key == kBackspace) return key;
     const bool digit = key >= u'0' && key <= u'9';
     if (!digit && key != u',') return 0;
-    // A comma typed over a selection that holds the field's only comma is still dropped: the test
-    // looks at the text as it stands, not at the text the insertion would leave.
+    // The comma test looks at the text the insertion leaves standing: a comma typed over a selection
+    // that holds the field's comma replaces it. (Looking at the whole text would drop the comma of
+    // "2,5" typed into a combo box that has completed "2" to "2,5" and so turn it into "25".)
     if (key == u',' && fieldText.find(',') != std::string_view::npos) return 0;
     return key;
 }
@@ -129,7 +130,7 @@ void Calculator::GDakimChange() {
 }
 
 void Calculator::keyPress(CalcField field, char16_t& key) {
-    key = filterNumericKey(key, fields_.text(field));
+    key = filterNumericKey(key, fields_.textOutsideSelection(field));
 }
 
 bool Calculator::anyEmptyLike(CalcField a, CalcField b, CalcField c) const {

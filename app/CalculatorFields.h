@@ -75,6 +75,10 @@ class CalculatorFields {
     // The field's current text, read from the control every time (the handlers keep no copies).
     virtual std::string text(CalcField field) const = 0;
 
+    // The text that stays when a character typed into the field replaces its selection: the text
+    // without the selected part (the whole text when nothing is selected).
+    virtual std::string textOutsideSelection(CalcField field) const = 0;
+
     // Replaces the field's text. Change events follow the control's own rules; the handlers never
     // set the text of a field whose change event they rely on.
     virtual void setText(CalcField field, const std::string& text) = 0;

@@ -40,6 +40,7 @@ TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
 void TbsSkinPanel::setCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
+    setText(caption);  // the window text too, so that tools reading windows see the caption
     if (captionMode_) invalidate();
 }
 

@@ -102,6 +102,13 @@ std::string TMaskEdit::selText() const {
     return start <= all.size() ? toUtf8(all.substr(start, length)) : std::string();
 }
 
+std::string TMaskEdit::textOutsideSelection() const {
+    std::wstring all = toWide(text());
+    const auto start = std::min(static_cast<std::size_t>(selStart()), all.size());
+    all.erase(start, static_cast<std::size_t>(selLength()));
+    return toUtf8(all);
+}
+
 void TMaskEdit::setSelText(const std::string& text) {
     send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(toWide(text).c_str()));
 }

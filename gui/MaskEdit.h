@@ -24,6 +24,8 @@ class TMaskEdit : public TWinControl {
     void select(int start, int length);
     void SelectAll();
     std::string selText() const;
+    // The text that stays when a typed character replaces the selection.
+    std::string textOutsideSelection() const;
     // Replaces the selection as typing would (undoable).
     void setSelText(const std::string& text);
 

@@ -9,6 +9,7 @@
 # A 32-bit program needs Wine's 32-bit loader, which needs the kernel's 32-bit emulation; where that
 # is switched off the program is not started and the exit code is 77 (CTest counts it as skipped).
 set -euo pipefail
+show=0
 top=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 export WINEPREFIX="${VIRELTAN_WINEPREFIX:-$top/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -29,6 +30,17 @@ is_64bit_program() {
   [ "$magic" = 020b ]
 }
 
+# set_managed NAME Y|N: whether Wine hands the windows of program NAME to the window manager.
+set_managed() {
+  local key="HKCU\\Software\\Wine\\AppDefaults\\$1\\X11 Driver"
+  local marker="AppDefaults\\\\$1\\\\X11 Driver"
+  if [ "$2" = N ]; then
+    grep -qF "$marker" "$WINEPREFIX/user.reg" || "$loader64" reg add "$key" /v Managed /d N /f >/dev/null 2>&1 || true
+  else
+    ! grep -qF "$marker" "$WINEPREFIX/user.reg" || "$loader64" reg delete "$key" /f >/dev/null 2>&1 || true
+  fi
+}
+
 prepare() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9>"$WINEPREFIX.lock"
@@ -38,13 +50,17 @@ prepare() {
     "$loader64" wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # Wine draws the caption buttons and control arrows with its Marlett font (fonts-wine), which it only
+  # finds in the prefix's Fonts folder. Its other fonts stay out: their MS Sans Serif has no Turkish
+  # letters, while Liberation Sans (fontconfig's stand-in) has them and keeps the labels within their
+  # design widths.
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
   # Without a window manager (Xvfb) Wine waits up to two seconds for every managed window it hides;
   # the test program's windows are made unmanaged so its suites do not spend minutes waiting.
-  if ! grep -q 'AppDefaults\\\\win_tests.exe\\\\X11 Driver' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    "$loader64" reg add 'HKCU\Software\Wine\AppDefaults\win_tests.exe\X11 Driver' \
-      /v Managed /d N /f >/dev/null 2>&1 || true
-    wineserver -w || true
-  fi
+  set_managed win_tests.exe N
   flock -u 9
 }
 
@@ -52,7 +68,7 @@ case "${1:-}" in
   --prepare) prepare; exit 0 ;;
   --stop) wineserver -k 2>/dev/null || true; exit 0 ;;
   --can-run-32) can_run_32; exit ;;
-  --show) shift ;;
+  --show) show=1; shift ;;
 esac
 
 program=$1
@@ -66,6 +82,16 @@ else
   exit 77
 fi
 prepare
+
+# Wine leaves a managed window's caption and border to the window manager. Where there is none (a bare
+# X server such as Xvfb) the shown program is made unmanaged, so that Wine draws its frame itself.
+has_window_manager() {
+  [ -n "${DISPLAY:-}" ] && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+if [ "$show" = 1 ]; then
+  if has_window_manager; then set_managed "$(basename "$program")" Y; else set_managed "$(basename "$program")" N; fi
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
   exec "$loader" "$@"
 fi

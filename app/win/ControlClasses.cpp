@@ -106,6 +106,9 @@ ClassBinding edit() {
     b.setDefaultColor = [](TComponent& component, TColor color) {
         as<TbsSkinEdit>(component).setDefaultColor(color);
     };
+    b.textOutsideSelection = [](const TComponent& component) {
+        return dynamic_cast<const TbsSkinEdit&>(component).textOutsideSelection();
+    };
     return b;
 }
 
@@ -126,6 +129,10 @@ ClassBinding comboBox() {
         if (kind == EventKind::OnChange) as<TbsSkinComboBox>(component).OnChange = std::move(handler);
     };
     b.bindKeyPress = bindKeyPress;
+    b.textOutsideSelection = [](const TComponent& component) {
+        const auto& combo = dynamic_cast<const TbsSkinComboBox&>(component);
+        return combo.edit() ? combo.edit()->textOutsideSelection() : combo.text();
+    };
     return b;
 }
 

@@ -29,6 +29,8 @@ struct ClassBinding {
     std::function<void(TComponent&, std::function<void(wchar_t&)>)> bindKeyPress;
     // Edits only: the plain background colour.
     std::function<void(TComponent&, TColor)> setDefaultColor;
+    // Controls with an edit: the text a typed character leaves standing (the selection removed).
+    std::function<std::string(const TComponent&)> textOutsideSelection;
 };
 
 using ClassRegistry = std::map<std::string, ClassBinding, std::less<>>;

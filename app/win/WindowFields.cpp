@@ -34,6 +34,13 @@ std::string WindowFields::text(CalcField field) const {
     return c ? c->text() : std::string();
 }
 
+std::string WindowFields::textOutsideSelection(CalcField field) const {
+    TControl* c = control(field);
+    const ClassBinding* binding = bindings_[static_cast<std::size_t>(field)];
+    if (!c || !binding || !binding->textOutsideSelection) return text(field);
+    return binding->textOutsideSelection(*c);
+}
+
 void WindowFields::setText(CalcField field, const std::string& text) {
     if (TControl* c = control(field)) c->setText(text);
 }

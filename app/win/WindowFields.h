@@ -18,6 +18,7 @@ class WindowFields : public CalculatorFields {
     WindowFields(TWinControl& window, const ClassRegistry& classes, HINSTANCE instance);
 
     std::string text(CalcField field) const override;
+    std::string textOutsideSelection(CalcField field) const override;
     void setText(CalcField field, const std::string& text) override;
     void clear(CalcField field) override;
     void setDefaultColor(CalcField field, vireltan::Color color) override;

@@ -490,10 +490,14 @@ TEST(KeyPress, TypingIntoEachFilteredField) {
         {"12", 2, 0, std::u16string{3, 22, 24, 26}, "12"},  // copy, paste, cut, undo shortcuts
         {"1,5", 3, 0, std::u16string{8}, "1,"},
         {"1,5", 3, 0, std::u16string{8, 8, ','}, "1,"},  // the comma is gone, so a new one passes
-        {"1,5", 0, 3, u",", "1,5"},                      // the selection holds the comma: still dropped
+        {"1,5", 0, 3, u",", ","},                        // the selection holds the comma: replaced
+        {"1,5", 1, 1, u",", "1,5"},
+        {"1,5", 2, 1, u",", "1,5"},  // the comma outside the selection stays the only one
+        {"1,5", 2, 1, u",9", "1,9"},
         {"1,5", 0, 3, u"2", "2"},
         {"1,5", 0, 3, std::u16string{8, ','}, ","},
-        {"2,5", 1, 2, u",", "2,5"},  // completion filled in ",5", selected
+        {"2,5", 1, 2, u",", "2,"},  // completion filled in ",5", selected: the typed comma replaces it
+        {"2,5", 1, 2, u",5", "2,5"},
         {"2,5", 1, 2, u"7", "27"},
         {"15", 1, 0, u",", "1,5"},
     };

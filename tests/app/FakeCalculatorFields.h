@@ -3,6 +3,7 @@
 // and models typing into an edit (key filter first, then insertion over the selection).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -67,6 +68,10 @@ class FakeCalculatorFields : public CalculatorFields {
     }
 
     std::string text(CalcField field) const override { return slots_[index(field)].text; }
+    std::string textOutsideSelection(CalcField field) const override {
+        const Slot& s = slots_[index(field)];
+        return std::string(s.text).erase(std::min(s.selStart, s.text.size()), s.selLength);
+    }
     void setText(CalcField field, const std::string& text) override {
         changes_.push_back({Kind::Text, field, text, std::nullopt});
         const bool changed = slot(field).text != text;

@@ -181,8 +181,9 @@ TEST_F(CalculatorWindowTest, KeyFilterOfTheCrossSectionComboBoxes) {
     };
     const Case cases[] = {
         {u"2", "2,5", 1, 2},
-        {u"2,", "2,5", 1, 2},  // the completed comma is there: the typed one is dropped
-        {u"27", "27", 2, 0},   // a digit replaces the completed part
+        {u"2,", "2,", 2, 0},    // the typed comma replaces the completed ",5"
+        {u"2,5", "2,5", 3, 0},  // typing the whole item gives the item
+        {u"27", "27", 2, 0},    // a digit replaces the completed part
         {u".-a \x03\x16\x18\x1a", "", 0, 0},
         {u"9\b", "9", 1, 0},  // "95" completed; the backspace takes the completed part
     };
@@ -204,13 +205,25 @@ TEST_F(CalculatorWindowTest, KeyFilterOfTheCrossSectionComboBoxes) {
     }
 }
 
-TEST_F(CalculatorWindowTest, SelectedTextWithACommaDropsAnotherComma) {
-    setText("Iuzun", "1,5");
-    SendMessageW(windowed("Iuzun").handle(), EM_SETSEL, 0, -1);
-    type("Iuzun", u",");
-    EXPECT_EQ(text("Iuzun"), "1,5");
-    type("Iuzun", u"2");
-    EXPECT_EQ(text("Iuzun"), "2");
+TEST_F(CalculatorWindowTest, TypedCommaCountsOnlyTheCommasOutsideTheSelection) {
+    struct Case {
+        int selStart, selLength;
+        std::u16string keys;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, 3, u",", ","},     // the selection holds the only comma: the typed one replaces it
+        {0, 3, u",2", ",2"},   //
+        {1, 1, u",", "1,5"},   // the comma replaced by a comma
+        {2, 1, u",", "1,5"},   // the comma stays outside the selection: the typed one is dropped
+        {2, 1, u",9", "1,9"},  //
+    };
+    for (const Case& c : cases) {
+        setText("Iuzun", "1,5");
+        SendMessageW(windowed("Iuzun").handle(), EM_SETSEL, c.selStart, c.selStart + c.selLength);
+        type("Iuzun", c.keys);
+        EXPECT_EQ(text("Iuzun"), c.expected) << c.selStart << "+" << c.selLength;
+    }
 }
 
 TEST_F(CalculatorWindowTest, ResistanceTickFillsTheEightResultEdits) {
