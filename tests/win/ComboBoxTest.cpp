@@ -253,7 +253,7 @@ TEST_F(ComboBox, SearchHonoursTheKeyPressEvent) {
 
 TEST_F(ComboBox, EditStyleCompletesOneDigitAfterTheExactItem) {
     make(bscbEditStyle, kCrossSections, 0, 80);
-    combo->OnKeyPress = [this](wchar_t& key) { numericFilter(combo->text(), key); };
+    combo->OnKeyPress = [this](wchar_t& key) { numericFilter(*combo, key); };
     struct Case {
         std::wstring typed;    // typed over the whole text, selected first
         TickCount after;       // since the previous row
@@ -281,18 +281,31 @@ TEST_F(ComboBox, EditStyleCompletesOneDigitAfterTheExactItem) {
     }
 }
 
-TEST_F(ComboBox, EditStyleAfterCompletionACommaIsDroppedAndADigitReplacesTheTail) {
+TEST_F(ComboBox, EditStyleAfterCompletionACommaOrADigitReplacesTheTail) {
     make(bscbEditStyle, kCrossSections, 0, 80);
-    combo->OnKeyPress = [this](wchar_t& key) { numericFilter(combo->text(), key); };
-    combo->edit()->SelectAll();
-    typeChars(editWindow(), L"2");
-    ASSERT_EQ(combo->text(), "2,5");
-    now += 1000;
-    typeChars(editWindow(), L",");
-    EXPECT_EQ(combo->text(), "2,5") << "the text already holds a comma";
-    now += 1000;
-    typeChars(editWindow(), L"7");
-    EXPECT_EQ(combo->text(), "27");
+    combo->OnKeyPress = [this](wchar_t& key) { numericFilter(*combo, key); };
+    struct Case {
+        bool selectAll;
+        wchar_t key;
+        std::string expected;
+        int selStart, selLength;
+    };
+    const Case cases[] = {
+        {true, L'2', "2,5", 1, 2},
+        {false, L',', "2,", 2, 0},   // the typed comma takes the place of the completed ",5"
+        {false, L'5', "2,5", 3, 0},  // "2,5" typed key by key stays "2,5"
+        {false, L',', "2,5", 3, 0},  // a second comma is dropped
+        {true, L'2', "2,5", 1, 2},
+        {false, L'7', "27", 2, 0},  // a digit replaces the completed part
+    };
+    for (const Case& c : cases) {
+        now += 1000;
+        if (c.selectAll) combo->edit()->SelectAll();
+        typeChars(editWindow(), std::wstring(1, c.key));
+        EXPECT_EQ(combo->text(), c.expected);
+        EXPECT_EQ(combo->edit()->selStart(), c.selStart) << c.expected;
+        EXPECT_EQ(combo->edit()->selLength(), c.selLength) << c.expected;
+    }
     EXPECT_EQ(combo->itemIndex(), 8) << "no item begins with 27: the selection stays";
 }
 
@@ -595,7 +608,7 @@ TEST_F(ComboBox, KeyPressOfTheInnerEditReachesTheComboFirst) {
     std::wstring seen;
     combo->OnKeyPress = [&](wchar_t& key) {
         seen.push_back(key);
-        numericFilter(combo->text(), key);
+        numericFilter(*combo, key);
     };
     typeChars(editWindow(), L"1.5-x,5,");
     EXPECT_EQ(seen, L"1.5-x,5,");

@@ -20,10 +20,12 @@ inline const std::vector<std::string> kCrossSections = {"0,08", "0,14", "0,25", 
 inline const std::vector<std::string> kMaterials = {"Altın",     "Gümüş",     "Bakır",      "Çinko",
                                                     "Alüminyum", "Magnezyum", "Krom-Nikel", "Tungsten"};
 
-// The calculator's filter for numeric fields: digits, one comma, backspace.
-inline void numericFilter(const std::string& text, wchar_t& key) {
+// The calculator's filter for numeric fields: digits, backspace, and a comma while the text that
+// the insertion leaves standing (outside the edit's selection) has none.
+inline void numericFilter(TbsSkinComboBox& combo, wchar_t& key) {
     if ((key >= L'0' && key <= L'9') || key == L'\b') return;
-    if (key == L',' && text.find(',') == std::string::npos) return;
+    const std::string standing = combo.edit() ? combo.edit()->textOutsideSelection() : combo.text();
+    if (key == L',' && standing.find(',') == std::string::npos) return;
     key = 0;
 }
 

@@ -49,7 +49,7 @@ struct TypingFixture : ::testing::Test {
         combo->setItems(kCrossSections);
         combo->setItemIndex(0);
         combo->clock = [this] { return now; };
-        combo->OnKeyPress = [this](wchar_t& key) { numericFilter(combo->text(), key); };
+        combo->OnKeyPress = [this](wchar_t& key) { numericFilter(*combo, key); };
         combo->OnClick = [this] { ++clicks; };
         combo->setFocus();
     }
@@ -76,8 +76,11 @@ TEST_F(ComboBoxTyping, EachKeyReplacesTheSelectionThenCompletesOncePer200Ms) {
         {true, L'1', 1000, "1,5", 1, 2, 7},  // "1" is an item itself: completion passes on to "1,5"
         {false, L'2', 1000, "120", 2, 1, 18},
         {true, L'2', 1000, "2,5", 1, 2, 8},
-        {false, L',', 1000, "2,5", 1, 2, 8},  // the text holds a comma: the filter drops it
-        {false, L'x', 1000, "2,5", 1, 2, 8},  // a dropped key neither types nor completes
+        {false, L',', 1000, "2,", 2, 0, 8},   // the comma replaces the completed ",5"; never completed
+        {false, L'x', 1000, "2,", 2, 0, 8},   // a dropped key neither types nor completes
+        {false, L'5', 1000, "2,5", 3, 0, 8},  // typed key by key, "2,5" stays "2,5"
+        {false, L',', 1000, "2,5", 3, 0, 8},  // a second comma is dropped
+        {true, L'2', 1000, "2,5", 1, 2, 8},
         {false, L'5', 1000, "25", 2, 0, 13},  // "25" is an item: nothing left to select
         {true, L'4', 1000, "4", 1, 0, 9},
         {false, L'\b', 1000, "", 0, 0, 9},  // backspace is never completed

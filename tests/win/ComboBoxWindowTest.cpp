@@ -59,10 +59,10 @@ TEST_F(ComboBoxInTheWindow, TwoAfterACompletedTwoGivesTwentyTwo) {
             int selStart, selLength;
         };
         const Case cases[] = {
-            {true, '2', "2,5", 1, 2},
-            {false, '2', "22", 2, 0},
-            {true, '2', "2,5", 1, 2},
-            {false, '7', "27", 2, 0},
+            {true, '2', "2,5", 1, 2},  {false, '2', "22", 2, 0},
+            {true, '2', "2,5", 1, 2},  {false, '7', "27", 2, 0},
+            {true, '2', "2,5", 1, 2},  {false, VK_OEM_COMMA, "2,", 2, 0},  // "2,5" typed key by key
+            {false, '5', "2,5", 3, 0},
         };
         for (const Case& c : cases) {
             now += 1000;
