@@ -224,5 +224,42 @@ TEST_F(ComboBoxInTheWindow, RealClicksPickAnItemWithoutMovingFocusOrActivation) 
     EXPECT_EQ(GetForegroundWindow(), window->handle());
 }
 
+TEST_F(ComboBoxInTheWindow, ARealDragFromTheButtonIntoTheListChoosesWhereItIsReleased) {
+    SetForegroundWindow(window->handle());
+    TbsSkinComboBox& box = combo("iletkenc");
+    box.setFocus();
+    pumpFor(30);
+    const RECT button = box.buttonRect();
+    const POINT onButton = mapPoint(box.handle(), nullptr, {button.left + 8, button.top + 8});
+    SetCursorPos(onButton.x, onButton.y);
+    INPUT press{};
+    press.type = INPUT_MOUSE;
+    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &press, sizeof(INPUT));
+    ASSERT_TRUE(pumpUntil([&] { return box.droppedDown(); }, 2000));
+    HWND list = box.listBox().handle();
+    const RECT area = box.listBox().listArea();
+    const POINT row6 = mapPoint(list, nullptr, {area.left + 10, area.top + 6 * 20 + 10});
+    for (int y = onButton.y; y <= row6.y; y += 10) {
+        SetCursorPos(row6.x, y);
+        pumpFor(10);
+    }
+    SetCursorPos(row6.x, row6.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &move, sizeof(INPUT));
+    EXPECT_TRUE(pumpUntil([&] { return box.listBox().itemIndex() == 6; }, 2000))
+        << "the list follows the pointer";
+    INPUT release{};
+    release.type = INPUT_MOUSE;
+    release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &release, sizeof(INPUT));
+    EXPECT_TRUE(pumpUntil([&] { return !box.droppedDown(); }, 2000));
+    EXPECT_EQ(box.text(), "Krom-Nikel");
+    EXPECT_EQ(GetFocus(), box.handle());
+    EXPECT_EQ(GetActiveWindow(), window->handle());
+}
+
 }  // namespace
 }  // namespace vireltan

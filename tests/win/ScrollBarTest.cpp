@@ -548,5 +548,25 @@ TEST_F(ScrollBar, TheThumbLooksHotWhenPointedAtAndPressedWhileDragged) {
     }
 }
 
+TEST_F(ScrollBar, TheRepeatRunsOnTheLoopsTimerFirstAfter500Ms) {
+    const RECT button = bar->geometry().increaseButton;
+    const int y = (button.top + button.bottom) / 2;
+    mouseMove(h(), 9, y, false);
+    const DWORD start = GetTickCount();
+    mouseDown(h(), 9, y);
+    EXPECT_EQ(bar->position(), 1) << "one step at once";
+    ASSERT_TRUE(pumpUntil([&] { return bar->position() == 2; }, 3000));
+    const DWORD second = GetTickCount() - start;
+    EXPECT_GE(second, 500u) << "the first tick only switches to the fast rhythm";
+    ASSERT_TRUE(pumpUntil([&] { return bar->position() == 5; }, 3000));
+    const DWORD threeMore = GetTickCount() - start - second;
+    EXPECT_GE(threeMore, 100u) << "every 50 ms, not faster";
+    EXPECT_LT(threeMore, 1000u) << "and far quicker than the first wait";
+    mouseUp(h(), 9, y);
+    const int released = bar->position();
+    pumpFor(120);
+    EXPECT_EQ(bar->position(), released) << "releasing stops the repeat";
+}
+
 }  // namespace
 }  // namespace vireltan
