@@ -446,5 +446,23 @@ TEST_F(ComboBoxList, DefaultFontIsTheFontOfTheControlAndItsEdit) {
     }
 }
 
+TEST_F(ComboBoxList, DestroyedWithItsListOpenItLeavesNothingBehind) {
+    for (TbsSkinCustomComboBoxStyle style : {bscbFixedStyle, bscbEditStyle}) {
+        make(style, kCrossSections, 0);
+        const RECT button = combo->buttonRect();
+        mouseDown(h(), button.left + 4, button.top + 4);  // open, tracking, the mouse captured
+        ASSERT_TRUE(combo->droppedDown());
+        HWND list = combo->listBox().handle();
+        delete combo;
+        combo = nullptr;
+        EXPECT_FALSE(IsWindow(list));
+        EXPECT_EQ(GetCapture(), nullptr);
+        // Presses through the loop meet no hook of the destroyed control.
+        PostMessageW(form->handle(), WM_LBUTTONDOWN, MK_LBUTTON, pointParam(300, 200));
+        PostMessageW(form->handle(), WM_LBUTTONUP, 0, pointParam(300, 200));
+        pumpFor(30);
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
