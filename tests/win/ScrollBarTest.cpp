@@ -568,5 +568,25 @@ TEST_F(ScrollBar, TheRepeatRunsOnTheLoopsTimerFirstAfter500Ms) {
     EXPECT_EQ(bar->position(), released) << "releasing stops the repeat";
 }
 
+TEST_F(ScrollBar, LeavingClearsTheHotPartUnlessItIsHeld) {
+    const RECT button = bar->geometry().decreaseButton;
+    const int y = (button.top + button.bottom) / 2;
+    struct Case {
+        bool held;
+        bool expectedHot;
+    };
+    const Case cases[] = {{false, false}, {true, true}};
+    for (const Case& c : cases) {
+        mouseMove(h(), 9, y, false);
+        ASSERT_TRUE(bar->partHot(2));
+        if (c.held) mouseDown(h(), 9, y);
+        SendMessageW(h(), WM_MOUSELEAVE, 0, 0);
+        EXPECT_EQ(bar->partHot(2), c.expectedHot) << (c.held ? "held" : "not held");
+        if (c.held) mouseUp(h(), 9, 80);
+        EXPECT_FALSE(bar->partPressed(2));
+        EXPECT_FALSE(bar->partHot(2)) << "released away from the button";
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
