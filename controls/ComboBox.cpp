@@ -540,6 +540,15 @@ void TbsSkinComboBox::editMessage(TMessage& message, const WindowProcNext& next)
             deliveredKey_ = 0;
             return;
         }
+        case WM_SYSKEYDOWN:
+            // Alt+Down opens and Alt+Up closes the list from the edit too, as in the fixed style.
+            if ((message.lParam & (1 << 29)) != 0 && (message.wParam == VK_DOWN || message.wParam == VK_UP)) {
+                if (message.wParam == VK_DOWN && !droppedDown()) OpenList();
+                if (message.wParam == VK_UP) CloseUp(false);
+                return;
+            }
+            next(message);
+            return;
         case WM_MOUSEWHEEL:
             wheelStep(GET_WHEEL_DELTA_WPARAM(message.wParam) < 0 ? 1 : -1, true);
             next(message);

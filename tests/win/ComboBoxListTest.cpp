@@ -464,5 +464,23 @@ TEST_F(ComboBoxList, DestroyedWithItsListOpenItLeavesNothingBehind) {
     }
 }
 
+TEST_F(ComboBoxList, EditStyleAltArrowsOpenAndClose) {
+    make(bscbEditStyle, kCrossSections, 6, 80);
+    struct Case {
+        WPARAM key;
+        bool expectedOpen;
+    };
+    const Case cases[] = {{VK_DOWN, true}, {VK_DOWN, true}, {VK_UP, false}, {VK_UP, false}, {VK_DOWN, true}};
+    for (const Case& c : cases) {
+        keyDown(editWindow(), c.key, true);
+        EXPECT_EQ(combo->droppedDown(), c.expectedOpen) << "Alt+" << (c.key == VK_DOWN ? "Down" : "Up");
+        EXPECT_EQ(combo->text(), "1") << "Alt+arrows do not step";
+        EXPECT_EQ(GetFocus(), editWindow());
+    }
+    EXPECT_EQ(dropDowns, 2);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(closeUps, 0);
+}
+
 }  // namespace
 }  // namespace vireltan
