@@ -51,7 +51,7 @@ test: native native-asan win32 win64
 	bash scripts/wine-run.sh --prepare; \
 	for preset in win32 win64; do \
 	  echo "== tests: $$preset (Wine)"; \
-	  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset $$preset || status=1; \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset $$preset -j2 || status=1; \
 	done; \
 	bash scripts/wine-run.sh --stop; \
 	exit $$status

@@ -7,7 +7,7 @@ packages=(
   cmake g++ ninja-build make pkg-config
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   zlib1g-dev libpng-dev googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-  wine wine64 wine32:i386 fonts-wine fonts-liberation
+  wine wine64 wine32:i386 qemu-user fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick dpkg-dev python3 python3-numpy
 )
 

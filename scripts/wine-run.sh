@@ -5,9 +5,10 @@
 #   wine-run.sh --show PROGRAM      on $DISPLAY if set, else on a private Xvfb (kept until it exits)
 #   wine-run.sh --prepare           create the prefix now (serially, before parallel tests)
 #   wine-run.sh --stop              end the prefix's wineserver
-#   wine-run.sh --can-run-32        exit 0 when this machine can run 32-bit Windows programs
-# A 32-bit program needs Wine's 32-bit loader, which needs the kernel's 32-bit emulation; where that
-# is switched off the program is not started and the exit code is 77 (CTest counts it as skipped).
+#   wine-run.sh --can-run-32        exit 0 when this machine runs 32-bit Windows programs natively
+# A 32-bit program needs Wine's 32-bit loader, which needs the kernel's 32-bit emulation. Where that is
+# switched off, the loader runs under QEMU's user-mode i386 emulation instead (slower, same results);
+# without QEMU the program is not started and the exit code is 77 (CTest counts it as skipped).
 set -euo pipefail
 show=0
 top=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
@@ -18,9 +19,11 @@ export WINEARCH=win64
 
 loader64=/usr/lib/wine/wine64
 [ -x "$loader64" ] || loader64=$(command -v wine64 || command -v wine)
-loader32=$(command -v wine)
+loader32=/usr/lib/wine/wine
+i386_builtins=/usr/lib/i386-linux-gnu/wine/i386-windows
 
-can_run_32() { [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; }
+can_run_32() { [ -x "$loader32" ] && "$loader32" --version >/dev/null 2>&1; }
+can_emulate_32() { [ -x "$loader32" ] && [ -d "$i386_builtins" ] && command -v qemu-i386 >/dev/null; }
 
 # PE32+ (64-bit) programs have the optional-header magic 0x20b.
 is_64bit_program() {
@@ -50,6 +53,13 @@ prepare() {
     "$loader64" wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # A prefix made where 32-bit code cannot run has no 32-bit system folder; Wine's 32-bit builtin DLLs
+  # are what would be installed there.
+  local wow64="$WINEPREFIX/drive_c/windows/syswow64"
+  if [ -d "$i386_builtins" ] && [ ! -f "$wow64/kernel32.dll" ]; then
+    mkdir -p "$wow64"
+    find "$i386_builtins" -maxdepth 1 -type f ! -name '*.a' -exec cp -t "$wow64" {} +
+  fi
   # Wine draws the caption buttons and control arrows with its Marlett font (fonts-wine), which it only
   # finds in the prefix's Fonts folder. Its other fonts stay out: their MS Sans Serif has no Turkish
   # letters, while Liberation Sans (fontconfig's stand-in) has them and keeps the labels within their
@@ -73,12 +83,16 @@ esac
 
 program=$1
 if is_64bit_program "$program"; then
-  loader=$loader64
+  loader=("$loader64")
 elif can_run_32; then
-  loader=$loader32
+  loader=("$loader32")
+elif can_emulate_32; then
+  # The loader would re-execute itself through its preloader, which QEMU would not follow.
+  export WINELOADERNOEXEC=1
+  loader=(qemu-i386 "$loader32")
 else
   echo "wine-run: $(basename "$program") is a 32-bit program and this machine cannot run 32-bit code" \
-       "(the kernel's 32-bit emulation is off); not started" >&2
+       "(the kernel's 32-bit emulation is off, and qemu-i386 is not installed); not started" >&2
   exit 77
 fi
 prepare
@@ -93,6 +107,6 @@ if [ "$show" = 1 ]; then
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec "$loader" "$@"
+  exec "${loader[@]}" "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$loader" "$@"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" "${loader[@]}" "$@"
