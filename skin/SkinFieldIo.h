@@ -1,6 +1,7 @@
 // One definition's keys, read from or written to its section through the shared value readers and
 // writers. A definition lists its keys once, in file order, as calls on a "fields" object; the same
-// list then serves loading (SkinFieldReader) and saving (SkinFieldWriter), so the two cannot drift apart.
+// list then serves loading (SkinFieldReader), saving (SkinFieldWriter) and, where a section needs it,
+// resetting to the loaded defaults (SkinFieldDefaults), so these cannot drift apart.
 #pragma once
 
 #include <string>
@@ -63,6 +64,22 @@ class SkinFieldWriter {
   private:
     IniFile& ini_;
     std::string_view section_;
+};
+
+// Sets every field to the value a reader gives for a missing key.
+class SkinFieldDefaults {
+  public:
+    void integer(std::string_view, int& value, int def) { value = def; }
+    void color(std::string_view, SkinColor& value, SkinColor def) { value = def; }
+    void boolean(std::string_view, bool& value) { value = false; }
+    void string(std::string_view, std::string& value, std::string_view def) { value.assign(def); }
+    void rect(std::string_view, SkinRect& value) { value = SkinRect{}; }
+    void point(std::string_view, SkinPoint& value) { value = SkinPoint{}; }
+    void fontStyle(std::string_view, FontStyles& value) { value = FontStyles{}; }
+    void alignment(std::string_view, Alignment& value) { value = Alignment::taCenter; }
+    void stretchType(std::string_view, StretchType& value) { value = StretchType::stFull; }
+    void morphKind(std::string_view, MorphKind& value) { value = MorphKind::mkDefault; }
+    void command(std::string_view, StdCommand& value) { value = StdCommand::cmDefault; }
 };
 
 }  // namespace vireltan
