@@ -103,24 +103,41 @@ std::uint64_t mix(std::uint64_t h) {
     return h;
 }
 
+std::uint64_t load64(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+std::uint64_t load32(const char* p) {
+    std::uint32_t word;
+    std::memcpy(&word, p, 4);
+    return word;
+}
+
 // Eight bytes at a time with bit 5 set in every byte, so that ASCII letters hash the same in either
 // case. Other bytes that differ only in that bit collide too, which the name comparison sorts out.
+// The last bytes are taken by loads that may overlap earlier ones: names of one length load the
+// same positions, which is all a hash of case-insensitively equal names needs.
 std::uint64_t nameHash(std::string_view s) {
-    std::uint64_t h = s.size() * kMul;
+    constexpr std::uint64_t kFold = 0x2020202020202020ull;
     const char* p = s.data();
-    std::size_t n = s.size();
-    for (; n >= 8; p += 8, n -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        h = (h ^ (word | 0x2020202020202020ull)) * kMul;
-        h ^= h >> 29;
+    const std::size_t n = s.size();
+    std::uint64_t h = n * kMul;
+    std::uint64_t last = 0;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            h = (h ^ (load64(p + i) | kFold)) * kMul;
+            h ^= h >> 29;
+        }
+        last = load64(p + n - 8);
+    } else if (n >= 4) {
+        last = load32(p) | (load32(p + n - 4) << 32);
+    } else if (n > 0) {
+        last = static_cast<unsigned char>(p[0]) |
+               (static_cast<std::uint64_t>(static_cast<unsigned char>(p[n / 2])) << 8) |
+               (static_cast<std::uint64_t>(static_cast<unsigned char>(p[n - 1])) << 16);
     }
-    if (n > 0) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, p, n);
-        h = (h ^ (word | 0x2020202020202020ull)) * kMul;
-    }
-    return mix(h);
+    return mix((h ^ (last | kFold)) * kMul);
 }
 
 std::uint64_t keyHash(std::uint32_t section, std::string_view key) {
@@ -258,25 +275,27 @@ void IniFile::setText(std::string text) {
         if (nextCr < start) nextCr = nextOf(all, '\r', start);
         if (nextLf < start) nextLf = nextOf(all, '\n', start);
         const std::size_t stop = std::min(nextCr, nextLf);
-        const std::string_view line = trimIniText(all.substr(start, stop - start));
+        const std::string_view line = trimIniText(std::string_view(all.data() + start, stop - start));
         // CR LF is one break; a lone CR or LF is one too.
         start = stop + ((stop + 1 < all.size() && all[stop] == '\r' && all[stop + 1] == '\n') ? 2 : 1);
 
         if (line.empty() || line.front() == ';') continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            appendSection(trimIniText(line.substr(1, line.size() - 2)));
+            appendSection(trimIniText(std::string_view(line.data() + 1, line.size() - 2)));
             inSection = true;
             continue;
         }
         if (!inSection) continue;  // lines before the first section belong to nothing
         Entry entry;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) {
+        const void* eq = std::memchr(line.data(), '=', line.size());
+        if (eq == nullptr) {
             entry.value = line;
         } else {
+            const auto keyLength = static_cast<std::size_t>(static_cast<const char*>(eq) - line.data());
             entry.hasKey = true;
-            entry.key = trimIniText(line.substr(0, eq));
-            entry.value = trimIniText(line.substr(eq + 1));
+            entry.key = trimIniText(std::string_view(line.data(), keyLength));
+            entry.value =
+                trimIniText(std::string_view(line.data() + keyLength + 1, line.size() - keyLength - 1));
         }
         appendEntry(entry);
     }
