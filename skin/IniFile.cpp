@@ -114,19 +114,28 @@ std::uint64_t load32(const char* p) {
     return word;
 }
 
-// Eight bytes at a time with bit 5 set in every byte, so that ASCII letters hash the same in either
-// case. Other bytes that differ only in that bit collide too, which the name comparison sorts out.
-// The last bytes are taken by loads that may overlap earlier ones: names of one length load the
-// same positions, which is all a hash of case-insensitively equal names needs.
+// Lower-cases the ASCII capitals among eight bytes at once and leaves every other byte as it is, so
+// that only names the comparison calls equal are made to hash alike.
+std::uint64_t foldCase(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    const std::uint64_t low7 = word & ~kHigh;
+    const std::uint64_t fromA = low7 + (0x80 - 'A') * kOnes;      // high bit: byte >= 'A'
+    const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kOnes;  // high bit: byte > 'Z'
+    const std::uint64_t capital = fromA & ~pastZ & ~word & kHigh;
+    return word | (capital >> 2);
+}
+
+// Eight case-folded bytes at a time. The last bytes are taken by loads that may overlap earlier
+// ones: names of one length load the same positions, which is all a hash of equal names needs.
 std::uint64_t nameHash(std::string_view s) {
-    constexpr std::uint64_t kFold = 0x2020202020202020ull;
     const char* p = s.data();
     const std::size_t n = s.size();
     std::uint64_t h = n * kMul;
     std::uint64_t last = 0;
     if (n >= 8) {
         for (std::size_t i = 0; i + 8 < n; i += 8) {
-            h = (h ^ (load64(p + i) | kFold)) * kMul;
+            h = (h ^ foldCase(load64(p + i))) * kMul;
             h ^= h >> 29;
         }
         last = load64(p + n - 8);
@@ -137,7 +146,7 @@ std::uint64_t nameHash(std::string_view s) {
                (static_cast<std::uint64_t>(static_cast<unsigned char>(p[n / 2])) << 8) |
                (static_cast<std::uint64_t>(static_cast<unsigned char>(p[n - 1])) << 16);
     }
-    return mix((h ^ (last | kFold)) * kMul);
+    return mix((h ^ foldCase(last)) * kMul);
 }
 
 std::uint64_t keyHash(std::uint32_t section, std::string_view key) {
