@@ -1,6 +1,8 @@
 #include "skin/IniFile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace vireltan {
 namespace {
@@ -46,6 +48,7 @@ std::string_view trimIniText(std::string_view text) {
 
 bool sameIniName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     }
@@ -91,55 +94,128 @@ std::optional<int> parseIniInteger(std::string_view text) {
 
 namespace {
 
-std::uint64_t nameHash(std::string_view s) {
-    std::uint64_t h = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
-    for (char c : s) {
-        h ^= static_cast<unsigned char>(lowerAscii(c));
-        h *= 1099511628211ull;
-    }
+constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+
+std::uint64_t mix(std::uint64_t h) {
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93ull;
+    h ^= h >> 32;
     return h;
+}
+
+std::uint64_t load64(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+std::uint64_t load32(const char* p) {
+    std::uint32_t word;
+    std::memcpy(&word, p, 4);
+    return word;
+}
+
+// Lower-cases the ASCII capitals among eight bytes at once and leaves every other byte as it is, so
+// that only names the comparison calls equal are made to hash alike.
+std::uint64_t foldCase(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    const std::uint64_t low7 = word & ~kHigh;
+    const std::uint64_t fromA = low7 + (0x80 - 'A') * kOnes;      // high bit: byte >= 'A'
+    const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kOnes;  // high bit: byte > 'Z'
+    const std::uint64_t capital = fromA & ~pastZ & ~word & kHigh;
+    return word | (capital >> 2);
+}
+
+// Eight case-folded bytes at a time. The last bytes are taken by loads that may overlap earlier
+// ones: names of one length load the same positions, which is all a hash of equal names needs.
+std::uint64_t nameHash(std::string_view s) {
+    const char* p = s.data();
+    const std::size_t n = s.size();
+    std::uint64_t h = n * kMul;
+    std::uint64_t last = 0;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            h = (h ^ foldCase(load64(p + i))) * kMul;
+            h ^= h >> 29;
+        }
+        last = load64(p + n - 8);
+    } else if (n >= 4) {
+        last = load32(p) | (load32(p + n - 4) << 32);
+    } else if (n > 0) {
+        last = static_cast<unsigned char>(p[0]) |
+               (static_cast<std::uint64_t>(static_cast<unsigned char>(p[n / 2])) << 8) |
+               (static_cast<std::uint64_t>(static_cast<unsigned char>(p[n - 1])) << 16);
+    }
+    return mix((h ^ foldCase(last)) * kMul);
+}
+
+std::uint64_t keyHash(std::uint32_t section, std::string_view key) {
+    return mix(nameHash(key) + (static_cast<std::uint64_t>(section) + 1) * kMul);
+}
+
+// Where `c` next occurs from `from` on, or the text's size.
+std::size_t nextOf(std::string_view text, char c, std::size_t from) {
+    const void* found = std::memchr(text.data() + from, c, text.size() - from);
+    return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+                            : text.size();
 }
 
 }  // namespace
 
-void IniFile::NameIndex::grow() {
+void IniFile::NameTable::reset(std::size_t expected) {
+    used_ = 0;
+    if (expected == 0) {
+        slots_.clear();
+        return;
+    }
+    std::size_t size = 16;
+    while (size < expected * 2) size *= 2;
+    slots_.assign(size, Slot{});
+}
+
+void IniFile::NameTable::grow() {
     std::vector<Slot> old = std::move(slots_);
     slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (!slot.used) continue;
-        std::size_t i = static_cast<std::size_t>(slot.hash) & mask;
-        while (slots_[i].used) i = (i + 1) & mask;
+        if (slot.index == kEmpty) continue;
+        // Only 32 bits of the hash are kept, enough for any table this class builds.
+        std::size_t i = slot.hash & mask;
+        while (slots_[i].index != kEmpty) i = (i + 1) & mask;
         slots_[i] = slot;
     }
 }
 
-void IniFile::NameIndex::tryEmplace(std::string_view name, std::size_t index) {
-    if ((used_ + 1) * 2 > slots_.size()) grow();
-    const std::uint64_t hash = nameHash(name);
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = static_cast<std::size_t>(hash) & mask;
-    while (slots_[i].used) {
-        if (slots_[i].hash == hash && sameIniName(slots_[i].name, name)) return;  // the first one stays
-        i = (i + 1) & mask;
-    }
-    slots_[i] = Slot{hash, name, index, true};
-    ++used_;
-}
-
-std::optional<std::size_t> IniFile::NameIndex::find(std::string_view name) const {
+template <class Same>
+std::optional<std::uint32_t> IniFile::NameTable::find(std::uint64_t hash, Same same) const {
     if (slots_.empty()) return std::nullopt;
-    const std::uint64_t hash = nameHash(name);
+    const auto h = static_cast<std::uint32_t>(hash);
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = static_cast<std::size_t>(hash) & mask; slots_[i].used; i = (i + 1) & mask) {
-        if (slots_[i].hash == hash && sameIniName(slots_[i].name, name)) return slots_[i].index;
+    for (std::size_t i = h & mask; slots_[i].index != kEmpty; i = (i + 1) & mask) {
+        if (slots_[i].hash == h && same(slots_[i].index)) return slots_[i].index;
     }
     return std::nullopt;
 }
 
+template <class Same>
+bool IniFile::NameTable::tryAdd(std::uint64_t hash, std::uint32_t index, Same same) {
+    if ((used_ + 1) * 2 > slots_.size()) grow();
+    const auto h = static_cast<std::uint32_t>(hash);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = h & mask;
+    for (; slots_[i].index != kEmpty; i = (i + 1) & mask) {
+        if (slots_[i].hash == h && same(slots_[i].index)) return false;
+    }
+    slots_[i] = Slot{h, index};
+    ++used_;
+    return true;
+}
+
 void IniFile::clear() {
     sections_.clear();
-    sectionIndex_.clear();
+    entries_.clear();
+    sectionIndex_.reset(0);
+    keyIndex_.reset(0);
     written_.clear();
     text_.reset();
 }
@@ -148,70 +224,135 @@ std::string_view IniFile::store(std::string_view text) {
     return written_.emplace_back(text);
 }
 
-void IniFile::setText(std::string text) {
-    clear();
-    text_ = std::make_unique<const std::string>(std::move(text));
-    Section* current = nullptr;
-    for (std::string_view raw : splitTextLines(*text_)) {
-        const std::string_view line = trimIniText(raw);
-        if (line.empty() || line.front() == ';') continue;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            Section section;
-            section.name = trimIniText(line.substr(1, line.size() - 2));
-            sectionIndex_.tryEmplace(section.name, sections_.size());
-            sections_.push_back(std::move(section));
-            current = &sections_.back();
-            continue;
+void IniFile::appendSection(std::string_view name) {
+    const auto index = static_cast<std::uint32_t>(sections_.size());
+    const auto at = static_cast<std::uint32_t>(entries_.size());
+    sections_.push_back(Section{name, at, at});
+    sectionIndex_.tryAdd(nameHash(name), index,
+                         [&](std::uint32_t other) { return sameIniName(sections_[other].name, name); });
+}
+
+void IniFile::indexEntry(std::uint32_t entry) {
+    Entry& e = entries_[entry];
+    e.firstOfKey = e.hasKey && keyIndex_.tryAdd(keyHash(e.section, e.key), entry, [&](std::uint32_t other) {
+        return entries_[other].section == e.section && sameIniName(entries_[other].key, e.key);
+    });
+}
+
+// Entries of the last section only: parsing and the writer's usual case.
+void IniFile::appendEntry(Entry entry) {
+    entry.section = static_cast<std::uint32_t>(sections_.size() - 1);
+    const auto index = static_cast<std::uint32_t>(entries_.size());
+    entries_.push_back(entry);
+    sections_.back().end = index + 1;
+    indexEntry(index);
+}
+
+void IniFile::rebuildIndexes() {
+    const std::vector<Section> sections = std::move(sections_);
+    sections_.clear();
+    sectionIndex_.reset(sections.size());
+    keyIndex_.reset(entries_.size());
+    for (const Section& s : sections) appendSection(s.name);
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        sections_[i].begin = sections[i].begin;
+        sections_[i].end = sections[i].end;
+        for (std::uint32_t e = sections[i].begin; e < sections[i].end; ++e) {
+            entries_[e].section = static_cast<std::uint32_t>(i);
+            indexEntry(e);
         }
-        if (current == nullptr) continue;  // lines before the first section belong to nothing
-        Entry entry;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) {
-            entry.value = line;
-        } else {
-            entry.hasKey = true;
-            entry.key = trimIniText(line.substr(0, eq));
-            entry.value = trimIniText(line.substr(eq + 1));
-        }
-        addEntry(*current, std::move(entry));
     }
 }
 
-void IniFile::addEntry(Section& section, Entry entry) {
-    if (entry.hasKey) section.keys.tryEmplace(entry.key, section.entries.size());
-    section.entries.push_back(std::move(entry));
+void IniFile::setText(std::string text) {
+    clear();
+    text_ = std::make_unique<const std::string>(std::move(text));
+    const std::string_view all = *text_;
+    // Room for the entries of a skin file (lines of a few dozen bytes) at once; other text grows.
+    const std::size_t expected = all.size() / 16 + 16;
+    entries_.reserve(expected);
+    keyIndex_.reset(expected);
+    sectionIndex_.reset(64);
+
+    bool inSection = false;
+    std::size_t start = 0;
+    // The next CR and the next LF, each searched for again only once passed: one scan of the text
+    // whatever its line breaks.
+    std::size_t nextCr = nextOf(all, '\r', 0);
+    std::size_t nextLf = nextOf(all, '\n', 0);
+    while (start < all.size()) {
+        if (nextCr < start) nextCr = nextOf(all, '\r', start);
+        if (nextLf < start) nextLf = nextOf(all, '\n', start);
+        const std::size_t stop = std::min(nextCr, nextLf);
+        const std::string_view line = trimIniText(std::string_view(all.data() + start, stop - start));
+        // CR LF is one break; a lone CR or LF is one too.
+        start = stop + ((stop + 1 < all.size() && all[stop] == '\r' && all[stop + 1] == '\n') ? 2 : 1);
+
+        if (line.empty() || line.front() == ';') continue;
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            appendSection(trimIniText(std::string_view(line.data() + 1, line.size() - 2)));
+            inSection = true;
+            continue;
+        }
+        if (!inSection) continue;  // lines before the first section belong to nothing
+        Entry entry;
+        const void* eq = std::memchr(line.data(), '=', line.size());
+        if (eq == nullptr) {
+            entry.value = line;
+        } else {
+            const auto keyLength = static_cast<std::size_t>(static_cast<const char*>(eq) - line.data());
+            entry.hasKey = true;
+            entry.key = trimIniText(std::string_view(line.data(), keyLength));
+            entry.value =
+                trimIniText(std::string_view(line.data() + keyLength + 1, line.size() - keyLength - 1));
+        }
+        appendEntry(entry);
+    }
 }
 
-const IniFile::Section* IniFile::findSection(std::string_view section) const {
-    const auto index = sectionIndex_.find(section);
-    return index ? &sections_[*index] : nullptr;
+IniFile::SectionView IniFile::section(std::string_view name) const {
+    const auto index = sectionIndex_.find(
+        nameHash(name), [&](std::uint32_t other) { return sameIniName(sections_[other].name, name); });
+    return index ? SectionView(this, *index) : SectionView();
 }
 
-bool IniFile::sectionExists(std::string_view section) const {
-    return findSection(section) != nullptr;
+std::optional<std::uint32_t> IniFile::findEntry(std::uint32_t section, std::string_view key) const {
+    return keyIndex_.find(keyHash(section, key), [&](std::uint32_t other) {
+        return entries_[other].section == section && sameIniName(entries_[other].key, key);
+    });
+}
+
+IniFile::SectionView::SectionView(const IniFile* file, std::uint32_t index)
+    : file_(file), index_(index), next_(file->sections_[index].begin) {}
+
+std::optional<std::string_view> IniFile::SectionView::findValue(std::string_view key) const {
+    if (file_ == nullptr) return std::nullopt;
+    if (next_ < file_->sections_[index_].end) {
+        const Entry& e = file_->entries_[next_];
+        if (e.firstOfKey && sameIniName(e.key, key)) {
+            ++next_;
+            return e.value;
+        }
+    }
+    const auto entry = file_->findEntry(index_, key);
+    if (!entry) return std::nullopt;
+    next_ = *entry + 1;
+    return file_->entries_[*entry].value;
+}
+
+std::string IniFile::SectionView::readString(std::string_view key, std::string_view def) const {
+    const auto value = findValue(key);
+    return std::string(value ? *value : def);
+}
+
+int IniFile::SectionView::readInteger(std::string_view key, int def) const {
+    const auto value = findValue(key);
+    if (!value) return def;
+    return parseIniInteger(*value).value_or(def);
 }
 
 bool IniFile::valueExists(std::string_view section, std::string_view key) const {
     return findValue(section, key).has_value();
-}
-
-std::optional<std::string_view> IniFile::findValue(std::string_view section, std::string_view key) const {
-    const Section* s = findSection(section);
-    if (s == nullptr) return std::nullopt;
-    const auto index = s->keys.find(key);
-    if (!index) return std::nullopt;
-    return s->entries[*index].value;
-}
-
-std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
-    const auto value = findValue(section, key);
-    return std::string(value ? *value : def);
-}
-
-int IniFile::readInteger(std::string_view section, std::string_view key, int def) const {
-    const auto value = findValue(section, key);
-    if (!value) return def;
-    return parseIniInteger(*value).value_or(def);
 }
 
 std::vector<std::string> IniFile::sectionNames() const {
@@ -223,9 +364,10 @@ std::vector<std::string> IniFile::sectionNames() const {
 
 std::vector<std::string> IniFile::sectionKeys(std::string_view section) const {
     std::vector<std::string> keys;
-    if (const Section* s = findSection(section)) {
-        for (const Entry& e : s->entries) {
-            if (e.hasKey) keys.emplace_back(e.key);
+    if (const SectionView s = this->section(section); s.exists()) {
+        const Section& range = sections_[s.index_];
+        for (std::uint32_t i = range.begin; i < range.end; ++i) {
+            if (entries_[i].hasKey) keys.emplace_back(entries_[i].key);
         }
     }
     return keys;
@@ -233,8 +375,10 @@ std::vector<std::string> IniFile::sectionKeys(std::string_view section) const {
 
 std::vector<std::string> IniFile::sectionLines(std::string_view section) const {
     std::vector<std::string> lines;
-    if (const Section* s = findSection(section)) {
-        for (const Entry& e : s->entries) {
+    if (const SectionView s = this->section(section); s.exists()) {
+        const Section& range = sections_[s.index_];
+        for (std::uint32_t i = range.begin; i < range.end; ++i) {
+            const Entry& e = entries_[i];
             std::string line(e.hasKey ? e.key : e.value);
             if (e.hasKey) line.append("=").append(e.value);
             lines.push_back(std::move(line));
@@ -243,22 +387,30 @@ std::vector<std::string> IniFile::sectionLines(std::string_view section) const {
     return lines;
 }
 
-IniFile::Section& IniFile::sectionForWriting(std::string_view section) {
-    if (const auto index = sectionIndex_.find(section)) return sections_[*index];
-    Section s;
-    s.name = store(section);
-    sectionIndex_.tryEmplace(s.name, sections_.size());
-    sections_.push_back(std::move(s));
-    return sections_.back();
-}
-
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    Section& s = sectionForWriting(section);
-    if (const auto index = s.keys.find(key)) {
-        s.entries[*index].value = store(value);
+    SectionView s = this->section(section);
+    if (!s.exists()) {
+        appendSection(store(section));
+        s = SectionView(this, static_cast<std::uint32_t>(sections_.size() - 1));
+    }
+    if (const auto entry = findEntry(s.index_, key)) {
+        entries_[*entry].value = store(value);
         return;
     }
-    addEntry(s, Entry{store(key), store(value), true});
+    const Entry entry{store(key), store(value), s.index_, true};
+    if (s.index_ + 1 == sections_.size()) {
+        appendEntry(entry);
+        return;
+    }
+    // A key for an earlier section goes to that section's end; the entries behind it move up.
+    const std::uint32_t at = sections_[s.index_].end;
+    entries_.insert(entries_.begin() + at, entry);
+    ++sections_[s.index_].end;
+    for (std::size_t i = s.index_ + 1; i < sections_.size(); ++i) {
+        ++sections_[i].begin;
+        ++sections_[i].end;
+    }
+    rebuildIndexes();
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
@@ -266,14 +418,18 @@ void IniFile::writeInteger(std::string_view section, std::string_view key, int v
 }
 
 void IniFile::eraseSection(std::string_view section) {
-    std::vector<Section> kept;
-    kept.reserve(sections_.size());
-    for (Section& s : sections_) {
-        if (!sameIniName(s.name, section)) kept.push_back(std::move(s));
+    std::vector<Section> keptSections;
+    std::vector<Entry> keptEntries;
+    keptEntries.reserve(entries_.size());
+    for (const Section& s : sections_) {
+        if (sameIniName(s.name, section)) continue;
+        const auto at = static_cast<std::uint32_t>(keptEntries.size());
+        keptEntries.insert(keptEntries.end(), entries_.begin() + s.begin, entries_.begin() + s.end);
+        keptSections.push_back(Section{s.name, at, static_cast<std::uint32_t>(keptEntries.size())});
     }
-    sections_ = std::move(kept);
-    sectionIndex_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.tryEmplace(sections_[i].name, i);
+    sections_ = std::move(keptSections);
+    entries_ = std::move(keptEntries);
+    rebuildIndexes();
 }
 
 std::string IniFile::toText() const {
@@ -281,9 +437,9 @@ std::string IniFile::toText() const {
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         if (i > 0) text += "\r\n";
         text.append("[").append(sections_[i].name).append("]\r\n");
-        for (const Entry& e : sections_[i].entries) {
-            if (e.hasKey) text.append(e.key).append("=");
-            text.append(e.value).append("\r\n");
+        for (std::uint32_t e = sections_[i].begin; e < sections_[i].end; ++e) {
+            if (entries_[e].hasKey) text.append(entries_[e].key).append("=");
+            text.append(entries_[e].value).append("\r\n");
         }
     }
     return text;

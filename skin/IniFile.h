@@ -36,9 +36,31 @@ bool sameIniName(std::string_view a, std::string_view b);
 std::optional<int> parseIniInteger(std::string_view text);
 
 // Names and values are views into the parsed text (kept unchanged by the object) or into strings the
-// writer stores, so parsing copies the text once and nothing per entry.
+// writer stores, so parsing copies the text once and nothing per entry. All entries live in one array
+// in file order, each section owning a run of it, and one flat table finds the first entry of a key
+// in a section: a skin load makes thousands of lookups in a file of a few thousand lines.
 class IniFile {
   public:
+    // The first section of a name, found once for the many keys a definition reads. Valid until the
+    // file is changed; a section that does not exist gives every key's default. Keys are usually
+    // asked for in the order the file lists them, so the entry after the last one found is tried
+    // before the table; that shortcut takes only an entry the table would give for the key.
+    class SectionView {
+      public:
+        SectionView() = default;
+        bool exists() const { return file_ != nullptr; }
+        std::optional<std::string_view> findValue(std::string_view key) const;
+        std::string readString(std::string_view key, std::string_view def) const;
+        int readInteger(std::string_view key, int def) const;
+
+      private:
+        friend class IniFile;
+        SectionView(const IniFile* file, std::uint32_t index);
+        const IniFile* file_ = nullptr;
+        std::uint32_t index_ = 0;
+        mutable std::uint32_t next_ = 0;  // the entry tried first by the next lookup
+    };
+
     IniFile() = default;
     explicit IniFile(std::string_view text) { setText(std::string(text)); }
     explicit IniFile(std::string&& text) { setText(std::move(text)); }
@@ -55,11 +77,18 @@ class IniFile {
 
     // Reading. A missing section or key gives the default; a present key with an empty value gives
     // the empty string to readString and the default to readInteger.
-    bool sectionExists(std::string_view section) const;
+    SectionView section(std::string_view name) const;
+    bool sectionExists(std::string_view section) const { return this->section(section).exists(); }
     bool valueExists(std::string_view section, std::string_view key) const;
-    std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const;
-    std::string readString(std::string_view section, std::string_view key, std::string_view def) const;
-    int readInteger(std::string_view section, std::string_view key, int def) const;
+    std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const {
+        return this->section(section).findValue(key);
+    }
+    std::string readString(std::string_view section, std::string_view key, std::string_view def) const {
+        return this->section(section).readString(key, def);
+    }
+    int readInteger(std::string_view section, std::string_view key, int def) const {
+        return this->section(section).readInteger(key, def);
+    }
 
     // Section names in file order; a repeated section is listed again, although only its first
     // occurrence is ever read.
@@ -81,49 +110,55 @@ class IniFile {
     std::string toText() const;
 
   private:
-    // First index of each name, names compared without regard to ASCII case: open addressing in one
-    // flat table, as a skin file holds tens of thousands of lookups of a few thousand names.
-    class NameIndex {
+    struct Entry {
+        std::string_view key;  // empty for a line without "="
+        std::string_view value;
+        std::uint32_t section = 0;
+        bool hasKey = false;
+        bool firstOfKey = false;  // the first entry of its key in its section: the one lookups find
+    };
+    struct Section {
+        std::string_view name;
+        std::uint32_t begin = 0;  // entries_[begin, end)
+        std::uint32_t end = 0;
+    };
+
+    // Open addressing from a hash of the name (ASCII case folded) to the first section of a name or
+    // the first entry of a key in its section. A slot keeps 32 bits of the hash and the index;
+    // the name itself is compared in the section or entry it points to.
+    class NameTable {
       public:
-        void tryEmplace(std::string_view name, std::size_t index);
-        std::optional<std::size_t> find(std::string_view name) const;
-        void clear() {
-            slots_.clear();
-            used_ = 0;
-        }
+        void reset(std::size_t expected);
+        template <class Same>
+        std::optional<std::uint32_t> find(std::uint64_t hash, Same same) const;
+        // Adds the index unless an equal name is already there (the first one stays); true if added.
+        template <class Same>
+        bool tryAdd(std::uint64_t hash, std::uint32_t index, Same same);
 
       private:
         struct Slot {
-            std::uint64_t hash = 0;
-            std::string_view name;
-            std::size_t index = 0;
-            bool used = false;
+            std::uint32_t hash = 0;
+            std::uint32_t index = kEmpty;
         };
+        static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
         void grow();
         std::vector<Slot> slots_;
         std::size_t used_ = 0;
     };
 
-    struct Entry {
-        std::string_view key;  // empty for a line without "="
-        std::string_view value;
-        bool hasKey = false;
-    };
-    struct Section {
-        std::string_view name;
-        std::vector<Entry> entries;
-        NameIndex keys;  // first entry of each key
-    };
-
-    const Section* findSection(std::string_view section) const;
-    Section& sectionForWriting(std::string_view section);
-    static void addEntry(Section& section, Entry entry);
+    std::optional<std::uint32_t> findEntry(std::uint32_t section, std::string_view key) const;
+    void indexEntry(std::uint32_t entry);
+    void rebuildIndexes();
+    void appendSection(std::string_view name);
+    void appendEntry(Entry entry);
     std::string_view store(std::string_view text);
 
     std::unique_ptr<const std::string> text_;  // on the heap, so that moving keeps the views valid
     std::deque<std::string> written_;          // names and values given to the writer
     std::vector<Section> sections_;
-    NameIndex sectionIndex_;  // first section of each name
+    std::vector<Entry> entries_;
+    NameTable sectionIndex_;  // first section of each name
+    NameTable keyIndex_;      // first entry of each key of each section
 };
 
 }  // namespace vireltan

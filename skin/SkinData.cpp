@@ -79,7 +79,7 @@ void TbsSkinData::LoadStoredSkin(const TbsCompressedStoredSkin& storedSkin) {
     BroadcastSkinMessage(BSM_BEFORECHANGE);
     ClearSkin();
 
-    const std::vector<std::uint8_t> container = storedSkin.DecompressToStream();
+    const SkinBytes container = storedSkin.DecompressToStream();
     SkinContainerReader reader(container);
     containerVersion_ = reader.readVersion();
     // A later format is left alone: the skin stays cleared and the load never finishes.

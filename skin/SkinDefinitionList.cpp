@@ -30,7 +30,8 @@ SkinDefinitionEntry splitDefinitionEntry(std::string_view entry) {
 }
 
 std::vector<SkinDefinitionEntry> readDefinitionEntries(const IniFile& ini, std::string_view section) {
-    const int count = ini.readInteger(section, "count", 0);
+    const IniFile::SectionView list = ini.section(section);
+    const int count = list.readInteger("count", 0);
     if (count <= 0) return {};
 
     std::vector<int> indexes;
@@ -44,7 +45,7 @@ std::vector<SkinDefinitionEntry> readDefinitionEntries(const IniFile& ini, std::
     entries.reserve(indexes.size());
     for (int index : indexes) {
         // The first occurrence of a repeated key is the one a lookup finds.
-        entries.push_back(splitDefinitionEntry(ini.readString(section, std::to_string(index), "")));
+        entries.push_back(splitDefinitionEntry(list.findValue(std::to_string(index)).value_or("")));
     }
     return entries;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/SkinFieldIo.h"
+
 namespace vireltan {
 namespace {
 
@@ -18,20 +20,19 @@ void fillHitTestPoint(SkinPoint& hitTest, const SkinPoint& corner) {
 
 }  // namespace
 
-void SkinVersionInfo::LoadFromIni(const IniFile& ini) {
-    skinname = ini.readString(kVersion, "skinname", "");
-    skinauthor = ini.readString(kVersion, "skinauthor", "");
-    authoremail = ini.readString(kVersion, "authoremail", "");
-    authorurl = ini.readString(kVersion, "authorurl", "");
-    skincomments = ini.readString(kVersion, "skincomments", "");
+template <class Self, class Fields>
+void SkinVersionInfo::fields(Self& self, Fields&& io) {
+    io.string("skinname", self.skinname, "");
+    io.string("skinauthor", self.skinauthor, "");
+    io.string("authoremail", self.authoremail, "");
+    io.string("authorurl", self.authorurl, "");
+    io.string("skincomments", self.skincomments, "");
 }
-
+void SkinVersionInfo::LoadFromIni(const IniFile& ini) {
+    fields(*this, SkinFieldReader(ini, kVersion));
+}
 void SkinVersionInfo::SaveToIni(IniFile& ini) const {
-    ini.writeString(kVersion, "skinname", skinname);
-    ini.writeString(kVersion, "skinauthor", skinauthor);
-    ini.writeString(kVersion, "authoremail", authoremail);
-    ini.writeString(kVersion, "authorurl", authorurl);
-    ini.writeString(kVersion, "skincomments", skincomments);
+    fields(*this, SkinFieldWriter(ini, kVersion));
 }
 
 void SkinFormInfo::LoadFromIni(const IniFile& ini, bool maskPictureNamed) {
@@ -130,119 +131,78 @@ void SkinFormInfo::SaveToIni(IniFile& ini) const {
     writeInactiveEffect(ini, s, "inactiveeffect", inactiveeffect);
 }
 
+template <class Self, class Fields>
+void SkinWindowFrame::pictureFields(Self& self, Fields& io) {
+    io.integer("windowpictureindex", self.windowpictureindex, -1);
+    io.integer("maskpictureindex", self.maskpictureindex, -1);
+    io.point("lefttoppoint", self.lefttoppoint);
+    io.point("righttoppoint", self.righttoppoint);
+    io.point("leftbottompoint", self.leftbottompoint);
+    io.point("rightbottompoint", self.rightbottompoint);
+}
+
+template <class Self, class Fields>
+void SkinWindowFrame::stretchFields(Self& self, Fields& io) {
+    io.boolean("leftstretch", self.leftstretch);
+    io.boolean("rightstretch", self.rightstretch);
+    io.boolean("topstretch", self.topstretch);
+    io.boolean("bottomstretch", self.bottomstretch);
+    io.boolean("stretcheffect", self.stretcheffect);
+    io.stretchType("stretchtype", self.stretchtype);
+}
+
+template <class Self, class Fields>
+void TbsDataSkinPopupWindow::fields(Self& self, Fields&& io) {
+    pictureFields(self, io);
+    io.rect("itemsrect", self.itemsrect);
+    io.color("scrollmarkercolor", self.scrollmarkercolor, 0);
+    io.color("scrollmarkeractivecolor", self.scrollmarkeractivecolor, 0);
+    stretchFields(self, io);
+}
 void TbsDataSkinPopupWindow::LoadFromIni(const IniFile& ini) {
-    const auto s = kPopupWindow;
-    windowpictureindex = ini.readInteger(s, "windowpictureindex", -1);
-    maskpictureindex = ini.readInteger(s, "maskpictureindex", -1);
-    lefttoppoint = readSkinPoint(ini, s, "lefttoppoint");
-    righttoppoint = readSkinPoint(ini, s, "righttoppoint");
-    leftbottompoint = readSkinPoint(ini, s, "leftbottompoint");
-    rightbottompoint = readSkinPoint(ini, s, "rightbottompoint");
-    itemsrect = readSkinRect(ini, s, "itemsrect");
-    scrollmarkercolor = readColor(ini, s, "scrollmarkercolor", 0);
-    scrollmarkeractivecolor = readColor(ini, s, "scrollmarkeractivecolor", 0);
-    leftstretch = readBoolean(ini, s, "leftstretch");
-    rightstretch = readBoolean(ini, s, "rightstretch");
-    topstretch = readBoolean(ini, s, "topstretch");
-    bottomstretch = readBoolean(ini, s, "bottomstretch");
-    stretcheffect = readBoolean(ini, s, "stretcheffect");
-    stretchtype = readStretchType(ini, s, "stretchtype");
+    fields(*this, SkinFieldReader(ini, kPopupWindow));
 }
-
 void TbsDataSkinPopupWindow::SaveToIni(IniFile& ini) const {
-    const auto s = kPopupWindow;
-    ini.writeInteger(s, "windowpictureindex", windowpictureindex);
-    ini.writeInteger(s, "maskpictureindex", maskpictureindex);
-    writeSkinPoint(ini, s, "lefttoppoint", lefttoppoint);
-    writeSkinPoint(ini, s, "righttoppoint", righttoppoint);
-    writeSkinPoint(ini, s, "leftbottompoint", leftbottompoint);
-    writeSkinPoint(ini, s, "rightbottompoint", rightbottompoint);
-    writeSkinRect(ini, s, "itemsrect", itemsrect);
-    writeColor(ini, s, "scrollmarkercolor", scrollmarkercolor);
-    writeColor(ini, s, "scrollmarkeractivecolor", scrollmarkeractivecolor);
-    writeBoolean(ini, s, "leftstretch", leftstretch);
-    writeBoolean(ini, s, "rightstretch", rightstretch);
-    writeBoolean(ini, s, "topstretch", topstretch);
-    writeBoolean(ini, s, "bottomstretch", bottomstretch);
-    writeBoolean(ini, s, "stretcheffect", stretcheffect);
-    writeStretchType(ini, s, "stretchtype", stretchtype);
+    fields(*this, SkinFieldWriter(ini, kPopupWindow));
 }
 
+template <class Self, class Fields>
+void TbsDataSkinHintWindow::fields(Self& self, Fields&& io) {
+    pictureFields(self, io);
+    io.rect("clientrect", self.clientrect);
+    io.string("fontname", self.fontname, "Arial");
+    io.integer("fontheight", self.fontheight, 14);
+    io.fontStyle("fontstyle", self.fontstyle);
+    io.color("fontcolor", self.fontcolor, 0);
+    stretchFields(self, io);
+}
 void TbsDataSkinHintWindow::LoadFromIni(const IniFile& ini) {
-    const auto s = kHintWindow;
-    windowpictureindex = ini.readInteger(s, "windowpictureindex", -1);
-    maskpictureindex = ini.readInteger(s, "maskpictureindex", -1);
-    lefttoppoint = readSkinPoint(ini, s, "lefttoppoint");
-    righttoppoint = readSkinPoint(ini, s, "righttoppoint");
-    leftbottompoint = readSkinPoint(ini, s, "leftbottompoint");
-    rightbottompoint = readSkinPoint(ini, s, "rightbottompoint");
-    clientrect = readSkinRect(ini, s, "clientrect");
-    fontname = ini.readString(s, "fontname", "Arial");
-    fontheight = ini.readInteger(s, "fontheight", 14);
-    fontstyle = readFontStyle(ini, s, "fontstyle");
-    fontcolor = readColor(ini, s, "fontcolor", 0);
-    leftstretch = readBoolean(ini, s, "leftstretch");
-    rightstretch = readBoolean(ini, s, "rightstretch");
-    topstretch = readBoolean(ini, s, "topstretch");
-    bottomstretch = readBoolean(ini, s, "bottomstretch");
-    stretcheffect = readBoolean(ini, s, "stretcheffect");
-    stretchtype = readStretchType(ini, s, "stretchtype");
+    fields(*this, SkinFieldReader(ini, kHintWindow));
 }
-
 void TbsDataSkinHintWindow::SaveToIni(IniFile& ini) const {
-    const auto s = kHintWindow;
-    ini.writeInteger(s, "windowpictureindex", windowpictureindex);
-    ini.writeInteger(s, "maskpictureindex", maskpictureindex);
-    writeSkinPoint(ini, s, "lefttoppoint", lefttoppoint);
-    writeSkinPoint(ini, s, "righttoppoint", righttoppoint);
-    writeSkinPoint(ini, s, "leftbottompoint", leftbottompoint);
-    writeSkinPoint(ini, s, "rightbottompoint", rightbottompoint);
-    writeSkinRect(ini, s, "clientrect", clientrect);
-    ini.writeString(s, "fontname", fontname);
-    ini.writeInteger(s, "fontheight", fontheight);
-    writeFontStyle(ini, s, "fontstyle", fontstyle);
-    writeColor(ini, s, "fontcolor", fontcolor);
-    writeBoolean(ini, s, "leftstretch", leftstretch);
-    writeBoolean(ini, s, "rightstretch", rightstretch);
-    writeBoolean(ini, s, "topstretch", topstretch);
-    writeBoolean(ini, s, "bottomstretch", bottomstretch);
-    writeBoolean(ini, s, "stretcheffect", stretcheffect);
-    writeStretchType(ini, s, "stretchtype", stretchtype);
+    fields(*this, SkinFieldWriter(ini, kHintWindow));
 }
 
+template <class Self, class Fields>
+void TbsSkinColors::fields(Self& self, Fields&& io) {
+    io.color("cbtnface", self.cbtnface, systemColor(kColorBtnFace));
+    io.color("cbtntext", self.cbtntext, systemColor(kColorBtnText));
+    io.color("cwindow", self.cwindow, systemColor(kColorWindow));
+    io.color("cwindowtext", self.cwindowtext, systemColor(kColorWindowText));
+    io.color("chighlight", self.chighlight, systemColor(kColorHighlight));
+    io.color("chighlighttext", self.chighlighttext, systemColor(kColorHighlightText));
+    io.color("cbtnhighlight", self.cbtnhighlight, systemColor(kColorBtnHighlight));
+    io.color("cbtnshadow", self.cbtnshadow, systemColor(kColorBtnShadow));
+}
+// Clearing gives what a skin without the section would: each key's default.
 void TbsSkinColors::SetDefault() {
-    cbtnface = systemColor(kColorBtnFace);
-    cbtntext = systemColor(kColorBtnText);
-    cwindow = systemColor(kColorWindow);
-    cwindowtext = systemColor(kColorWindowText);
-    chighlight = systemColor(kColorHighlight);
-    chighlighttext = systemColor(kColorHighlightText);
-    cbtnhighlight = systemColor(kColorBtnHighlight);
-    cbtnshadow = systemColor(kColorBtnShadow);
+    fields(*this, SkinFieldDefaults());
 }
-
 void TbsSkinColors::LoadFromIni(const IniFile& ini) {
-    const auto s = kSkinColors;
-    cbtnface = readColor(ini, s, "cbtnface", systemColor(kColorBtnFace));
-    cbtntext = readColor(ini, s, "cbtntext", systemColor(kColorBtnText));
-    cwindow = readColor(ini, s, "cwindow", systemColor(kColorWindow));
-    cwindowtext = readColor(ini, s, "cwindowtext", systemColor(kColorWindowText));
-    chighlight = readColor(ini, s, "chighlight", systemColor(kColorHighlight));
-    chighlighttext = readColor(ini, s, "chighlighttext", systemColor(kColorHighlightText));
-    cbtnhighlight = readColor(ini, s, "cbtnhighlight", systemColor(kColorBtnHighlight));
-    cbtnshadow = readColor(ini, s, "cbtnshadow", systemColor(kColorBtnShadow));
+    fields(*this, SkinFieldReader(ini, kSkinColors));
 }
-
 void TbsSkinColors::SaveToIni(IniFile& ini) const {
-    const auto s = kSkinColors;
-    writeColor(ini, s, "cbtnface", cbtnface);
-    writeColor(ini, s, "cbtntext", cbtntext);
-    writeColor(ini, s, "cwindow", cwindow);
-    writeColor(ini, s, "cwindowtext", cwindowtext);
-    writeColor(ini, s, "chighlight", chighlight);
-    writeColor(ini, s, "chighlighttext", chighlighttext);
-    writeColor(ini, s, "cbtnhighlight", cbtnhighlight);
-    writeColor(ini, s, "cbtnshadow", cbtnshadow);
+    fields(*this, SkinFieldWriter(ini, kSkinColors));
 }
 
 }  // namespace vireltan

@@ -20,6 +20,10 @@ struct SkinVersionInfo {
 
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
+
+  private:
+    template <class Self, class Fields>
+    static void fields(Self& self, Fields&& io);
 };
 
 // [FORMINFO]: the window frame, in main-picture coordinates. Members here and below carry the key
@@ -64,17 +68,16 @@ struct SkinFormInfo {
     void SaveToIni(IniFile& ini) const;
 };
 
-// [POPUPWINDOW]: the frame of skinned pop-up menus and drop-down lists.
-struct TbsDataSkinPopupWindow {
+// The frame of a small skinned window drawn from one skin picture: the keys [POPUPWINDOW] and
+// [HINTWINDOW] share. Both sections list the picture indexes and corner points first and the
+// stretch flags last, with their own keys between.
+struct SkinWindowFrame {
     int windowpictureindex = -1;
     int maskpictureindex = -1;
     SkinPoint lefttoppoint;
     SkinPoint righttoppoint;
     SkinPoint leftbottompoint;
     SkinPoint rightbottompoint;
-    SkinRect itemsrect;
-    SkinColor scrollmarkercolor = 0;
-    SkinColor scrollmarkeractivecolor = 0;
     bool leftstretch = false;
     bool rightstretch = false;
     bool topstretch = false;
@@ -82,37 +85,50 @@ struct TbsDataSkinPopupWindow {
     bool stretcheffect = false;
     StretchType stretchtype = StretchType::stFull;
 
+    bool operator==(const SkinWindowFrame&) const = default;
+
+  protected:
+    template <class Self, class Fields>
+    static void pictureFields(Self& self, Fields& io);
+    template <class Self, class Fields>
+    static void stretchFields(Self& self, Fields& io);
+};
+
+// [POPUPWINDOW]: the frame of skinned pop-up menus and drop-down lists.
+struct TbsDataSkinPopupWindow : SkinWindowFrame {
+    SkinRect itemsrect;
+    SkinColor scrollmarkercolor = 0;
+    SkinColor scrollmarkeractivecolor = 0;
+
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
+    bool operator==(const TbsDataSkinPopupWindow&) const = default;
+
+  private:
+    template <class Self, class Fields>
+    static void fields(Self& self, Fields&& io);
 };
 
 // [HINTWINDOW]: the frame of skinned hint windows. The font height starts at 12; a loaded skin
 // without the key gives 14.
-struct TbsDataSkinHintWindow {
-    int windowpictureindex = -1;
-    int maskpictureindex = -1;
-    SkinPoint lefttoppoint;
-    SkinPoint righttoppoint;
-    SkinPoint leftbottompoint;
-    SkinPoint rightbottompoint;
+struct TbsDataSkinHintWindow : SkinWindowFrame {
     SkinRect clientrect;
     std::string fontname = "Arial";
     int fontheight = 12;
     FontStyles fontstyle;
     SkinColor fontcolor = 0;
-    bool leftstretch = false;
-    bool rightstretch = false;
-    bool topstretch = false;
-    bool bottomstretch = false;
-    bool stretcheffect = false;
-    StretchType stretchtype = StretchType::stFull;
 
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
+    bool operator==(const TbsDataSkinHintWindow&) const = default;
+
+  private:
+    template <class Self, class Fields>
+    static void fields(Self& self, Fields&& io);
 };
 
 // [SKINCOLORS]: colours for the parts of controls that have no picture. All 0 at construction; the
-// system colours below after every clearing of the skin.
+// system colours that a skin without the keys gives after every clearing of the skin.
 struct TbsSkinColors {
     SkinColor cbtnface = 0;
     SkinColor cbtntext = 0;
@@ -127,6 +143,10 @@ struct TbsSkinColors {
     void LoadFromIni(const IniFile& ini);
     void SaveToIni(IniFile& ini) const;
     bool operator==(const TbsSkinColors&) const = default;
+
+  private:
+    template <class Self, class Fields>
+    static void fields(Self& self, Fields&& io);
 };
 
 }  // namespace vireltan

@@ -9,27 +9,45 @@
 namespace vireltan {
 namespace {
 
+// The digits of one comma-separated field, as the conversion error reports them.
+std::string fieldDigits(std::string_view text, std::size_t wanted) {
+    std::string digits;
+    std::size_t field = 0;
+    for (char c : text) {
+        if (c == ',') {
+            if (++field > wanted) break;
+        } else if (field == wanted && c >= '0' && c <= '9') {
+            digits += c;
+        }
+    }
+    return digits;
+}
+
 // Skin coordinates keep only their digits: a comma closes a field, a digit extends it, and every other
 // character (blank, sign, letter) is dropped, so "-5" reads as 5. Fields past the last one expected
-// are ignored. An empty field, or one too large for 32 bits, is an integer conversion error.
+// are ignored. An empty field, or one too large for 32 bits, is an integer conversion error that
+// names the field's digits.
 template <std::size_t N>
 std::array<int, N> parseCoordinates(std::string_view text) {
-    std::array<std::string, N> fields;
+    std::array<std::uint64_t, N> values{};
+    std::array<std::size_t, N> digits{};
     std::size_t field = 0;
     for (char c : text) {
         if (c == ',') {
             if (++field == N) break;
         } else if (c >= '0' && c <= '9') {
-            fields[field] += c;
+            // Past 32 bits the field is an error whatever follows; the value stops growing there.
+            if (values[field] <= 0x7FFFFFFFull)
+                values[field] = values[field] * 10 + static_cast<unsigned>(c - '0');
+            ++digits[field];
         }
     }
-    std::array<int, N> values{};
+    std::array<int, N> result{};
     for (std::size_t i = 0; i < N; ++i) {
-        const auto value = parseIniInteger(fields[i]);
-        if (!value) throw SkinConvertError(fields[i]);
-        values[i] = *value;
+        if (digits[i] == 0 || values[i] > 0x7FFFFFFFull) throw SkinConvertError(fieldDigits(text, i));
+        result[i] = static_cast<int>(values[i]);
     }
-    return values;
+    return result;
 }
 
 template <typename Enum, std::size_t N>
@@ -169,68 +187,92 @@ std::string_view stdCommandWord(StdCommand command) {
     return valueToWord(command, kStdCommandWords);
 }
 
-SkinRect readSkinRect(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+SkinRect readSkinRect(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseSkinRect(*value) : SkinRect{};
 }
-
-SkinPoint readSkinPoint(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+SkinPoint readSkinPoint(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseSkinPoint(*value) : SkinPoint{};
 }
-
-bool readBoolean(const IniFile& ini, std::string_view section, std::string_view key, bool def) {
-    return ini.readInteger(section, key, def ? 1 : 0) == 1;
+bool readBoolean(const IniFile::SectionView& section, std::string_view key, bool def) {
+    return section.readInteger(key, def ? 1 : 0) == 1;
 }
-
-SkinColor readColor(const IniFile& ini, std::string_view section, std::string_view key, SkinColor def) {
-    return ini.readInteger(section, key, def);
+SkinColor readColor(const IniFile::SectionView& section, std::string_view key, SkinColor def) {
+    return section.readInteger(key, def);
 }
-
-FontStyles readFontStyle(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+FontStyles readFontStyle(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseFontStyle(*value) : FontStyles{};
 }
-
-Alignment readAlignment(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+Alignment readAlignment(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseAlignment(*value) : Alignment::taCenter;
 }
-
-StretchType readStretchType(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+StretchType readStretchType(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseStretchType(*value) : StretchType::stFull;
 }
-
-MorphKind readMorphKind(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+MorphKind readMorphKind(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseMorphKind(*value) : MorphKind::mkDefault;
 }
-
-InactiveEffect readInactiveEffect(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+InactiveEffect readInactiveEffect(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseInactiveEffect(*value) : InactiveEffect::ieBrightness;
 }
-
-StdCommand readStdCommand(const IniFile& ini, std::string_view section, std::string_view key) {
-    const auto value = ini.findValue(section, key);
+StdCommand readStdCommand(const IniFile::SectionView& section, std::string_view key) {
+    const auto value = section.findValue(key);
     return value ? parseStdCommand(*value) : StdCommand::cmDefault;
+}
+
+SkinRect readSkinRect(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readSkinRect(ini.section(section), key);
+}
+SkinPoint readSkinPoint(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readSkinPoint(ini.section(section), key);
+}
+bool readBoolean(const IniFile& ini, std::string_view section, std::string_view key, bool def) {
+    return readBoolean(ini.section(section), key, def);
+}
+SkinColor readColor(const IniFile& ini, std::string_view section, std::string_view key, SkinColor def) {
+    return readColor(ini.section(section), key, def);
+}
+FontStyles readFontStyle(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readFontStyle(ini.section(section), key);
+}
+Alignment readAlignment(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readAlignment(ini.section(section), key);
+}
+StretchType readStretchType(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readStretchType(ini.section(section), key);
+}
+MorphKind readMorphKind(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readMorphKind(ini.section(section), key);
+}
+InactiveEffect readInactiveEffect(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readInactiveEffect(ini.section(section), key);
+}
+StdCommand readStdCommand(const IniFile& ini, std::string_view section, std::string_view key) {
+    return readStdCommand(ini.section(section), key);
 }
 
 void readList(const IniFile& ini, std::string_view section, std::string_view name,
               std::vector<std::string>& list) {
+    const IniFile::SectionView s = ini.section(section);
     // A count far beyond the entries would only append empty strings; the bound keeps a damaged count
     // from growing the list without limit.
-    const int count = std::min(ini.readInteger(section, keyWith(name, "count"), 0), kMaxListEntries);
-    for (int i = 0; i < count; ++i) list.push_back(ini.readString(section, std::to_string(i), ""));
+    const int count = std::min(s.readInteger(keyWith(name, "count"), 0), kMaxListEntries);
+    for (int i = 0; i < count; ++i) list.push_back(s.readString(std::to_string(i), ""));
 }
 
 SkinFont readSkinFont(const IniFile& ini, std::string_view section, std::string_view prefix) {
+    const IniFile::SectionView s = ini.section(section);
     SkinFont font;
-    font.name = ini.readString(section, keyWith(prefix, "name"), "Arial");
-    font.height = ini.readInteger(section, keyWith(prefix, "height"), 14);
-    font.style = readFontStyle(ini, section, keyWith(prefix, "style"));
-    font.color = readColor(ini, section, keyWith(prefix, "color"), 0);
+    font.name = s.readString(keyWith(prefix, "name"), "Arial");
+    font.height = s.readInteger(keyWith(prefix, "height"), 14);
+    font.style = readFontStyle(s, keyWith(prefix, "style"));
+    font.color = readColor(s, keyWith(prefix, "color"), 0);
     return font;
 }
 

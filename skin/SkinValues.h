@@ -126,7 +126,19 @@ std::string_view morphKindWord(MorphKind kind);
 std::string_view inactiveEffectWord(InactiveEffect effect);
 std::string_view stdCommandWord(StdCommand command);
 
-// Readers: a missing key gives the default shown.
+// Readers: a missing key gives the default shown. Each comes for a section found once (the
+// definitions read many keys of one section) and for a section looked up by name.
+SkinRect readSkinRect(const IniFile::SectionView& section, std::string_view key);
+SkinPoint readSkinPoint(const IniFile::SectionView& section, std::string_view key);
+bool readBoolean(const IniFile::SectionView& section, std::string_view key, bool def = false);
+SkinColor readColor(const IniFile::SectionView& section, std::string_view key, SkinColor def = 0);
+FontStyles readFontStyle(const IniFile::SectionView& section, std::string_view key);
+Alignment readAlignment(const IniFile::SectionView& section, std::string_view key);
+StretchType readStretchType(const IniFile::SectionView& section, std::string_view key);
+MorphKind readMorphKind(const IniFile::SectionView& section, std::string_view key);
+InactiveEffect readInactiveEffect(const IniFile::SectionView& section, std::string_view key);
+StdCommand readStdCommand(const IniFile::SectionView& section, std::string_view key);
+
 SkinRect readSkinRect(const IniFile& ini, std::string_view section, std::string_view key);    // 0,0,0,0
 SkinPoint readSkinPoint(const IniFile& ini, std::string_view section, std::string_view key);  // 0,0
 bool readBoolean(const IniFile& ini, std::string_view section, std::string_view key, bool def = false);

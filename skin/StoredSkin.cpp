@@ -83,10 +83,10 @@ std::int32_t readFileI32(std::istream& in) {
 
 }  // namespace
 
-std::vector<std::uint8_t> inflateSkinStream(std::span<const std::uint8_t> compressed) {
+SkinBytes inflateSkinStream(std::span<const std::uint8_t> compressed) {
     InflateStream inflater;
     z_stream* z = inflater.get();
-    std::vector<std::uint8_t> out;
+    SkinBytes out;
     // Growing a megabyte 4096 bytes at a time costs more than the inflating itself; room for a
     // typical expansion is taken at once, bounded so that no input can ask for much.
     out.reserve(std::min(compressed.size() * 32, kInflateReserveLimit));

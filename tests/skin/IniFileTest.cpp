@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,13 @@ TEST(IniFileTest, LookupRules) {
         {"bracket inside name", "[a]b]\r\nk=v\r\n", "a]b", "k", "v"},
         {"unclosed bracket is an entry", "[s]\r\n[t\r\nk=v\r\n", "s", "k", "v"},
         {"empty section name", "[]\r\nk=v\r\n", "", "k", "v"},
+        {"bit-5 twin of a key is another key", "[s]\r\nk{1}=brace\r\n", "s", "k[1]", std::nullopt},
+        {"bit-5 twins both found", "[s]\r\nk{1}=brace\r\nk[1]=bracket\r\n", "s", "k[1]", "bracket"},
+        {"bit-5 twin of a section", "[s{1}]\r\nk=v\r\n", "s[1]", "k", std::nullopt},
+        {"long names fold case", "[SkinControlsSection]\r\nActiveButtonRectangleKey=v\r\n",
+         "skincontrolssection", "activebuttonrectanglekey", "v"},
+        {"names differing past eight bytes", "[s]\r\nactivebuttonrect1=a\r\nactivebuttonrect2=b\r\n", "s",
+         "activebuttonrect2", "b"},
         {"utf8 value untouched", "[s]\r\nk=K\xC3\xBC\xC3\xA7\xC3\xBCk\r\n", "s", "k",
          "K\xC3\xBC\xC3\xA7\xC3\xBCk"},
     };
@@ -152,6 +160,62 @@ TEST(IniFileTest, EraseSectionRemovesEveryOccurrence) {
     EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"b"}));
     EXPECT_EQ(ini.readInteger("b", "k", 0), 2);
     EXPECT_FALSE(ini.sectionExists("A"));
+}
+
+// A section found once answers any order of lookups as single lookups would: the first occurrence of
+// each key, whatever was asked before.
+TEST(IniFileTest, SectionLookupsInAnyOrder) {
+    const IniFile ini("[s]\r\nk=1\r\nj=2\r\nK=3\r\nbare\r\nm=4\r\nj=5\r\n[t]\r\nk=6\r\n");
+    const std::map<std::string, std::optional<std::string>> expected = {
+        {"k", "1"}, {"K", "1"}, {"j", "2"}, {"m", "4"}, {"bare", std::nullopt}, {"missing", std::nullopt}};
+    const std::vector<std::vector<std::string>> orders = {
+        {"k", "j", "K", "m"},                // file order
+        {"j", "k", "m", "j"},                // after j the next entry is a later k
+        {"m", "j", "k", "K", "missing"},     // after m the next entry is a later j
+        {"bare", "m", "k", "missing", "j"},  // a bare line is no key
+        {"K", "K", "j", "j"},                // the same key twice
+    };
+    for (const auto& order : orders) {
+        const IniFile::SectionView section = ini.section("S");
+        ASSERT_TRUE(section.exists());
+        for (const std::string& key : order) {
+            SCOPED_TRACE(key);
+            EXPECT_EQ(section.findValue(key), expected.at(key));
+        }
+    }
+    EXPECT_FALSE(ini.section("u").exists());
+    EXPECT_EQ(ini.section("u").findValue("k"), std::nullopt);
+    EXPECT_EQ(ini.section("u").readInteger("k", -3), -3);
+    EXPECT_EQ(ini.section("t").readInteger("k", 0), 6);
+}
+
+// Writing a key into an earlier section moves the entries behind it; every key stays found.
+TEST(IniFileTest, WritesIntoEarlierSectionsKeepLookups) {
+    struct Write {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Write writes[] = {{"a", "x", "1"}, {"b", "y", "2"}, {"c", "z", "3"}, {"A", "w", "4"},
+                            {"b", "v", "5"}, {"a", "X", "6"}, {"c", "u", "7"}, {"a", "t", "8"}};
+    IniFile ini("[a]\r\nold=0\r\n");
+    for (const Write& w : writes) ini.writeString(w.section, w.key, w.value);
+    EXPECT_EQ(ini.toText(),
+              "[a]\r\nold=0\r\nx=6\r\nw=4\r\nt=8\r\n\r\n[b]\r\ny=2\r\nv=5\r\n\r\n[c]\r\nz=3\r\nu=7\r\n");
+    const struct {
+        const char* section;
+        const char* key;
+        const char* value;
+    } reads[] = {{"a", "old", "0"}, {"a", "x", "6"}, {"a", "w", "4"}, {"a", "t", "8"},
+                 {"b", "y", "2"},   {"b", "v", "5"}, {"c", "z", "3"}, {"c", "u", "7"}};
+    for (const auto& r : reads) {
+        SCOPED_TRACE(std::string(r.section) + "/" + r.key);
+        EXPECT_EQ(ini.readString(r.section, r.key, "missing"), r.value);
+    }
+    ini.eraseSection("B");
+    EXPECT_EQ(ini.readString("c", "u", "missing"), "7");
+    EXPECT_EQ(ini.readString("a", "t", "missing"), "8");
+    EXPECT_EQ(ini.readString("b", "y", "missing"), "missing");
 }
 
 TEST(IniFileTest, SplitTextLinesBreaks) {

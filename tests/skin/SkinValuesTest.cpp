@@ -43,6 +43,12 @@ TEST(SkinValuesTest, SkinRectangleDigitWalk) {
         {"-,1,2,3", {}, emptyField},
         {"99999999999,0,0,0", {}, "'99999999999' is not a valid integer value"},
         {"2147483647,0,0,0", {2147483647, 0, 0, 0}, std::nullopt},
+        {"1,2147483648,3,4", {}, "'2147483648' is not a valid integer value"},
+        {"1,2,3,4x9999999999", {}, "'49999999999' is not a valid integer value"},
+        {"1,-2 147 483 6480,3,4", {}, "'21474836480' is not a valid integer value"},
+        {"1,2,3,4,99999999999", {1, 2, 3, 4}, std::nullopt},
+        {"00000000000000000012,0,0,0", {12, 0, 0, 0}, std::nullopt},
+        {"1,2,,99999999999", {}, emptyField},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value.value_or("<missing>"));
@@ -198,8 +204,9 @@ struct WordCase {
     int expected;
 };
 
-template <typename Enum, typename Reader>
-void checkWords(const std::vector<WordCase>& cases, Reader reader) {
+template <typename Enum>
+void checkWords(const std::vector<WordCase>& cases,
+                Enum (*reader)(const IniFile&, std::string_view, std::string_view)) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.word);
         EXPECT_EQ(static_cast<int>(reader(iniWith(std::string(c.word)), "s", "key")), c.expected);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ std::vector<std::uint8_t> noise(std::size_t size, unsigned seed) {
     return out;
 }
 
+std::vector<std::uint8_t> inflated(std::span<const std::uint8_t> packed) {
+    const SkinBytes bytes = inflateSkinStream(packed);
+    return {bytes.begin(), bytes.end()};
+}
+
 TEST(StoredSkinTest, InflateRoundTripAcrossPieceBoundaries) {
     const std::size_t sizes[] = {0, 1, 4095, 4096, 4097, 8192, 100000, 972425};
     for (std::size_t size : sizes) {
@@ -37,7 +43,7 @@ TEST(StoredSkinTest, InflateRoundTripAcrossPieceBoundaries) {
         // Half compressible, half not, so both inflate paths are taken.
         for (std::size_t i = 0; i < size / 2; ++i) data[i] = static_cast<std::uint8_t>(i / 64);
         const auto packed = deflateSkinStream(data, 9);
-        EXPECT_EQ(inflateSkinStream(packed), data);
+        EXPECT_EQ(inflated(packed), data);
     }
 }
 
@@ -92,7 +98,7 @@ TEST(StoredSkinTest, DataAfterTheStreamEndIsIgnored) {
     const auto data = bytesOf("skin");
     auto packed = deflateSkinStream(data, 9);
     packed.insert(packed.end(), {1, 2, 3});
-    EXPECT_EQ(inflateSkinStream(packed), data);
+    EXPECT_EQ(inflated(packed), data);
 }
 
 TEST(StoredSkinTest, OversizedStreamIsRefused) {

@@ -101,7 +101,7 @@ TEST_F(WindowSkinTest, ContainerPicturesHaveTheirSizes) {
 }
 
 TEST_F(WindowSkinTest, DefinitionFileHasEightySectionsWithCrLfLines) {
-    const std::vector<std::uint8_t> container = stored_->DecompressToStream();
+    const SkinBytes container = stored_->DecompressToStream();
     SkinContainerReader reader(container);
     reader.readVersion();
     for (int i = 0; i < 3; ++i) reader.readFlaggedPicture();

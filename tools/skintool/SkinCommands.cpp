@@ -53,7 +53,7 @@ void writeFile(const std::filesystem::path& file, std::span<const std::uint8_t> 
 // Walks a stored skin in the loader's order and prints each part as soon as it is read, so that a load
 // that stops shows how far it got before the error passes on.
 void describeStoredSkin(const TbsCompressedStoredSkin& stored) {
-    const std::vector<std::uint8_t> container = stored.DecompressToStream();
+    const SkinBytes container = stored.DecompressToStream();
     SkinContainerReader reader(container);
     const int version = reader.readVersion();
     printLine("version " + std::to_string(version));
