@@ -101,8 +101,12 @@ TEST_F(ComboBoxList, IndexAndTextSetters) {
         EXPECT_EQ(combo->itemIndex(), c.expectedIndex) << label;
         EXPECT_EQ(changes, c.expectedChanges) << label;
         EXPECT_EQ(clicks, c.expectedClicks) << label;
-        if (combo->edit()) EXPECT_EQ(combo->edit()->text(), c.expectedText) << label;
-        if (!c.autoComplete) EXPECT_GT(combo->listBox().topIndex(), 0) << label << ": scrolled towards 16";
+        if (combo->edit()) {
+            EXPECT_EQ(combo->edit()->text(), c.expectedText) << label;
+        }
+        if (!c.autoComplete) {
+            EXPECT_GT(combo->listBox().topIndex(), 0) << label << ": scrolled towards 16";
+        }
         delete combo;
     }
 }
