@@ -786,6 +786,51 @@ TEST_F(CalculatorWindowTest, KeyboardTypingThroughTheMessageLoop) {
     }
 }
 
+// Showing the window puts the keyboard in the first field of the tab order; the Tab key, posted as
+// the keyboard posts it, walks through the fields that take input, and Shift+Tab walks back.
+TEST_F(CalculatorWindowTest, FocusStartsInTheFirstFieldAndTabWalksTheInputs) {
+    const std::vector<std::string> order = {"iletkenc", "Iozdirenc", "Iuzun",  "IKesit",
+                                            "kesiti",   "GDuzun",    "GDakim", "faztip"};
+    // The field that has the keyboard: an editable combo box has it in its inner edit.
+    const auto focused = [&]() -> std::string {
+        HWND focus = GetFocus();
+        for (const std::string& name : order) {
+            if (focus == inputWindow(name) || focus == windowed(name).handle()) return name;
+        }
+        return "(other)";
+    };
+    const auto pressTab = [&](bool back) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = back ? 0x80 : 0;
+        SetKeyboardState(state);
+        HWND focus = GetFocus();
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 1);
+        PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
+        testing::pumpFor(20);
+        state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    };
+    window().show();
+    testing::pumpFor(50);
+    EXPECT_EQ(focused(), order[0]);
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        pressTab(false);
+        EXPECT_EQ(focused(), order[i % order.size()]) << "Tab " << i;
+    }
+    pressTab(true);
+    EXPECT_EQ(focused(), order.back()) << "Shift+Tab";
+    // A field reached by Tab has its text selected: typing replaces it.
+    pressTab(true);
+    pressTab(true);
+    ASSERT_EQ(focused(), "GDuzun");
+    setText("GDuzun", "55");
+    pressTab(false);
+    pressTab(true);
+    type("GDuzun", u"7");
+    EXPECT_EQ(text("GDuzun"), "7");
+}
+
 // Closing the window ends the message loop at once: no question, no report.
 TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheProgram) {
     ASSERT_EQ(Application().mainForm(), &window());
