@@ -175,13 +175,22 @@ TEST_F(Edit, KeyFilterRunsBeforeInsertion) {
 
 TEST_F(Edit, EnterAndEscapeRaiseKeyPressAndInsertNothing) {
     std::vector<wchar_t> seen;
-    edit->OnKeyPress = [&](wchar_t& key) { seen.push_back(key); };
+    edit->OnKeyPress = [&](wchar_t& key) {
+        seen.push_back(key);
+        key = 0;  // whatever the handler does, the form still hears of the key
+    };
+    std::vector<WPARAM> dialogKeys;
+    auto hook = host.form->installWindowProcHook([&](TMessage& message, const WindowProcNext& next) {
+        if (message.msg == CM_DIALOGKEY) dialogKeys.push_back(message.wParam);
+        next(message);
+    });
     edit->setText("7");
     changes = 0;
     type(L"\r\x1b\n");
     EXPECT_EQ(edit->text(), "7");
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(seen, (std::vector<wchar_t>{L'\r', 27}));
+    EXPECT_EQ(dialogKeys, (std::vector<WPARAM>{13, 27}));
 }
 
 TEST_F(Edit, ChangeEventOnEveryTextChangeIncludingClear) {
