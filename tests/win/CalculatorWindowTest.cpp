@@ -436,6 +436,33 @@ TEST_F(CalculatorWindowTest, OnlyANewMaterialReplacesATypedResistivity) {
     }
 }
 
+// The preview takes its picture by the resource's exact name; a name that finds nothing leaves the
+// preview empty, showing only the group's own background.
+TEST_F(CalculatorWindowTest, PreviewPictureByExactResourceName) {
+    struct Case {
+        const char* resource;
+        int width, height;  // 0: no picture
+    };
+    const Case cases[] = {
+        {"GÜMÜS", 120, 120}, {"GUMUS", 0, 0}, {"GÜMÜŞ", 0, 0},
+        {"KROM", 202, 189},  {"YOK", 0, 0},   {"BAKIR", 120, 120},
+    };
+    window().show();
+    auto* preview = window().component<TImage>("Image1");
+    ASSERT_NE(preview, nullptr);
+    for (const Case& c : cases) {
+        window().fields().setPreviewPicture(c.resource);
+        EXPECT_EQ(preview->picture().width(), c.width) << c.resource;
+        EXPECT_EQ(preview->picture().height(), c.height) << c.resource;
+        TBitmap group;
+        testing::renderClient(windowed("showw"), group);
+        const RECT area{preview->left(), preview->top(), preview->left() + preview->width(),
+                        preview->top() + preview->height()};
+        const bool drawn = !testing::inkBox(group, area, GetSysColor(COLOR_BTNFACE)).empty();
+        EXPECT_EQ(drawn, c.width > 0) << c.resource;
+    }
+}
+
 // With the window shown the timers themselves drive the results: within one period of each.
 TEST_F(CalculatorWindowTest, ShownWindowFollowsTheInputsWithinOnePeriod) {
     window().show();

@@ -298,6 +298,7 @@ TEST_F(GroupBox, ChangesThatAlterThePlainImageRepaint) {
         {"disabled", [](TbsSkinGroupBox& b) { b.setEnabled(false); }},
         {"enabled", [](TbsSkinGroupBox& b) { b.setEnabled(true); }},
         {"caption mode", [](TbsSkinGroupBox& b) { b.setCaptionMode(false); }},
+        {"bounds", [](TbsSkinGroupBox& b) { b.setBounds(8, 8, 190, 180); }},
     };
     box->setCaption("Önizleme");
     for (const Case& c : cases) {

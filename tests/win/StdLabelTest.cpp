@@ -208,6 +208,35 @@ TEST_F(StdLabel, EllipsisTypesDrawThePlatformsEllipsis) {
     EXPECT_NE(drawn[1], drawn[2]);
 }
 
+// A new ellipsis type repaints the label; setting the same type again asks for nothing.
+TEST_F(StdLabel, EllipsisTypeChangeRepaints) {
+    struct Case {
+        TbsEllipsType type;
+        bool repaints;
+    };
+    const Case cases[] = {
+        {TbsEllipsType::bsetEndEllips, true},
+        {TbsEllipsType::bsetEndEllips, false},
+        {TbsEllipsType::bsetPathEllips, true},
+        {TbsEllipsType::bsetNone, true},
+    };
+    label->setDefaultFont(kFontL);
+    label->setCaption("Ohm :");
+    for (const Case& c : cases) {
+        UpdateWindow(host.form->handle());
+        label->setEllipsType(c.type);
+        RECT pending{};
+        const bool asked = GetUpdateRect(host.form->handle(), &pending, FALSE) != 0;
+        EXPECT_EQ(asked, c.repaints) << static_cast<int>(c.type);
+        if (asked) {
+            RECT covered{};
+            const RECT r = labelRect();
+            IntersectRect(&covered, &pending, &r);
+            EXPECT_TRUE(EqualRect(&covered, &r)) << static_cast<int>(c.type);
+        }
+    }
+}
+
 // The box of the pixels of `area` for which `pick` holds.
 template <typename Pick>
 InkBox boxWhere(TBitmap& bitmap, const RECT& area, Pick pick) {
