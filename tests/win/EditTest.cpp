@@ -411,6 +411,55 @@ TEST_F(Edit, ContextMenuOpensAtTheMouseOrTheMiddle) {
     }
 }
 
+TEST_F(Edit, AlignmentPlacesTheTextInTheArea) {
+    struct Case {
+        TAlignment alignment;
+        int least, most;  // where the ink's left (left), right (right) or centre (centre) may lie
+    };
+    const Case cases[] = {
+        {TAlignment::taLeftJustify, 4, 5},
+        {TAlignment::taRightJustify, 74, 77},
+        {TAlignment::taCenter, 38, 42},
+    };
+    edit->setText("1234");
+    for (const Case& c : cases) {
+        edit->setAlignment(c.alignment);
+        EXPECT_EQ(edit->text(), "1234");  // the new window keeps the text
+        grabWindow();
+        saveShot(shot, "edit-alignment-" + std::to_string(static_cast<int>(c.alignment)));
+        const InkBox ink = inkBox(shot, RECT{2, 2, 78, 16}, sys(COLOR_WINDOW));
+        ASSERT_FALSE(ink.empty());
+        const int at = c.alignment == TAlignment::taLeftJustify    ? ink.left
+                       : c.alignment == TAlignment::taRightJustify ? ink.right
+                                                                   : ink.centreX2() / 2;
+        EXPECT_GE(at, c.least) << static_cast<int>(c.alignment);
+        EXPECT_LE(at, c.most) << static_cast<int>(c.alignment);
+    }
+}
+
+// Without a skin DefaultWidth sets the width when above 0; DefaultHeight sets the height when above
+// 0 and the edit takes the skin's font, and otherwise the height stays fitted to the font.
+TEST_F(Edit, DefaultSizeWithoutASkin) {
+    struct Case {
+        bool useSkinFont;
+        int defaultWidth, defaultHeight;
+        int width, height;
+    };
+    const Case cases[] = {
+        {true, 100, 25, 100, 25},
+        {true, 0, 0, 100, 25},  // 0 changes nothing
+        {false, 120, 30, 120, 18},
+        {true, 90, 22, 90, 22},
+    };
+    for (const Case& c : cases) {
+        edit->setUseSkinFont(c.useSkinFont);
+        edit->setDefaultWidth(c.defaultWidth);
+        edit->setDefaultHeight(c.defaultHeight);
+        EXPECT_EQ(edit->width(), c.width) << c.defaultWidth << "x" << c.defaultHeight;
+        EXPECT_EQ(edit->height(), c.height) << c.defaultWidth << "x" << c.defaultHeight;
+    }
+}
+
 TEST_F(Edit, PastedLineBreaksStayOut) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
