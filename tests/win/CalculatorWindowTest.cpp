@@ -9,6 +9,7 @@
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
 #include "gui/Application.h"
+#include "gui/HintWindow.h"
 #include "gui/Utf.h"
 #include "imagebutton/PngButton.h"
 
@@ -372,6 +373,43 @@ TEST_F(CalculatorWindowTest, TransferHintFollowsTheInputsWithinOneTick) {
     EXPECT_TRUE(pumpUntil([&] { return button.hint() == "Gerilim Düşümüne Aktar.."; }, 1000));
     setText("IKesit", "");
     EXPECT_TRUE(pumpUntil([&] { return button.hint() == "Kesit ve Uzunluğu Girmelisiniz.."; }, 1000));
+}
+
+// The pointer resting on the transfer button of the real window shows the hint the last tick of
+// Timer3 wrote: without a length the request for the inputs, with one the transfer text.
+TEST_F(CalculatorWindowTest, PointerOnTheTransferButtonShowsTheCurrentHint) {
+    struct Case {
+        const char* length;
+        const char* hint;
+    };
+    const Case cases[] = {{"", "Kesit ve Uzunluğu Girmelisiniz.."}, {"5", "Gerilim Düşümüne Aktar.."}};
+    window().show();
+    TControl& button = control("PNGButton1");
+    HWND group = button.parent()->handle();
+    THintWindow& hint = Application().hintWindow();
+    hint.setHintPause(20);
+    // The real pointer rests there too; it goes back afterwards.
+    struct CursorRestore {
+        POINT saved{};
+        CursorRestore() { GetCursorPos(&saved); }
+        ~CursorRestore() { SetCursorPos(saved.x, saved.y); }
+    } restore;
+    const POINT inGroup{button.left() + 10, button.top() + 10};
+    POINT onScreen = inGroup;
+    ClientToScreen(group, &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    for (const Case& c : cases) {
+        setText("Iuzun", c.length);
+        ASSERT_TRUE(pumpUntil([&] { return button.hint() == c.hint; }, 1000)) << c.hint;
+        hint.cancel();
+        PostMessageW(group, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        PostMessageW(group, WM_MOUSEMOVE, 0, MAKELPARAM(inGroup.x, inGroup.y));
+        ASSERT_TRUE(pumpUntil([&] { return hint.active(); }, 3000)) << c.hint;
+        EXPECT_EQ(hint.control(), &button);
+        EXPECT_EQ(hint.text(), c.hint);
+    }
+    hint.cancel();
+    hint.mouseOver(nullptr, {0, 0});
 }
 
 TEST_F(CalculatorWindowTest, PickingAMaterialShowsItsPictureAndResistivity) {
