@@ -895,5 +895,50 @@ TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheProgram) {
     EXPECT_TRUE(dismissReports().empty());
 }
 
+// Both calculations failing at once still make one report: the resistance and the voltage-drop
+// ticks go on failing inside it, neither opens another, and the results stay as they were.
+TEST_F(CalculatorWindowTest, TwoFailingTimersShareOneReport) {
+    window().show();
+    setText("Iuzun", "100");
+    setText("IKesit", "1,5");
+    setText("kesiti", "1");
+    setText("GDuzun", "100");
+    setText("GDakim", "2");
+    tick(window().Timer1);
+    tick(window().Timer2);
+    setText("IKesit", "00");
+    setText("kesiti", "0,00");
+    int resistanceTicks = 0, dropTicks = 0;
+    const auto resistance = window().Timer1->OnTimer, drop = window().Timer2->OnTimer;
+    window().Timer1->OnTimer = [&] {
+        ++resistanceTicks;
+        resistance();
+    };
+    window().Timer2->OnTimer = [&] {
+        ++dropTicks;
+        drop();
+    };
+    window().Timer1->setInterval(15);
+    window().Timer2->setInterval(20);
+    TTimer inspector(nullptr);
+    inspector.setInterval(40);
+    std::vector<ReportWindow> seen;
+    inspector.OnTimer = [&] {
+        if (resistanceTicks < 4 || dropTicks < 4) return;
+        inspector.setEnabled(false);
+        window().Timer1->setEnabled(false);
+        window().Timer2->setEnabled(false);
+        seen = dismissReports();
+    };
+    EXPECT_TRUE(pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
+    window().Timer1->OnTimer = resistance;
+    window().Timer2->OnTimer = drop;
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].says("Floating point division by zero."));
+    EXPECT_EQ(windowText("OEdit"), "1,18666666666667");
+    EXPECT_EQ(text("sonucu"), "% 15");
+    EXPECT_EQ(text("label1"), "İletken Kesiti Uygun Değildir");
+}
+
 }  // namespace
 }  // namespace vireltan
