@@ -411,6 +411,27 @@ TEST_F(GroupBox, CheckBoxInTheCaptionTogglesAndEnablesChildren) {
     EXPECT_EQ(countColour(shot, RECT{6, 5, 18, 17}, sys(COLOR_BTNTEXT)), 0);
 }
 
+// The children follow the check box only with AutoEnabledControls, and only in CheckedMode.
+TEST_F(GroupBox, ChildrenFollowTheCheckBoxOnlyWhenAskedTo) {
+    struct Case {
+        bool checkedMode, autoEnabled;
+        bool childEnabledAfterUnchecking;
+    };
+    const Case cases[] = {{true, true, false}, {true, false, true}, {false, true, true}};
+    for (const Case& c : cases) {
+        auto* child = new TbsSkinStdLabel(host.form);
+        child->setParent(box);
+        child->setBounds(10, 40, 30, 13);
+        box->setCheckedMode(c.checkedMode);
+        box->setAutoEnabledControls(c.autoEnabled);
+        box->setChecked(true);
+        child->setEnabled(true);
+        box->setChecked(false);
+        EXPECT_EQ(child->enabled(), c.childEnabledAfterUnchecking) << c.checkedMode << c.autoEnabled;
+        delete child;
+    }
+}
+
 TEST_F(GroupBox, RollUpToTheCaptionAndBack) {
     auto* child = new TbsSkinStdLabel(host.form);
     child->setParent(box);
