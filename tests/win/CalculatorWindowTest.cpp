@@ -940,5 +940,40 @@ TEST_F(CalculatorWindowTest, TwoFailingTimersShareOneReport) {
     EXPECT_EQ(text("label1"), "İletken Kesiti Uygun Değildir");
 }
 
+// The credit line is centred in bold red across its fixed 203 pixels; the drop is centred both ways
+// in the inner group box; the verdict is red.
+TEST_F(CalculatorWindowTest, CreditDropAndVerdictAreDrawnWhereAndHowTheyShould) {
+    struct Case {
+        const char* name;
+        const char* group;  // "" for the window
+        COLORREF ink;
+        bool centredAcross, centredDown;
+    };
+    const Case cases[] = {
+        {"ad", "bsSkinGroupBox2", RGB(255, 0, 0), true, false},
+        {"sonucu", "bsSkinGroupBox4", GetSysColor(COLOR_WINDOWTEXT), true, true},
+        {"label1", "", RGB(255, 0, 0), false, false},
+    };
+    window().show();
+    setText("kesiti", "1");
+    setText("GDuzun", "100");
+    setText("GDakim", "2");
+    tick(window().Timer2);
+    for (const Case& c : cases) {
+        TBitmap shot;
+        if (c.group[0]) {
+            testing::renderClient(windowed(c.group), shot);
+        } else {
+            testing::renderClient(window(), shot);
+        }
+        const RECT r = control(c.name).boundsRect();
+        const testing::InkBox ink = testing::inkBox(shot, r, GetSysColor(COLOR_BTNFACE));
+        ASSERT_FALSE(ink.empty()) << c.name;
+        EXPECT_GT(testing::countColour(shot, r, c.ink), 10) << c.name;
+        if (c.centredAcross) EXPECT_NEAR(ink.centreX2(), r.left + r.right - 1, 3) << c.name;
+        if (c.centredDown) EXPECT_NEAR(ink.centreY2(), r.top + r.bottom - 1, 4) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
