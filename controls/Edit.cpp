@@ -415,6 +415,10 @@ void TbsSkinEdit::wmCharGuarded(TMessage& message) {
     if (key == L'\r' || key == 27) {
         wchar_t passed = key;
         KeyPress(passed);
+        // Never inserted; the form may have a default or cancel action for it.
+        TWinControl* form = this;
+        while (form->parent()) form = form->parent();
+        if (form != this && form->handleAllocated()) SendMessageW(form->handle(), CM_DIALOGKEY, key, 0);
         return;
     }
     // Ctrl+Enter would put a line break into the one-line field.

@@ -34,7 +34,7 @@ void drawRollUpArrow(TCanvas& canvas, int boxLeft, const RECT& caption, bool poi
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
     link_.name = "panel";
     splitPainting_ = true;
-    setBounds(0, 0, 150, 100);
+    setBounds(0, 0, 150, 150);
 }
 
 void TbsSkinPanel::setCaption(const std::string& caption) {
@@ -122,14 +122,25 @@ void TbsSkinPanel::setChecked(bool value) {
     if (OnChecked) OnChecked();
 }
 
+void TbsSkinPanel::setConstraints(const TSizeConstraints& value) {
+    constraints_ = value;
+    setBounds(left(), top(), width(), height());
+}
+
 void TbsSkinPanel::setRollUpState(bool value) {
     if (value == rollUpState_) return;
     if (!rollUpMode_) {
+        if (savedConstraints_) setConstraints(*savedConstraints_);
+        savedConstraints_.reset();
         rollUpState_ = false;
         return;
     }
     rollUpState_ = value;
     if (value && realHeight_ == -1) {
+        // The limits would keep the panel from shrinking to its caption; they are lifted while rolled
+        // up and come back unchanged when it rolls down.
+        savedConstraints_ = constraints_;
+        constraints_ = TSizeConstraints{};
         realHeight_ = height();
         for (TControl* child : controls()) child->setVisible(false);
         const SkinRect& client = geometry_.newClientRect;
@@ -137,6 +148,8 @@ void TbsSkinPanel::setRollUpState(bool value) {
     } else if (!value && realHeight_ != -1) {
         setHeight(realHeight_);
         realHeight_ = -1;
+        if (savedConstraints_) setConstraints(*savedConstraints_);
+        savedConstraints_.reset();
         for (TControl* child : controls()) child->setVisible(true);
         realign();
     }
@@ -149,6 +162,13 @@ void TbsSkinPanel::setEnabled(bool enabled) {
 }
 
 void TbsSkinPanel::setBounds(int left, int top, int width, int height) {
+    const auto limit = [](int value, int least, int most) {
+        if (most > 0 && value > most) value = most;
+        if (least > 0 && value < least) value = least;
+        return value;
+    };
+    width = limit(width, constraints_.MinWidth, constraints_.MaxWidth);
+    height = limit(height, constraints_.MinHeight, constraints_.MaxHeight);
     TbsSkinCustomControl::setBounds(left, top, width, height);
     if (!hasSkinLook()) invalidate();
 }

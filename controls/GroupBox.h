@@ -6,11 +6,21 @@
 #include "controls/SkinControl.h"
 #include "controls/StdLabel.h"
 
+#include <optional>
 #include <string>
 
 namespace vireltan {
 
 enum class TbsSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+
+// Limits on the panel's size; 0 means no limit.
+struct TSizeConstraints {
+    int MinWidth = 0;
+    int MinHeight = 0;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+    bool operator==(const TSizeConstraints&) const = default;
+};
 
 class TbsSkinPanel : public TbsSkinCustomControl {
   public:
@@ -48,6 +58,8 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     void setRollUpState(bool value);
     int RealHeight() const { return realHeight_; }
     void setRealHeight(int value) { realHeight_ = value; }
+    const TSizeConstraints& Constraints() const { return constraints_; }
+    void setConstraints(const TSizeConstraints& value);
 
     void setEnabled(bool enabled) override;
     void setBounds(int left, int top, int width, int height) override;
@@ -81,6 +93,9 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     bool rollUpMode_ = false;
     bool rollUpState_ = false;
     int realHeight_ = -1;
+    TSizeConstraints constraints_;
+    // The constraints in force before rolling up; they come back when rolling down.
+    std::optional<TSizeConstraints> savedConstraints_;
 };
 
 class TbsSkinGroupBox : public TbsSkinPanel {

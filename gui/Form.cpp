@@ -140,10 +140,15 @@ void TForm::wmActivate(TMessage& message) {
     TApplication& application = Application();
     if (LOWORD(message.wParam) != WA_INACTIVE) {
         application.setActiveForm(this);
-        // Give the focus back to the control that had it, not to the form itself.
-        if (activeControl_ && activeControl_->canFocus() && !IsIconic(handle())) {
-            activeControl_->setFocus();
-            return;
+        // Give the focus back to the control that had it, not to the form itself; the first time,
+        // to the first control of the tab order, so that typing goes into a field at once.
+        if (!IsIconic(handle())) {
+            TWinControl* target = activeControl_;
+            if (!target || !target->canFocus()) target = findNextControl(nullptr, true);
+            if (target && target->canFocus()) {
+                target->setFocus();
+                return;
+            }
         }
     } else if (application.activeForm() == this) {
         application.setActiveForm(nullptr);

@@ -4,7 +4,6 @@
 #include "gui/Form.h"
 #include "gui/SkinMessages.h"
 #include "gui/Timer.h"
-#include "gui/Utf.h"
 
 #include "GuiTestSupport.h"
 
@@ -17,8 +16,10 @@
 namespace vireltan {
 namespace {
 
+using testing::dismissReports;
 using testing::pumpFor;
 using testing::pumpUntil;
+using testing::ReportWindow;
 
 TEST(ErrorReport, FullStopRule) {
     struct Case {
@@ -39,39 +40,6 @@ TEST(ErrorReport, FullStopRule) {
         {"Türkçe sonu ü", "Türkçe sonu ü."},  // a letter beyond ASCII is above '.'
     };
     for (const Case& c : cases) EXPECT_EQ(TApplication::errorReportText(c.message), c.expected) << c.message;
-}
-
-struct ReportWindow {
-    HWND window = nullptr;
-    std::string caption;
-    std::vector<std::string> texts;
-};
-
-BOOL CALLBACK collectText(HWND child, LPARAM texts) {
-    wchar_t text[512] = {};
-    GetWindowTextW(child, text, 512);
-    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
-    return TRUE;
-}
-
-BOOL CALLBACK collectReport(HWND window, LPARAM found) {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    ReportWindow report{window, {}, {}};
-    wchar_t caption[256] = {};
-    GetWindowTextW(window, caption, 256);
-    report.caption = toUtf8(caption);
-    EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&report.texts));
-    reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
-    return TRUE;
-}
-
-// The visible dialog boxes of this thread: the message boxes open now.
-std::vector<ReportWindow> openReports() {
-    std::vector<ReportWindow> reports;
-    EnumThreadWindows(GetCurrentThreadId(), collectReport, reinterpret_cast<LPARAM>(&reports));
-    return reports;
 }
 
 // A failing timer tick opens the report; its ticks go on failing inside the report's own loop and
@@ -99,19 +67,15 @@ TEST(ErrorReport, OneReportAtATimeWhileTimersKeepFailing) {
     int failuresBeforeClose = 0;
     std::vector<ReportWindow> seen;
     bool reportOpenWhileSeen = false;
-    HWND owner = nullptr;
     bool formEnabledWhileOpen = true;
     inspector.OnTimer = [&] {
         if (failures < 6) return;  // let the failing timer fail several times inside the report
-        seen = openReports();
         reportOpenWhileSeen = Application().errorReportOpen();
-        if (!seen.empty()) owner = GetWindow(seen[0].window, GW_OWNER);
         formEnabledWhileOpen = IsWindowEnabled(form.handle()) != 0;
         inspector.setEnabled(false);
         failing.setEnabled(false);
         failuresBeforeClose = failures;
-        for (const ReportWindow& report : seen)
-            PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        seen = dismissReports();
     };
 
     EXPECT_TRUE(pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
@@ -122,13 +86,13 @@ TEST(ErrorReport, OneReportAtATimeWhileTimersKeepFailing) {
     EXPECT_TRUE(reportOpenWhileSeen);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
-    bool textFound = false;
-    for (const std::string& text : seen[0].texts)
-        textFound = textFound || text == "Floating point division by zero.";
-    EXPECT_TRUE(textFound);
-    EXPECT_TRUE(openReports().empty());
+    EXPECT_TRUE(seen[0].says("Floating point division by zero."));
+    // The error icon and a single OK button.
+    EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_ERROR));
+    EXPECT_EQ(seen[0].buttons, std::vector<std::string>{"OK"});
+    EXPECT_TRUE(dismissReports().empty());
     // Owned by the active window, which is disabled while the report is open.
-    EXPECT_EQ(owner, form.handle());
+    EXPECT_EQ(seen[0].owner, form.handle());
     EXPECT_FALSE(formEnabledWhileOpen);
     EXPECT_TRUE(IsWindowEnabled(form.handle()));
 }
@@ -142,10 +106,7 @@ TEST(ErrorReport, NextFailureAfterClosingReportsAgain) {
     TTimer closer(nullptr);
     closer.setInterval(40);
     closer.OnTimer = [&] {
-        for (const ReportWindow& report : openReports()) {
-            ++reportsSeen;
-            PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        }
+        reportsSeen += static_cast<int>(dismissReports().size());
         if (reportsSeen >= 2) failing.setEnabled(false);
     };
     EXPECT_TRUE(pumpUntil([&] { return reportsSeen >= 2 && !Application().errorReportOpen(); }, 10000));

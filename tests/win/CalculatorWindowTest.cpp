@@ -5,22 +5,32 @@
 #include "app/win/CalculatorWindow.h"
 #include "app/win/Image.h"
 #include "controls/ComboBox.h"
+#include "controls/Edit.h"
+#include "controls/GroupBox.h"
+#include "controls/StdLabel.h"
 #include "gui/Application.h"
+#include "gui/HintWindow.h"
 #include "gui/Utf.h"
 #include "imagebutton/PngButton.h"
 
+#include "ControlTestSupport.h"
 #include "GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vireltan {
 namespace {
 
+using testing::dismissReports;
 using testing::pumpUntil;
+using testing::ReportWindow;
 
 class CalculatorWindowTest : public ::testing::Test {
   protected:
@@ -141,6 +151,9 @@ TEST_F(CalculatorWindowTest, ShownWindowHasTheSystemFrameSizeAndPlace) {
     GetWindowTextW(handle, caption, 64);
     EXPECT_EQ(toUtf8(caption), "   Vireltan - 12/2009");
     EXPECT_NE(SendMessageW(handle, WM_GETICON, ICON_BIG, 0), 0);
+    // The window itself has the taskbar button, with its caption as the button's text.
+    EXPECT_TRUE(GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetWindow(handle, GW_OWNER), nullptr);
 }
 
 TEST_F(CalculatorWindowTest, KeyFilterOfTheSixNumericFields) {
@@ -375,6 +388,43 @@ TEST_F(CalculatorWindowTest, TransferHintFollowsTheInputsWithinOneTick) {
     EXPECT_TRUE(pumpUntil([&] { return button.hint() == "Kesit ve Uzunluğu Girmelisiniz.."; }, 1000));
 }
 
+// The pointer resting on the transfer button of the real window shows the hint the last tick of
+// Timer3 wrote: without a length the request for the inputs, with one the transfer text.
+TEST_F(CalculatorWindowTest, PointerOnTheTransferButtonShowsTheCurrentHint) {
+    struct Case {
+        const char* length;
+        const char* hint;
+    };
+    const Case cases[] = {{"", "Kesit ve Uzunluğu Girmelisiniz.."}, {"5", "Gerilim Düşümüne Aktar.."}};
+    window().show();
+    TControl& button = control("PNGButton1");
+    HWND group = button.parent()->handle();
+    THintWindow& hint = Application().hintWindow();
+    hint.setHintPause(20);
+    // The real pointer rests there too; it goes back afterwards.
+    struct CursorRestore {
+        POINT saved{};
+        CursorRestore() { GetCursorPos(&saved); }
+        ~CursorRestore() { SetCursorPos(saved.x, saved.y); }
+    } restore;
+    const POINT inGroup{button.left() + 10, button.top() + 10};
+    POINT onScreen = inGroup;
+    ClientToScreen(group, &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    for (const Case& c : cases) {
+        setText("Iuzun", c.length);
+        ASSERT_TRUE(pumpUntil([&] { return button.hint() == c.hint; }, 1000)) << c.hint;
+        hint.cancel();
+        PostMessageW(group, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        PostMessageW(group, WM_MOUSEMOVE, 0, MAKELPARAM(inGroup.x, inGroup.y));
+        ASSERT_TRUE(pumpUntil([&] { return hint.active(); }, 3000)) << c.hint;
+        EXPECT_EQ(hint.control(), &button);
+        EXPECT_EQ(hint.text(), c.hint);
+    }
+    hint.cancel();
+    hint.mouseOver(nullptr, {0, 0});
+}
+
 TEST_F(CalculatorWindowTest, PickingAMaterialShowsItsPictureAndResistivity) {
     TImage* preview = window().component<TImage>("Image1");
     ASSERT_NE(preview, nullptr);
@@ -405,6 +455,63 @@ TEST_F(CalculatorWindowTest, PickingAMaterialShowsItsPictureAndResistivity) {
     EXPECT_EQ(text("Iozdirenc"), "0,02");
     key("iletkenc", VK_UP);
     EXPECT_EQ(text("Iozdirenc"), "0,045");  // one item up from chrome-nickel: magnesium
+}
+
+// Choosing the item already shown changes no text, so the handler does not run and a typed
+// resistivity stays; a different item replaces it, and the next resistance tick uses the new one.
+TEST_F(CalculatorWindowTest, OnlyANewMaterialReplacesATypedResistivity) {
+    struct Case {
+        char16_t initial;  // typed into the material selector: its first letter
+        const char* material;
+        const char* resistivity;
+        const char* ohms;  // with L "100" and S "0,08"
+    };
+    const Case cases[] = {
+        {u'B', "Bakır", "0,02", "25"},        // shown already: the typed 0,02 stays
+        {u'K', "Krom-Nikel", "1,1", "1375"},  // a new pick overwrites it
+        {u'K', "Krom-Nikel", "0,02", "25"},   // and the same pick again leaves a new typed value
+        {u'T', "Tungsten", "0,055", "68,75"},
+    };
+    auto& selector = dynamic_cast<TbsSkinComboBox&>(control("iletkenc"));
+    TickCount now = 0;
+    selector.clock = [&now] { return now += 1000; };  // each letter starts a new search
+    type("Iuzun", u"100");
+    for (const Case& c : cases) {
+        setText("Iozdirenc", "");
+        type("Iozdirenc", u"0,02");
+        SendMessageW(selector.handle(), WM_CHAR, c.initial, 1);
+        EXPECT_EQ(text("iletkenc"), c.material);
+        EXPECT_EQ(text("Iozdirenc"), c.resistivity) << c.material;
+        tick(window().Timer1);
+        EXPECT_EQ(windowText("OEdit"), c.ohms) << c.material;
+    }
+}
+
+// The preview takes its picture by the resource's exact name; a name that finds nothing leaves the
+// preview empty, showing only the group's own background.
+TEST_F(CalculatorWindowTest, PreviewPictureByExactResourceName) {
+    struct Case {
+        const char* resource;
+        int width, height;  // 0: no picture
+    };
+    const Case cases[] = {
+        {"GÜMÜS", 120, 120}, {"GUMUS", 0, 0}, {"GÜMÜŞ", 0, 0},
+        {"KROM", 202, 189},  {"YOK", 0, 0},   {"BAKIR", 120, 120},
+    };
+    window().show();
+    auto* preview = window().component<TImage>("Image1");
+    ASSERT_NE(preview, nullptr);
+    for (const Case& c : cases) {
+        window().fields().setPreviewPicture(c.resource);
+        EXPECT_EQ(preview->picture().width(), c.width) << c.resource;
+        EXPECT_EQ(preview->picture().height(), c.height) << c.resource;
+        TBitmap group;
+        testing::renderClient(windowed("showw"), group);
+        const RECT area{preview->left(), preview->top(), preview->left() + preview->width(),
+                        preview->top() + preview->height()};
+        const bool drawn = !testing::inkBox(group, area, GetSysColor(COLOR_BTNFACE)).empty();
+        EXPECT_EQ(drawn, c.width > 0) << c.resource;
+    }
 }
 
 // With the window shown the timers themselves drive the results: within one period of each.
@@ -486,40 +593,6 @@ TEST_F(CalculatorWindowTest, DrawingsAreSizedAndTransparent) {
     }
 }
 
-struct ReportWindow {
-    HWND window = nullptr;
-    std::string caption;
-    std::vector<std::string> texts;
-};
-
-// Plain functions, not lambdas: on 32-bit Windows an enumeration callback must be __stdcall.
-BOOL CALLBACK collectChildText(HWND child, LPARAM texts) {
-    wchar_t text[512] = {};
-    GetWindowTextW(child, text, 512);
-    reinterpret_cast<std::vector<std::string>*>(texts)->push_back(toUtf8(text));
-    return TRUE;
-}
-
-BOOL CALLBACK collectReport(HWND window, LPARAM found) {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    ReportWindow report{window, {}, {}};
-    wchar_t caption[256] = {};
-    GetWindowTextW(window, caption, 256);
-    report.caption = toUtf8(caption);
-    EnumChildWindows(window, collectChildText, reinterpret_cast<LPARAM>(&report.texts));
-    reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
-    return TRUE;
-}
-
-// The visible dialog boxes of this thread: the message boxes open now.
-std::vector<ReportWindow> openReports() {
-    std::vector<ReportWindow> reports;
-    EnumThreadWindows(GetCurrentThreadId(), collectReport, reinterpret_cast<LPARAM>(&reports));
-    return reports;
-}
-
 // Inputs that make a tick fail: one report, captioned with the window's title, while the ticks keep
 // failing inside it; the failing ticks leave every result as it was.
 TEST_F(CalculatorWindowTest, FailingTicksOpenOneReportAndChangeNothing) {
@@ -565,11 +638,9 @@ TEST_F(CalculatorWindowTest, FailingTicksOpenOneReportAndChangeNothing) {
         std::vector<ReportWindow> seen;
         inspector.OnTimer = [&] {
             if (ticks < 6) return;
-            seen = openReports();
             inspector.setEnabled(false);
             failing->setEnabled(false);
-            for (const ReportWindow& report : seen)
-                PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            seen = dismissReports();
         };
         EXPECT_TRUE(
             pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
@@ -579,13 +650,341 @@ TEST_F(CalculatorWindowTest, FailingTicksOpenOneReportAndChangeNothing) {
 
         ASSERT_EQ(seen.size(), 1u) << c.field;
         EXPECT_EQ(seen[0].caption, "   Vireltan - 12/2009");
-        bool textFound = false;
-        for (const std::string& line : seen[0].texts) textFound = textFound || line == c.report;
-        EXPECT_TRUE(textFound) << c.report;
+        EXPECT_TRUE(seen[0].says(c.report)) << c.report;
+        EXPECT_EQ(seen[0].owner, window().handle());
         std::vector<std::string> after;
         for (const std::string& name : kResultEdits) after.push_back(windowText(name));
         for (const std::string& name : labels) after.push_back(text(name));
         EXPECT_EQ(after, before) << c.field;
+    }
+}
+
+const FontDescription kFontL{"MS Sans Serif", -11, fsBold, clWindowText};
+const FontDescription kFontR{"MS Sans Serif", -11, fsBold, clRed};
+const FontDescription kFontS{"MS Sans Serif", -15, fsBold, clWindowText};
+const FontDescription kFontE{"Arial", 14, 0, clBlack};
+const FontDescription kFontC{"Arial", 14, 0, clWindowText};
+
+// Every label sizes itself to its caption in its kind's font (L or R), except `ad` and `sonucu`,
+// which keep their size; the two-line legend is two lines high.
+TEST_F(CalculatorWindowTest, LabelsDrawAndMeasureInTheirFontKind) {
+    struct Case {
+        const char* name;
+        const FontDescription* font;
+        int lines;  // 0: fixed size
+    };
+    const Case cases[] = {
+        {"bsSkinStdLabel28", &kFontL, 1}, {"label1", &kFontR, 1},           {"bsSkinStdLabel1", &kFontL, 1},
+        {"bsSkinStdLabel3", &kFontL, 1},  {"bsSkinStdLabel4", &kFontL, 1},  {"bsSkinStdLabel5", &kFontL, 1},
+        {"bsSkinStdLabel8", &kFontL, 1},  {"bsSkinStdLabel9", &kFontL, 1},  {"bsSkinStdLabel10", &kFontL, 1},
+        {"bsSkinStdLabel11", &kFontR, 1}, {"bsSkinStdLabel12", &kFontR, 1}, {"bsSkinStdLabel13", &kFontR, 1},
+        {"bsSkinStdLabel15", &kFontR, 1}, {"bsSkinStdLabel16", &kFontR, 1}, {"bsSkinStdLabel17", &kFontR, 1},
+        {"bsSkinStdLabel18", &kFontR, 1}, {"bsSkinStdLabel19", &kFontR, 1}, {"ad", &kFontR, 0},
+        {"bsSkinStdLabel2", &kFontL, 1},  {"bsSkinStdLabel6", &kFontL, 1},  {"bsSkinStdLabel7", &kFontL, 1},
+        {"bsSkinStdLabel14", &kFontL, 1}, {"bsSkinStdLabel21", &kFontL, 1}, {"bsSkinStdLabel22", &kFontL, 1},
+        {"bsSkinStdLabel20", &kFontL, 1}, {"bsSkinStdLabel23", &kFontL, 1}, {"bsSkinStdLabel24", &kFontL, 1},
+        {"bsSkinStdLabel25", &kFontL, 1}, {"bsSkinStdLabel26", &kFontL, 1}, {"bsSkinStdLabel27", &kFontL, 2},
+        {"sonucu", &kFontS, 0},
+    };
+    int labels = 0;
+    for (const ComponentDesign& row : calculatorWindowDesign()) labels += row.className == "TbsSkinStdLabel";
+    EXPECT_EQ(labels, static_cast<int>(std::size(cases)));
+    for (const Case& c : cases) {
+        auto* label = window().component<TbsSkinStdLabel>(c.name);
+        ASSERT_NE(label, nullptr) << c.name;
+        EXPECT_EQ(label->DefaultFont().description(), *c.font) << c.name;
+        TFont font(*c.font);
+        if (c.lines == 0) continue;
+        // The widest line decides the width.
+        std::wstring caption = toWide(label->text());
+        int widest = 0;
+        for (std::size_t from = 0; from <= caption.size();) {
+            const std::size_t end = std::min(caption.find(L'\r', from), caption.size());
+            widest = std::max(
+                widest,
+                static_cast<int>(testing::textSize(font.handle(), caption.substr(from, end - from)).cx));
+            from = end + 1;
+        }
+        if (caption.empty()) widest = testing::textSize(font.handle(), L" ").cx;
+        EXPECT_EQ(label->width(), widest) << c.name;
+        EXPECT_EQ(label->height(), c.lines * testing::lineHeight(font.handle())) << c.name;
+    }
+    // The verdict label grows with its text.
+    auto* verdict = window().component<TbsSkinStdLabel>("label1");
+    setText("kesiti", "1");
+    setText("GDuzun", "100");
+    setText("GDakim", "2");
+    tick(window().Timer2);
+    TFont red(kFontR);
+    EXPECT_EQ(verdict->width(),
+              testing::textSize(red.handle(), L"\u0130letken Kesiti Uygun De\u011fildir").cx);
+    // The fixed ones keep their design size whatever they show.
+    EXPECT_EQ(control("ad").width(), 203);
+    EXPECT_EQ(control("ad").height(), 13);
+    EXPECT_EQ(control("sonucu").width(), 111);
+    EXPECT_EQ(control("sonucu").height(), 66);
+}
+
+// The edits, combo boxes and group boxes carry their font kinds (E, C) and the group boxes their
+// plain caption bar; the power field fits its height to its font.
+TEST_F(CalculatorWindowTest, FieldsAndGroupsCarryTheirFontKinds) {
+    struct Case {
+        const char* name;
+        const FontDescription* font;
+    };
+    const Case edits[] = {{"Iozdirenc", &kFontE}, {"Iuzun", &kFontE},  {"GDuzun", &kFontE},
+                          {"GDakim", &kFontE},    {"GEdit", &kFontE},  {"MEdit", &kFontE},
+                          {"KEdit", &kFontE},     {"OEdit", &kFontE},  {"PEdit", &kFontE},
+                          {"Nedit", &kFontE},     {"MiEdit", &kFontE}, {"MeEdit", &kFontE}};
+    for (const Case& c : edits) {
+        auto* edit = window().component<TbsSkinEdit>(c.name);
+        ASSERT_NE(edit, nullptr) << c.name;
+        EXPECT_EQ(edit->DefaultFont().description(), *c.font) << c.name;
+        EXPECT_EQ(edit->font().description(), *c.font) << c.name;  // no skin: Font follows DefaultFont
+        EXPECT_EQ(edit->height(), 18) << c.name;
+        EXPECT_EQ(edit->UseSkinFont(), std::string(c.name) != "GDakim") << c.name;
+    }
+    for (const char* name : {"iletkenc", "IKesit", "kesiti", "faztip"}) {
+        auto* combo = window().component<TbsSkinComboBox>(name);
+        ASSERT_NE(combo, nullptr) << name;
+        EXPECT_EQ(combo->DefaultFont().description(), kFontC) << name;
+    }
+    for (const char* name :
+         {"showw", "bsSkinGroupBox1", "bsSkinGroupBox2", "bsSkinGroupBox3", "bsSkinGroupBox4"}) {
+        auto* box = window().component<TbsSkinGroupBox>(name);
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_EQ(box->DefaultFont().description(), kFontC) << name;
+        EXPECT_EQ(box->DefaultCaptionHeight(), 22) << name;
+        EXPECT_EQ(box->BorderStyle(), TbsSkinBorderStyle::bvFrame) << name;
+        EXPECT_EQ(box->DefaultAlignment(), TAlignment::taLeftJustify) << name;
+        EXPECT_TRUE(box->CaptionMode()) << name;
+        EXPECT_FALSE(box->RollUpMode()) << name;
+    }
+    // The children that fill their group box take its client rectangle (1, 23, W - 1, H - 1).
+    struct Fill {
+        const char* name;
+        RECT expected;
+    };
+    const Fill fills[] = {{"Image1", {1, 23, 184, 200}}, {"sonucu", {1, 23, 112, 89}}};
+    for (const Fill& f : fills) {
+        const RECT bounds = control(f.name).boundsRect();
+        EXPECT_TRUE(EqualRect(&bounds, &f.expected)) << f.name << ": " << bounds.left << "," << bounds.top
+                                                     << "," << bounds.right << "," << bounds.bottom;
+    }
+}
+
+// Before the window is shown only Timer3 runs: the hint follows within a tick of it, the results
+// stay empty. Showing starts the two others, each first ticking one whole period later.
+TEST_F(CalculatorWindowTest, TimersFromCreationAndFromShowing) {
+    const DWORD created = GetTickCount();
+    TControl& button = control("PNGButton1");
+    ASSERT_TRUE(pumpUntil([&] { return button.hint() == "Kesit ve Uzunluğu Girmelisiniz.."; }, 1000));
+    EXPECT_LE(GetTickCount() - created, 100u + 150u);  // one period, and some slack for a busy machine
+
+    type("Iuzun", u"100");
+    setText("IKesit", "1,5");
+    setText("kesiti", "1");
+    type("GDuzun", u"100");
+    type("GDakim", u"2");
+    testing::pumpFor(800);  // longer than both periods
+    EXPECT_EQ(windowText("OEdit"), "");
+    EXPECT_EQ(text("sonucu"), "");
+
+    const DWORD shown = GetTickCount();
+    window().show();
+    std::optional<DWORD> dropAt, resistanceAt;
+    ASSERT_TRUE(pumpUntil(
+        [&] {
+            if (!dropAt && !text("sonucu").empty()) dropAt = GetTickCount() - shown;
+            if (!resistanceAt && !windowText("OEdit").empty()) resistanceAt = GetTickCount() - shown;
+            return dropAt && resistanceAt;
+        },
+        3000));
+    // Window timers never come early; the system's timer resolution allows a few milliseconds.
+    EXPECT_GE(*dropAt, 500u - 20u);
+    EXPECT_GE(*resistanceAt, 750u - 20u);
+    EXPECT_EQ(text("sonucu"), "% 15");
+    EXPECT_EQ(windowText("OEdit"), "1,18666666666667");
+}
+
+// Keys as the keyboard posts them, translated by the application's loop into characters: the filter
+// drops what is not a digit or a second comma and the shortcuts; Delete is no character and still
+// deletes.
+TEST_F(CalculatorWindowTest, KeyboardTypingThroughTheMessageLoop) {
+    struct Key {
+        WORD virtualKey;
+        bool control = false, shift = false;
+    };
+    struct Case {
+        const char* field;
+        const char* before;
+        std::vector<Key> keys;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Iuzun", "", {{'1'}, {VK_OEM_COMMA}, {'5'}, {VK_OEM_COMMA}}, "1,5"},
+        {"GDakim", "", {{'1'}, {VK_OEM_PERIOD}, {'5'}}, "15"},
+        {"Iozdirenc", "", {{VK_OEM_MINUS}, {'A'}, {VK_SPACE}, {'7'}}, "7"},
+        {"GDuzun", "", {{'2'}, {'V', true}, {'Z', true}, {'X', true}}, "2"},
+        {"Iuzun", "123", {{VK_HOME}, {VK_DELETE}}, "23"},
+        {"Iuzun", "123", {{VK_END}, {VK_BACK}}, "12"},
+    };
+    window().show();
+    for (const Case& c : cases) {
+        setText(c.field, c.before);
+        HWND field = inputWindow(c.field);
+        SetFocus(field);
+        for (const Key& k : c.keys) {
+            BYTE state[256] = {};
+            GetKeyboardState(state);
+            state[VK_CONTROL] = k.control ? 0x80 : 0;
+            state[VK_SHIFT] = k.shift ? 0x80 : 0;
+            SetKeyboardState(state);
+            const UINT scan = MapVirtualKeyW(k.virtualKey, MAPVK_VK_TO_VSC);
+            PostMessageW(field, WM_KEYDOWN, k.virtualKey, 1 | (scan << 16));
+            PostMessageW(field, WM_KEYUP, k.virtualKey, 1 | (scan << 16) | 0xC0000000);
+            testing::pumpFor(20);
+        }
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+        EXPECT_EQ(text(c.field), c.expected) << c.field << " from '" << c.before << "'";
+    }
+}
+
+// Showing the window puts the keyboard in the first field of the tab order; the Tab key, posted as
+// the keyboard posts it, walks through the fields that take input, and Shift+Tab walks back.
+TEST_F(CalculatorWindowTest, FocusStartsInTheFirstFieldAndTabWalksTheInputs) {
+    const std::vector<std::string> order = {"iletkenc", "Iozdirenc", "Iuzun",  "IKesit",
+                                            "kesiti",   "GDuzun",    "GDakim", "faztip"};
+    // The field that has the keyboard: an editable combo box has it in its inner edit.
+    const auto focused = [&]() -> std::string {
+        HWND focus = GetFocus();
+        for (const std::string& name : order) {
+            if (focus == inputWindow(name) || focus == windowed(name).handle()) return name;
+        }
+        return "(other)";
+    };
+    const auto pressTab = [&](bool back) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = back ? 0x80 : 0;
+        SetKeyboardState(state);
+        HWND focus = GetFocus();
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 1);
+        PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
+        testing::pumpFor(20);
+        state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    };
+    window().show();
+    testing::pumpFor(50);
+    EXPECT_EQ(focused(), order[0]);
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        pressTab(false);
+        EXPECT_EQ(focused(), order[i % order.size()]) << "Tab " << i;
+    }
+    pressTab(true);
+    EXPECT_EQ(focused(), order.back()) << "Shift+Tab";
+    // A field reached by Tab has its text selected: typing replaces it.
+    pressTab(true);
+    pressTab(true);
+    ASSERT_EQ(focused(), "GDuzun");
+    setText("GDuzun", "55");
+    pressTab(false);
+    pressTab(true);
+    type("GDuzun", u"7");
+    EXPECT_EQ(text("GDuzun"), "7");
+}
+
+// Closing the window ends the message loop at once: no question, no report.
+TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheProgram) {
+    ASSERT_EQ(Application().mainForm(), &window());
+    window().show();
+    PostMessageW(window().handle(), WM_CLOSE, 0, 0);
+    Application().Run();  // returns only because the close ends it
+    EXPECT_FALSE(IsWindowVisible(window().handle()));
+    EXPECT_TRUE(dismissReports().empty());
+}
+
+// Both calculations failing at once still make one report: the resistance and the voltage-drop
+// ticks go on failing inside it, neither opens another, and the results stay as they were.
+TEST_F(CalculatorWindowTest, TwoFailingTimersShareOneReport) {
+    window().show();
+    setText("Iuzun", "100");
+    setText("IKesit", "1,5");
+    setText("kesiti", "1");
+    setText("GDuzun", "100");
+    setText("GDakim", "2");
+    tick(window().Timer1);
+    tick(window().Timer2);
+    setText("IKesit", "00");
+    setText("kesiti", "0,00");
+    int resistanceTicks = 0, dropTicks = 0;
+    const auto resistance = window().Timer1->OnTimer, drop = window().Timer2->OnTimer;
+    window().Timer1->OnTimer = [&] {
+        ++resistanceTicks;
+        resistance();
+    };
+    window().Timer2->OnTimer = [&] {
+        ++dropTicks;
+        drop();
+    };
+    window().Timer1->setInterval(15);
+    window().Timer2->setInterval(20);
+    TTimer inspector(nullptr);
+    inspector.setInterval(40);
+    std::vector<ReportWindow> seen;
+    inspector.OnTimer = [&] {
+        if (resistanceTicks < 4 || dropTicks < 4) return;
+        inspector.setEnabled(false);
+        window().Timer1->setEnabled(false);
+        window().Timer2->setEnabled(false);
+        seen = dismissReports();
+    };
+    EXPECT_TRUE(pumpUntil([&] { return !inspector.enabled() && !Application().errorReportOpen(); }, 10000));
+    window().Timer1->OnTimer = resistance;
+    window().Timer2->OnTimer = drop;
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].says("Floating point division by zero."));
+    EXPECT_EQ(windowText("OEdit"), "1,18666666666667");
+    EXPECT_EQ(text("sonucu"), "% 15");
+    EXPECT_EQ(text("label1"), "İletken Kesiti Uygun Değildir");
+}
+
+// The credit line is centred in bold red across its fixed 203 pixels; the drop is centred both ways
+// in the inner group box; the verdict is red.
+TEST_F(CalculatorWindowTest, CreditDropAndVerdictAreDrawnWhereAndHowTheyShould) {
+    struct Case {
+        const char* name;
+        const char* group;  // "" for the window
+        COLORREF ink;
+        bool centredAcross, centredDown;
+    };
+    const Case cases[] = {
+        {"ad", "bsSkinGroupBox2", RGB(255, 0, 0), true, false},
+        {"sonucu", "bsSkinGroupBox4", GetSysColor(COLOR_WINDOWTEXT), true, true},
+        {"label1", "", RGB(255, 0, 0), false, false},
+    };
+    window().show();
+    setText("kesiti", "1");
+    setText("GDuzun", "100");
+    setText("GDakim", "2");
+    tick(window().Timer2);
+    for (const Case& c : cases) {
+        TBitmap shot;
+        if (c.group[0]) {
+            testing::renderClient(windowed(c.group), shot);
+        } else {
+            testing::renderClient(window(), shot);
+        }
+        const RECT r = control(c.name).boundsRect();
+        const testing::InkBox ink = testing::inkBox(shot, r, GetSysColor(COLOR_BTNFACE));
+        ASSERT_FALSE(ink.empty()) << c.name;
+        EXPECT_GT(testing::countColour(shot, r, c.ink), 10) << c.name;
+        if (c.centredAcross) EXPECT_NEAR(ink.centreX2(), r.left + r.right - 1, 3) << c.name;
+        if (c.centredDown) EXPECT_NEAR(ink.centreY2(), r.top + r.bottom - 1, 4) << c.name;
     }
 }
 

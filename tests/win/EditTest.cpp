@@ -175,13 +175,22 @@ TEST_F(Edit, KeyFilterRunsBeforeInsertion) {
 
 TEST_F(Edit, EnterAndEscapeRaiseKeyPressAndInsertNothing) {
     std::vector<wchar_t> seen;
-    edit->OnKeyPress = [&](wchar_t& key) { seen.push_back(key); };
+    edit->OnKeyPress = [&](wchar_t& key) {
+        seen.push_back(key);
+        key = 0;  // whatever the handler does, the form still hears of the key
+    };
+    std::vector<WPARAM> dialogKeys;
+    auto hook = host.form->installWindowProcHook([&](TMessage& message, const WindowProcNext& next) {
+        if (message.msg == CM_DIALOGKEY) dialogKeys.push_back(message.wParam);
+        next(message);
+    });
     edit->setText("7");
     changes = 0;
     type(L"\r\x1b\n");
     EXPECT_EQ(edit->text(), "7");
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(seen, (std::vector<wchar_t>{L'\r', 27}));
+    EXPECT_EQ(dialogKeys, (std::vector<WPARAM>{13, 27}));
 }
 
 TEST_F(Edit, ChangeEventOnEveryTextChangeIncludingClear) {
@@ -235,6 +244,11 @@ TEST_F(Edit, ReadOnlyIgnoresEditingButCopies) {
     edit->runEditCommand(EditCommand::Undo);
     EXPECT_EQ(edit->text(), "0,0178");
     EXPECT_EQ(changes, 0);
+    // Select All works.
+    edit->setSelStart(3);
+    edit->runEditCommand(EditCommand::SelectAll);
+    EXPECT_EQ(edit->selStart(), 0);
+    EXPECT_EQ(edit->selLength(), 6);
     // Copying works from the menu and from the keyboard (Ctrl+C arrives as character 3).
     const std::function<void()> copies[] = {[this] { edit->runEditCommand(EditCommand::Copy); },
                                             [this] { type(L"\x03"); }};
@@ -327,6 +341,122 @@ TEST_F(Edit, ContextMenuRunsTheChosenCommandThroughOnePlace) {
                      MAKELPARAM(-1, -1));
         shown.push_back(edit->text());
         EXPECT_EQ(edit->text(), c.expected) << c.caption;
+    }
+}
+
+// A disabled plain edit keeps its DefaultColor area and shows its text in the grey-text colour.
+TEST_F(Edit, DisabledTextIsGreyOnTheDefaultColor) {
+    struct Case {
+        TColor color;
+        COLORREF background;
+    };
+    const Case cases[] = {{clWindow, GetSysColor(COLOR_WINDOW)}, {kYellow, RGB(255, 255, 0)}};
+    edit->setText("1234");
+    edit->setEnabled(false);
+    for (const Case& c : cases) {
+        edit->setDefaultColor(c.color);
+        grabWindow();
+        saveShot(shot, "edit-disabled");
+        const RECT area{2, 2, 78, 16};
+        EXPECT_EQ(pixelAt(shot, 2, 2), c.background);
+        EXPECT_EQ(pixelAt(shot, 77, 15), c.background);
+        const InkBox ink = inkBox(shot, area, c.background);
+        ASSERT_FALSE(ink.empty());
+        EXPECT_GE(ink.left, 4);
+        EXPECT_LE(ink.left, 5);
+        EXPECT_GT(countColour(shot, area, GetSysColor(COLOR_GRAYTEXT)), 5);
+        EXPECT_EQ(countColour(shot, area, RGB(0, 0, 0)), 0);
+    }
+    edit->setEnabled(true);
+    grabWindow();
+    EXPECT_GT(countColour(shot, RECT{2, 2, 78, 16}, RGB(0, 0, 0)), 5);
+}
+
+TEST_F(Edit, ClearRepaintsTheEmptiedField) {
+    edit->setText("8888");
+    grabWindow();
+    ASSERT_FALSE(inkBox(shot, RECT{2, 2, 78, 16}, sys(COLOR_WINDOW)).empty());
+    changes = 0;
+    edit->Clear();
+    EXPECT_EQ(changes, 1);
+    RECT pending{};
+    EXPECT_TRUE(GetUpdateRect(edit->handle(), &pending, FALSE));  // the whole field asked for
+    grabWindow();
+    EXPECT_TRUE(inkBox(shot, RECT{2, 2, 78, 16}, sys(COLOR_WINDOW)).empty());
+}
+
+// A right click opens the menu where the mouse is; the menu key (a negative position) in the
+// middle of the field.
+TEST_F(Edit, ContextMenuOpensAtTheMouseOrTheMiddle) {
+    RECT window{};
+    GetWindowRect(edit->handle(), &window);
+    struct Case {
+        int x, y;
+        POINT expected;
+    };
+    const Case cases[] = {
+        {window.left + 5, window.top + 4, {window.left + 5, window.top + 4}},
+        {-1, -1, {(window.left + window.right) / 2, (window.top + window.bottom) / 2}},
+    };
+    for (const Case& c : cases) {
+        POINT shownAt{-100, -100};
+        edit->MenuPresenter = [&](TWinControl&, const std::vector<EditMenuItem>&, POINT at) {
+            shownAt = at;
+            return -1;
+        };
+        SendMessageW(edit->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->handle()),
+                     MAKELPARAM(c.x, c.y));
+        EXPECT_EQ(shownAt.x, c.expected.x) << c.x;
+        EXPECT_EQ(shownAt.y, c.expected.y) << c.y;
+    }
+}
+
+TEST_F(Edit, AlignmentPlacesTheTextInTheArea) {
+    struct Case {
+        TAlignment alignment;
+        int least, most;  // where the ink's left (left), right (right) or centre (centre) may lie
+    };
+    const Case cases[] = {
+        {TAlignment::taLeftJustify, 4, 5},
+        {TAlignment::taRightJustify, 74, 77},
+        {TAlignment::taCenter, 38, 42},
+    };
+    edit->setText("1234");
+    for (const Case& c : cases) {
+        edit->setAlignment(c.alignment);
+        EXPECT_EQ(edit->text(), "1234");  // the new window keeps the text
+        grabWindow();
+        saveShot(shot, "edit-alignment-" + std::to_string(static_cast<int>(c.alignment)));
+        const InkBox ink = inkBox(shot, RECT{2, 2, 78, 16}, sys(COLOR_WINDOW));
+        ASSERT_FALSE(ink.empty());
+        const int at = c.alignment == TAlignment::taLeftJustify    ? ink.left
+                       : c.alignment == TAlignment::taRightJustify ? ink.right
+                                                                   : ink.centreX2() / 2;
+        EXPECT_GE(at, c.least) << static_cast<int>(c.alignment);
+        EXPECT_LE(at, c.most) << static_cast<int>(c.alignment);
+    }
+}
+
+// Without a skin DefaultWidth sets the width when above 0; DefaultHeight sets the height when above
+// 0 and the edit takes the skin's font, and otherwise the height stays fitted to the font.
+TEST_F(Edit, DefaultSizeWithoutASkin) {
+    struct Case {
+        bool useSkinFont;
+        int defaultWidth, defaultHeight;
+        int width, height;
+    };
+    const Case cases[] = {
+        {true, 100, 25, 100, 25},
+        {true, 0, 0, 100, 25},  // 0 changes nothing
+        {false, 120, 30, 120, 18},
+        {true, 90, 22, 90, 22},
+    };
+    for (const Case& c : cases) {
+        edit->setUseSkinFont(c.useSkinFont);
+        edit->setDefaultWidth(c.defaultWidth);
+        edit->setDefaultHeight(c.defaultHeight);
+        EXPECT_EQ(edit->width(), c.width) << c.defaultWidth << "x" << c.defaultHeight;
+        EXPECT_EQ(edit->height(), c.height) << c.defaultWidth << "x" << c.defaultHeight;
     }
 }
 

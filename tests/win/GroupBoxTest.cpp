@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vireltan {
 namespace {
@@ -46,6 +48,11 @@ TEST_F(GroupBox, DesignDefaults) {
     TbsSkinPanel panel(nullptr);
     EXPECT_EQ(panel.SkinDataName(), "panel");
     EXPECT_FALSE(panel.CaptionMode());
+    EXPECT_EQ(panel.width(), 150);
+    EXPECT_EQ(panel.height(), 150);
+    TbsSkinGroupBox fresh(nullptr);
+    EXPECT_EQ(fresh.width(), 150);
+    EXPECT_EQ(fresh.height(), 150);
 }
 
 TEST_F(GroupBox, ClientAlignedChildFillsTheAdjustedClientRect) {
@@ -120,6 +127,218 @@ TEST_F(GroupBox, PlainImageOfTheFrameAndCaptionBar) {
     EXPECT_NEAR(ink.centreY2(), 2 + 20, 6);
 }
 
+// The frame over the whole control and the caption bar, for every border style, with and without
+// the caption bar. Expected colours: 'S' shadow, 'H' highlight, 'F' face.
+TEST_F(GroupBox, PlainImageForEveryBorderStyle) {
+    struct Point {
+        int x, y;
+        char colour;
+    };
+    struct Case {
+        TbsSkinBorderStyle border;
+        bool captionMode;
+        std::vector<Point> points;
+        int captionLeft;  // where the caption text may start at the earliest: R.left + 2
+    };
+    constexpr int W = 185, H = 201;
+    const Case cases[] = {
+        {TbsSkinBorderStyle::bvRaised,
+         true,
+         {{0, 100, 'H'},
+          {100, H - 1, 'S'},
+          {W - 1, 100, 'S'},
+          {0, H - 1, 'S'},
+          // outer bar frame (1, 1, W - 1, 22): shadow top-left, highlight bottom-right
+          {1, 1, 'S'},
+          {1, 12, 'S'},
+          {100, 1, 'S'},
+          {W - 2, 12, 'H'},
+          {100, 21, 'H'},
+          // inner bar frame (2, 2, W - 2, 21): highlight top-left, shadow bottom-right
+          {2, 2, 'H'},
+          {100, 2, 'H'},
+          {2, 12, 'H'},
+          {W - 3, 12, 'S'},
+          {100, 20, 'S'},
+          {100, 100, 'F'},
+          {100, 22, 'F'}},
+         5},
+        {TbsSkinBorderStyle::bvLowered,
+         true,
+         {{0, 0, 'S'},
+          {0, 100, 'S'},
+          {100, 0, 'S'},
+          {100, H - 1, 'H'},
+          {W - 1, 100, 'H'},
+          {1, 1, 'S'},
+          {W - 2, 12, 'H'},
+          {100, 21, 'H'},
+          {2, 2, 'H'},
+          {W - 3, 12, 'S'},
+          {100, 20, 'S'},
+          {100, 100, 'F'}},
+         5},
+        {TbsSkinBorderStyle::bvNone,
+         true,
+         {{0, 0, 'F'},
+          {0, 100, 'F'},
+          {W - 1, 100, 'F'},
+          {100, H - 1, 'F'},
+          {1, 1, 'S'},
+          {W - 2, 12, 'H'},
+          {2, 2, 'H'},
+          {W - 3, 12, 'S'},
+          {100, 100, 'F'}},
+         5},
+        {TbsSkinBorderStyle::bvRaised,
+         false,
+         {{0, 0, 'H'}, {W - 1, 100, 'S'}, {1, 1, 'F'}, {100, 21, 'F'}, {2, 2, 'F'}, {100, 100, 'F'}},
+         -1},
+        {TbsSkinBorderStyle::bvFrame,
+         false,
+         {{0, 0, 'S'}, {0, 100, 'S'}, {W - 1, H - 1, 'S'}, {1, 1, 'F'}, {100, 21, 'F'}, {100, 100, 'F'}},
+         -1},
+    };
+    const auto colour = [](char which) {
+        return which == 'S'   ? sys(COLOR_BTNSHADOW)
+               : which == 'H' ? sys(COLOR_BTNHIGHLIGHT)
+                              : sys(COLOR_BTNFACE);
+    };
+    box->setCaption("Direnç");
+    for (const Case& c : cases) {
+        box->setBorderStyle(c.border);
+        box->setCaptionMode(c.captionMode);
+        render();
+        saveShot(shot, "groupbox-border-" + std::to_string(static_cast<int>(c.border)) + "-" +
+                           std::to_string(c.captionMode));
+        const std::string name = std::to_string(static_cast<int>(c.border)) + (c.captionMode ? " bar" : "");
+        for (const Point& p : c.points)
+            EXPECT_EQ(pixelAt(shot, p.x, p.y), colour(p.colour)) << name << " at " << p.x << "," << p.y;
+        const InkBox ink = inkBox(shot, RECT{3, 3, W - 3, 20}, sys(COLOR_BTNFACE));
+        if (c.captionLeft < 0) {
+            EXPECT_TRUE(ink.empty()) << name;  // no caption bar, no caption
+        } else {
+            ASSERT_FALSE(ink.empty()) << name;
+            EXPECT_GE(ink.left, c.captionLeft) << name;
+            EXPECT_LE(ink.left, c.captionLeft + 2) << name;
+        }
+    }
+}
+
+// The roll-up arrow sits in the 10 pixels at the right end of the caption: pointing up while the
+// box is down, pointing down while it is rolled up.
+TEST_F(GroupBox, RollUpArrowPointsTheWayTheBoxWillGo) {
+    struct Case {
+        bool rolledUp;
+        bool widestRowFirst;
+    };
+    const Case cases[] = {{false, false}, {true, true}};
+    box->setCaption("Önizleme");
+    box->setRollUpMode(true);
+    const RECT arrowBox{185 - 2 - 10, 2, 185 - 2, 20};
+    for (const Case& c : cases) {
+        box->setRollUpState(c.rolledUp);
+        render();
+        saveShot(shot, std::string("groupbox-arrow-") + (c.rolledUp ? "down" : "up"));
+        std::vector<int> rows;
+        for (int y = arrowBox.top; y < arrowBox.bottom; ++y) {
+            const int count =
+                countColour(shot, RECT{arrowBox.left, y, arrowBox.right, y + 1}, sys(COLOR_BTNTEXT));
+            if (count > 0) rows.push_back(count);
+        }
+        ASSERT_EQ(rows.size(), 4u) << c.rolledUp;
+        EXPECT_EQ(c.rolledUp ? rows.front() : rows.back(), 7) << c.rolledUp;
+        EXPECT_EQ(c.rolledUp ? rows.back() : rows.front(), 1) << c.rolledUp;
+    }
+}
+
+// Each setter that changes the plain client rectangle places the aligned children again at once.
+TEST_F(GroupBox, SettersRealignTheChildrenAtOnce) {
+    struct Case {
+        const char* what;
+        std::function<void(TbsSkinGroupBox&)> change;
+        RECT expected;
+    };
+    const Case cases[] = {
+        {"caption height 30", [](TbsSkinGroupBox& b) { b.setDefaultCaptionHeight(30); }, {1, 31, 184, 200}},
+        {"no border",
+         [](TbsSkinGroupBox& b) { b.setBorderStyle(TbsSkinBorderStyle::bvNone); },
+         {0, 30, 185, 201}},
+        {"no caption bar", [](TbsSkinGroupBox& b) { b.setCaptionMode(false); }, {0, 0, 185, 201}},
+        {"raised border",
+         [](TbsSkinGroupBox& b) { b.setBorderStyle(TbsSkinBorderStyle::bvRaised); },
+         {1, 1, 184, 200}},
+        {"caption bar again", [](TbsSkinGroupBox& b) { b.setCaptionMode(true); }, {1, 31, 184, 200}},
+    };
+    auto* child = new TbsSkinStdLabel(host.form);
+    child->setAutoSize(false);
+    child->setParent(box);
+    box->setChildAlign(*child, TAlign::alClient);
+    for (const Case& c : cases) {
+        c.change(*box);
+        const RECT bounds = child->boundsRect();
+        EXPECT_TRUE(EqualRect(&bounds, &c.expected)) << c.what << ": " << bounds.left << "," << bounds.top
+                                                     << "," << bounds.right << "," << bounds.bottom;
+    }
+}
+
+// Property changes that alter the plain image ask for a repaint.
+TEST_F(GroupBox, ChangesThatAlterThePlainImageRepaint) {
+    struct Case {
+        const char* what;
+        std::function<void(TbsSkinGroupBox&)> change;
+    };
+    const Case cases[] = {
+        {"caption", [](TbsSkinGroupBox& b) { b.setCaption("Gerilim"); }},
+        {"alignment", [](TbsSkinGroupBox& b) { b.setDefaultAlignment(TAlignment::taCenter); }},
+        {"caption height", [](TbsSkinGroupBox& b) { b.setDefaultCaptionHeight(26); }},
+        {"border", [](TbsSkinGroupBox& b) { b.setBorderStyle(TbsSkinBorderStyle::bvLowered); }},
+        {"roll-up mode", [](TbsSkinGroupBox& b) { b.setRollUpMode(true); }},
+        {"checked mode", [](TbsSkinGroupBox& b) { b.setCheckedMode(true); }},
+        {"disabled", [](TbsSkinGroupBox& b) { b.setEnabled(false); }},
+        {"enabled", [](TbsSkinGroupBox& b) { b.setEnabled(true); }},
+        {"caption mode", [](TbsSkinGroupBox& b) { b.setCaptionMode(false); }},
+        {"bounds", [](TbsSkinGroupBox& b) { b.setBounds(8, 8, 190, 180); }},
+    };
+    box->setCaption("Önizleme");
+    for (const Case& c : cases) {
+        pumpFor(20);
+        UpdateWindow(box->handle());
+        RECT pending{};
+        ASSERT_FALSE(GetUpdateRect(box->handle(), &pending, FALSE)) << c.what;
+        c.change(*box);
+        EXPECT_TRUE(GetUpdateRect(box->handle(), &pending, FALSE)) << c.what;
+    }
+}
+
+// Rolling up lifts the size limits, which would keep the box from shrinking to its caption; rolling
+// down brings back the height and the limits exactly.
+TEST_F(GroupBox, RollUpAndDownRestoresHeightAndConstraints) {
+    const TSizeConstraints limits{100, 150, 300, 250};
+    box->setConstraints(limits);
+    box->setBounds(8, 8, 185, 100);  // below the least height: held at 150
+    EXPECT_EQ(box->height(), 150);
+    box->setBounds(8, 8, 185, 201);
+
+    box->setRollUpState(true);  // without RollUpMode: nothing, and the limits stay
+    EXPECT_FALSE(box->RollUpState());
+    EXPECT_EQ(box->Constraints(), limits);
+
+    box->setRollUpMode(true);
+    box->setRollUpState(true);
+    EXPECT_EQ(box->height(), 23);
+    EXPECT_EQ(box->Constraints(), TSizeConstraints{});
+    box->setRollUpState(false);
+    EXPECT_EQ(box->height(), 201);
+    EXPECT_EQ(box->RealHeight(), -1);
+    EXPECT_EQ(box->Constraints(), limits);
+    // A second round trip ends in the same place.
+    box->setRollUpState(true);
+    box->setRollUpState(false);
+    EXPECT_EQ(box->height(), 201);
+    EXPECT_EQ(box->Constraints(), limits);
+}
+
 TEST_F(GroupBox, CaptionAlignment) {
     struct Case {
         TAlignment alignment;
@@ -190,6 +409,27 @@ TEST_F(GroupBox, CheckBoxInTheCaptionTogglesAndEnablesChildren) {
     box->setChecked(false);
     render();
     EXPECT_EQ(countColour(shot, RECT{6, 5, 18, 17}, sys(COLOR_BTNTEXT)), 0);
+}
+
+// The children follow the check box only with AutoEnabledControls, and only in CheckedMode.
+TEST_F(GroupBox, ChildrenFollowTheCheckBoxOnlyWhenAskedTo) {
+    struct Case {
+        bool checkedMode, autoEnabled;
+        bool childEnabledAfterUnchecking;
+    };
+    const Case cases[] = {{true, true, false}, {true, false, true}, {false, true, true}};
+    for (const Case& c : cases) {
+        auto* child = new TbsSkinStdLabel(host.form);
+        child->setParent(box);
+        child->setBounds(10, 40, 30, 13);
+        box->setCheckedMode(c.checkedMode);
+        box->setAutoEnabledControls(c.autoEnabled);
+        box->setChecked(true);
+        child->setEnabled(true);
+        box->setChecked(false);
+        EXPECT_EQ(child->enabled(), c.childEnabledAfterUnchecking) << c.checkedMode << c.autoEnabled;
+        delete child;
+    }
 }
 
 TEST_F(GroupBox, RollUpToTheCaptionAndBack) {

@@ -4,11 +4,14 @@
 
 #include "gui/Application.h"
 #include "gui/Bitmap.h"
+#include "gui/Utf.h"
 #include "gui/WinControl.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace vireltan::testing {
 
@@ -42,6 +45,70 @@ inline void renderClient(TWinControl& control, TBitmap& bitmap) {
 inline COLORREF pixelAt(TBitmap& bitmap, int x, int y) {
     const std::uint8_t* p = bitmap.bits() + y * bitmap.stride() + 3 * x;
     return RGB(p[2], p[1], p[0]);
+}
+
+// An open message box as the user sees it.
+struct ReportWindow {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::string caption;
+    std::vector<std::string> texts;    // every child's text, the message among them
+    std::vector<std::string> buttons;  // the visible buttons' captions
+    HICON icon = nullptr;              // the picture beside the message, if any
+
+    bool says(const std::string& message) const {
+        for (const std::string& text : texts) {
+            if (text == message) return true;
+        }
+        return false;
+    }
+};
+
+namespace detail {
+
+// Plain functions, not lambdas: on 32-bit Windows an enumeration callback must be __stdcall.
+inline BOOL CALLBACK collectReportChild(HWND child, LPARAM found) {
+    auto& report = *reinterpret_cast<ReportWindow*>(found);
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    report.texts.push_back(toUtf8(text));
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    const std::wstring kind = className;
+    if (_wcsicmp(kind.c_str(), L"Button") == 0 && IsWindowVisible(child))
+        report.buttons.push_back(toUtf8(text));
+    if (_wcsicmp(kind.c_str(), L"Static") == 0 &&
+        (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        if (HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0))) report.icon = icon;
+    }
+    return TRUE;
+}
+
+inline BOOL CALLBACK collectReport(HWND window, LPARAM found) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    ReportWindow report;
+    report.window = window;
+    report.owner = GetWindow(window, GW_OWNER);
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    report.caption = toUtf8(caption);
+    EnumChildWindows(window, collectReportChild, reinterpret_cast<LPARAM>(&report));
+    reinterpret_cast<std::vector<ReportWindow>*>(found)->push_back(report);
+    return TRUE;
+}
+
+}  // namespace detail
+
+// The error reports (message boxes) of this thread open now, each answered with OK; what they
+// showed is returned. Called from a timer handler, it closes the reports from inside their loop.
+inline std::vector<ReportWindow> dismissReports() {
+    std::vector<ReportWindow> reports;
+    EnumThreadWindows(GetCurrentThreadId(), detail::collectReport, reinterpret_cast<LPARAM>(&reports));
+    for (const ReportWindow& report : reports)
+        PostMessageW(report.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return reports;
 }
 
 }  // namespace vireltan::testing

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -160,6 +161,44 @@ TEST_F(TransferButton, ResourcePictureBlendsOverTheBackground) {
     // The 33rd column and row show the form.
     EXPECT_EQ(pixelAt(bitmap, kButton.left + 32, kButton.top + 10), kBackground);
     EXPECT_EQ(pixelAt(bitmap, kButton.left + 10, kButton.top + 32), kBackground);
+}
+
+using PngButtonRepaint = ButtonFixture;
+
+// Every setter and every change of the enabled state has the parent paint the button's place again.
+TEST_F(PngButtonRepaint, EveryChangeRepaintsTheButton) {
+    struct Case {
+        const char* what;
+        std::function<void(TPNGButton&)> change;
+    };
+    const PngPicture red = solid(32, 32, 255, 0, 0);
+    const Case cases[] = {
+        {"layout", [](TPNGButton& b) { b.setButtonLayout(TPNGButtonLayout::pbsImageLeft); }},
+        {"style", [](TPNGButton& b) { b.setButtonStyle(TPNGButtonStyle::pbsFlat); }},
+        {"caption", [](TPNGButton& b) { b.setCaption("Aktar"); }},
+        {"normal picture", [&](TPNGButton& b) { b.setImageNormal(red); }},
+        {"down picture", [&](TPNGButton& b) { b.setImageDown(red); }},
+        {"over picture", [&](TPNGButton& b) { b.setImageOver(red); }},
+        {"disabled", [](TPNGButton& b) { b.setEnabled(false); }},
+        {"enabled", [](TPNGButton& b) { b.setEnabled(true); }},
+    };
+    // What the form was asked to paint, whether it paints at once or later.
+    RECT painted{};
+    auto hook = form->installWindowProcHook([&](TMessage& message, const WindowProcNext& next) {
+        RECT pending{};
+        if (message.msg == WM_PAINT && GetUpdateRect(form->handle(), &pending, FALSE))
+            UnionRect(&painted, &painted, &pending);
+        next(message);
+    });
+    for (const Case& c : cases) {
+        UpdateWindow(form->handle());
+        painted = RECT{};
+        c.change(*button);
+        UpdateWindow(form->handle());
+        RECT covered{};
+        IntersectRect(&covered, &painted, &kButton);
+        EXPECT_TRUE(EqualRect(&covered, &kButton)) << c.what;
+    }
 }
 
 using PngButtonPixels = ButtonFixture;

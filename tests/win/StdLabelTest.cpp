@@ -1,6 +1,7 @@
 // The label's plain look: which font it draws and measures with, auto-size, one line's height for an
 // empty caption, ellipsis, the disabled emboss, transparency, alignment and multi-line captions.
 #include "controls/StdLabel.h"
+#include "gui/Utf.h"
 
 #include "../skin/SkinTestSupport.h"
 #include "ControlTestSupport.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace vireltan {
 namespace {
@@ -151,6 +153,87 @@ TEST_F(StdLabel, EndEllipsisWhenTheCaptionDoesNotFit) {
         const InkBox ink = inkBox(shot, endUpper, sys(COLOR_BTNFACE));
         EXPECT_EQ(!ink.empty(), c.fullHeightInkAtTheEnd) << static_cast<int>(c.type);
         EXPECT_FALSE(inkBox(shot, r, sys(COLOR_BTNFACE)).empty());
+    }
+}
+
+// Each ellipsis type draws what the system's text drawing makes of that type's flag: the label's
+// pixels equal a reference drawn with the flag, and the three types differ from one another.
+TEST_F(StdLabel, EllipsisTypesDrawThePlatformsEllipsis) {
+    struct Case {
+        TbsEllipsType type;
+        UINT flag;
+    };
+    const Case cases[] = {
+        {TbsEllipsType::bsetNone, 0},
+        {TbsEllipsType::bsetEndEllips, DT_END_ELLIPSIS},
+        {TbsEllipsType::bsetPathEllips, DT_PATH_ELLIPSIS},
+    };
+    const std::wstring caption = L"C:\\Malzeme\\Direnç\\Bakir\\sonuc.txt";
+    label->setDefaultFont(kFontL);
+    label->setAutoSize(false);
+    label->setBounds(10, 10, 90, 13);
+    label->setCaption(toUtf8(caption));
+    TFont font(kFontL);
+    std::vector<std::vector<COLORREF>> drawn;
+    for (const Case& c : cases) {
+        label->setEllipsType(c.type);
+        render();
+        saveShot(shot, "label-ellipsis-type-" + std::to_string(static_cast<int>(c.type)));
+        TBitmap reference;
+        reference.setSize(90, 13);
+        HDC dc = reference.canvasHandle();
+        HBRUSH face = CreateSolidBrush(sys(COLOR_BTNFACE));
+        RECT all{0, 0, 90, 13};
+        FillRect(dc, &all, face);
+        DeleteObject(face);
+        HGDIOBJ old = SelectObject(dc, font.handle());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, sys(COLOR_WINDOWTEXT));
+        std::wstring text = caption;
+        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &all, DT_EXPANDTABS | DT_LEFT | c.flag);
+        SelectObject(dc, old);
+        std::vector<COLORREF> pixels;
+        int differing = 0;
+        for (int y = 0; y < 13; ++y) {
+            for (int x = 0; x < 90; ++x) {
+                pixels.push_back(pixelAt(shot, 10 + x, 10 + y));
+                differing += pixels.back() != pixelAt(reference, x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << static_cast<int>(c.type);
+        drawn.push_back(pixels);
+    }
+    EXPECT_NE(drawn[0], drawn[1]);
+    EXPECT_NE(drawn[0], drawn[2]);
+    EXPECT_NE(drawn[1], drawn[2]);
+}
+
+// A new ellipsis type repaints the label; setting the same type again asks for nothing.
+TEST_F(StdLabel, EllipsisTypeChangeRepaints) {
+    struct Case {
+        TbsEllipsType type;
+        bool repaints;
+    };
+    const Case cases[] = {
+        {TbsEllipsType::bsetEndEllips, true},
+        {TbsEllipsType::bsetEndEllips, false},
+        {TbsEllipsType::bsetPathEllips, true},
+        {TbsEllipsType::bsetNone, true},
+    };
+    label->setDefaultFont(kFontL);
+    label->setCaption("Ohm :");
+    for (const Case& c : cases) {
+        UpdateWindow(host.form->handle());
+        label->setEllipsType(c.type);
+        RECT pending{};
+        const bool asked = GetUpdateRect(host.form->handle(), &pending, FALSE) != 0;
+        EXPECT_EQ(asked, c.repaints) << static_cast<int>(c.type);
+        if (asked) {
+            RECT covered{};
+            const RECT r = labelRect();
+            IntersectRect(&covered, &pending, &r);
+            EXPECT_TRUE(EqualRect(&covered, &r)) << static_cast<int>(c.type);
+        }
     }
 }
 
