@@ -983,8 +983,12 @@ TEST_F(CalculatorWindowTest, CreditDropAndVerdictAreDrawnWhereAndHowTheyShould) 
         const testing::InkBox ink = testing::inkBox(shot, r, GetSysColor(COLOR_BTNFACE));
         ASSERT_FALSE(ink.empty()) << c.name;
         EXPECT_GT(testing::countColour(shot, r, c.ink), 10) << c.name;
-        if (c.centredAcross) EXPECT_NEAR(ink.centreX2(), r.left + r.right - 1, 3) << c.name;
-        if (c.centredDown) EXPECT_NEAR(ink.centreY2(), r.top + r.bottom - 1, 4) << c.name;
+        if (c.centredAcross) {
+            EXPECT_NEAR(ink.centreX2(), r.left + r.right - 1, 3) << c.name;
+        }
+        if (c.centredDown) {
+            EXPECT_NEAR(ink.centreY2(), r.top + r.bottom - 1, 4) << c.name;
+        }
     }
 }
 
