@@ -1,6 +1,8 @@
 // ComposeBorderStrips: the frame's and the split-painted controls' four border pieces.
 #include "skin/Compose.h"
 
+#include <algorithm>
+
 namespace vireltan {
 namespace {
 
@@ -101,6 +103,35 @@ void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, Border
     paintPlan(picture, plans.bottom, strips.bottom);
     paintPlan(picture, plans.left, strips.left);
     paintPlan(picture, plans.right, strips.right);
+}
+
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, Raster& dst) {
+    const BorderStripPlans plans = borderStripPlans(p);
+    const int w = p.width;
+    const int h = p.height;
+    const int sideTop = p.moved.client.top;
+    struct Place {
+        const PaintPlan& plan;
+        PixelRect rect;
+    };
+    const Place places[] = {
+        {plans.top, {0, 0, plans.topHeight > 0 ? w : 0, plans.topHeight}},
+        {plans.left, {0, sideTop, plans.leftWidth, sideTop + plans.sideHeight}},
+        {plans.right,
+         {w - plans.rightWidth, sideTop, plans.rightWidth > 0 ? w : 0, sideTop + plans.sideHeight}},
+        {plans.bottom, {0, h - plans.bottomHeight, plans.bottomHeight > 0 ? w : 0, h}},
+    };
+    for (const Place& place : places) {
+        if (place.rect.empty()) continue;
+        // The pieces of a strip cover it whole when their sources lie in the picture; otherwise the
+        // pixels they miss are those of a fresh strip.
+        const bool covered = std::all_of(place.plan.begin(), place.plan.end(), [&](const PaintOp& op) {
+            return intersect(op.source, picture.bounds()) == op.source;
+        });
+        if (!covered) dst.fillRect(place.rect, {});
+        if (!picture.empty())
+            paintPlan(picture, place.plan, dst, {place.rect.left, place.rect.top}, place.rect);
+    }
 }
 
 BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p) {
