@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "PictureFixtures.h"
 #include "skin/Blit.h"
@@ -130,6 +131,47 @@ TEST(BlitTest, CopiesAndStretchesStayInsideTheClip) {
                 ASSERT_TRUE(clipped.pixel(x, y) == expected) << c.what << " at " << x << "," << y;
             }
         }
+    }
+}
+
+TEST(BlitTest, StretchingFollowsTheIndexTablesUpToThePicturesLastByte) {
+    struct Case {
+        const char* what;
+        int pictureW, pictureH;
+        PixelRect piece, area;
+    };
+    const Case cases[] = {
+        // Pieces ending at the last pixel of the last row: with a width divisible by 4 no padding
+        // follows it, so that pixel is the last byte of the picture's memory.
+        {"enlarged, picture without padding", 8, 6, {5, 3, 8, 6}, {0, 0, 37, 11}},
+        {"enlarged, one padding byte", 9, 6, {6, 3, 9, 6}, {0, 0, 37, 11}},
+        {"enlarged, two padding bytes", 10, 6, {7, 3, 10, 6}, {0, 0, 37, 11}},
+        {"enlarged, three padding bytes", 11, 6, {8, 3, 11, 6}, {0, 0, 37, 11}},
+        {"shrunk, picture without padding", 16, 12, {0, 0, 16, 12}, {0, 0, 7, 5}},
+        {"one source column spread", 4, 4, {3, 0, 4, 4}, {0, 0, 13, 9}},
+        {"one destination column", 12, 4, {0, 0, 12, 4}, {0, 0, 1, 6}},
+        {"area partly outside the destination", 12, 12, {2, 2, 10, 10}, {-5, -3, 30, 20}},
+    };
+    for (const Case& c : cases) {
+        const Raster picture = positionPicture(c.pictureW, c.pictureH);
+        Raster dst = randomPicture(31, 17, 9);
+        fillPadding(dst, 0x5A);
+        Raster expected = dst;
+        const std::vector<int> cols =
+            stretchSourceIndices(c.piece.width(), c.area.width(), StretchAxis::Columns);
+        const std::vector<int> rows =
+            stretchSourceIndices(c.piece.height(), c.area.height(), StretchAxis::Rows);
+        for (int y = 0; y < 17; ++y) {
+            for (int x = 0; x < 31; ++x) {
+                if (x < c.area.left || x >= c.area.right || y < c.area.top || y >= c.area.bottom) continue;
+                expected.setPixel(x, y,
+                                  picture.pixel(c.piece.left + cols[std::size_t(x - c.area.left)],
+                                                c.piece.top + rows[std::size_t(y - c.area.top)]));
+            }
+        }
+        stretchPiece(picture, c.piece, dst, c.area);
+        EXPECT_TRUE(dst.samePixels(expected)) << c.what;
+        EXPECT_TRUE(paddingUntouched(dst, 0x5A)) << c.what;
     }
 }
 
