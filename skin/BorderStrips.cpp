@@ -24,6 +24,21 @@ PaintOpKind edgeKind(FillMode mode) {
     return mode == FillMode::Stretch ? PaintOpKind::Stretch : PaintOpKind::Tile;
 }
 
+// A top or bottom strip of a wide window is larger than the first-level cache: painted in bands of
+// rows, its corner parts are written while the band's rows are still there, instead of fetching every
+// row a second time. Banding changes no pixel: every step is clipped to the band and the steps run in
+// order within it (strip edges are tiled or stretched, never stretched-then-repeated).
+constexpr int kBandBytes = 16 * 1024;
+
+void paintInBands(const Raster& picture, const PaintPlan& plan, Raster& dst, PixelPoint origin,
+                  const PixelRect& clip) {
+    const int bandRows = dst.stride() > 0 && dst.stride() < kBandBytes ? kBandBytes / dst.stride() : 1;
+    for (int top = clip.top; top < clip.bottom; top += bandRows) {
+        const int bottom = clip.bottom - top > bandRows ? top + bandRows : clip.bottom;
+        paintPlan(picture, plan, dst, origin, {clip.left, top, clip.right, bottom});
+    }
+}
+
 }  // namespace
 
 BorderStripPlans borderStripPlans(const NinePieceParams& p) {
@@ -99,14 +114,18 @@ void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, Border
     strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);
     strips.right.resize(plans.rightWidth, plans.rightWidth > 0 ? plans.sideHeight : 0);
     if (picture.empty()) return;
-    paintPlan(picture, plans.top, strips.top);
-    paintPlan(picture, plans.bottom, strips.bottom);
-    paintPlan(picture, plans.left, strips.left);
-    paintPlan(picture, plans.right, strips.right);
+    paintInBands(picture, plans.top, strips.top, {0, 0}, strips.top.bounds());
+    paintInBands(picture, plans.bottom, strips.bottom, {0, 0}, strips.bottom.bounds());
+    paintInBands(picture, plans.left, strips.left, {0, 0}, strips.left.bounds());
+    paintInBands(picture, plans.right, strips.right, {0, 0}, strips.right.bounds());
 }
 
 void paintBorderStrips(const Raster& picture, const NinePieceParams& p, Raster& dst) {
-    const BorderStripPlans plans = borderStripPlans(p);
+    paintBorderStrips(picture, p, borderStripPlans(p), dst);
+}
+
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                       Raster& dst) {
     const int w = p.width;
     const int h = p.height;
     const int sideTop = p.moved.client.top;
@@ -129,8 +148,10 @@ void paintBorderStrips(const Raster& picture, const NinePieceParams& p, Raster& 
             return intersect(op.source, picture.bounds()) == op.source;
         });
         if (!covered) dst.fillRect(place.rect, {});
-        if (!picture.empty())
-            paintPlan(picture, place.plan, dst, {place.rect.left, place.rect.top}, place.rect);
+        if (!picture.empty()) {
+            paintInBands(picture, place.plan, dst, {place.rect.left, place.rect.top},
+                         intersect(place.rect, dst.bounds()));
+        }
     }
 }
 

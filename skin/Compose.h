@@ -151,6 +151,9 @@ void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, Border
 // without the strips' own memory. Pixels of a strip that none of its pieces reaches (a source beyond
 // the picture) are black, as in a strip of its own; pixels outside every strip are left as they are.
 void paintBorderStrips(const Raster& picture, const NinePieceParams& p, Raster& dst);
+// The same with the plans of p already made.
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                       Raster& dst);
 
 // The values of a skin control definition that choose and drive its composition.
 struct SkinRectGeometry {

@@ -11,8 +11,8 @@ namespace {
 // Whether the client fill and the four strips together reach every pixel of the picture, so that
 // what a reused picture held before cannot show through: every part that has room is drawn, and
 // each strip's pieces come from inside the picture (see paintBorderStrips).
-bool splitImageCoversAll(const Raster& picture, const NinePieceParams& p, const PaintPlan& clientFill) {
-    const BorderStripPlans plans = borderStripPlans(p);
+bool splitImageCoversAll(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                         const PaintPlan& clientFill) {
     const PixelRect& c = p.moved.client;
     const bool topDrawn = c.top <= 0 || plans.topHeight > 0;
     const bool bottomDrawn = p.height - c.bottom <= 0 || plans.bottomHeight > 0;
@@ -50,9 +50,10 @@ void composeSplitImage(const Raster& picture, const SkinRectGeometry& g, int wid
     const PixelRect tile = c.offset(g.skinRect.left, g.skinRect.top);
     const FillMode mode = fill == ClientFill::Tiled || !g.stretchEffect ? FillMode::Tile : FillMode::Stretch;
     const PaintPlan clientFill = fillPlan(tile, p.moved.client, mode, g.stretchType);
-    if (reused && !splitImageCoversAll(picture, p, clientFill)) out.fill({});
+    const BorderStripPlans plans = borderStripPlans(p);
+    if (reused && !splitImageCoversAll(picture, p, plans, clientFill)) out.fill({});
     paintPlan(picture, clientFill, out);
-    paintBorderStrips(picture, p, out);
+    paintBorderStrips(picture, p, plans, out);
 }
 
 Raster composePanelBackground(const Raster& background, const SkinRectGeometry& g, int width, int height) {

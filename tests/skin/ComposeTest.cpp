@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PictureFixtures.h"
@@ -372,6 +373,17 @@ TEST(ComposeTest, BorderStripsPaintedInPlaceEqualTheStripsCopiedThere) {
         copyPiece(s.bottom, s.bottom.bounds(), expected, 0, c.h - s.bottom.height());
         paintBorderStrips(picture, p, painted);
         EXPECT_TRUE(painted.samePixels(expected)) << c.what;
+        // Each strip as its plan paints it in one pass (the strips above are painted in bands of rows).
+        const BorderStripPlans plans = borderStripPlans(p);
+        const std::pair<const Raster*, const PaintPlan*> parts[] = {{&s.top, &plans.top},
+                                                                    {&s.bottom, &plans.bottom},
+                                                                    {&s.left, &plans.left},
+                                                                    {&s.right, &plans.right}};
+        for (const auto& [strip, plan] : parts) {
+            Raster onePass(strip->width(), strip->height());
+            paintPlan(picture, *plan, onePass);
+            EXPECT_TRUE(strip->samePixels(onePass)) << c.what;
+        }
     }
 }
 
