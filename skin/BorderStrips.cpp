@@ -32,7 +32,9 @@ constexpr int kBandBytes = 16 * 1024;
 
 void paintInBands(const Raster& picture, const PaintPlan& plan, Raster& dst, PixelPoint origin,
                   const PixelRect& clip) {
-    const int bandRows = dst.stride() > 0 && dst.stride() < kBandBytes ? kBandBytes / dst.stride() : 1;
+    // Rows of the strip itself, not of the picture it is painted into: a narrow side strip is one band.
+    const int rowBytes = 3 * clip.width();
+    const int bandRows = rowBytes > 0 && rowBytes < kBandBytes ? kBandBytes / rowBytes : 1;
     for (int top = clip.top; top < clip.bottom; top += bandRows) {
         const int bottom = clip.bottom - top > bandRows ? top + bandRows : clip.bottom;
         paintPlan(picture, plan, dst, origin, {clip.left, top, clip.right, bottom});
