@@ -6,13 +6,10 @@
 namespace vireltan {
 namespace {
 
-// Copies n bytes; the short copies of narrow pieces (a few pixels per row) are done inline, where a
-// call into the library would cost more than the copy. Every load happens before any store, so the
+// Copies n <= 32 bytes with a few overlapping word moves. Every load happens before any store, so the
 // ranges may overlap like memmove's.
-inline void copyBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
-    if (n > 32) {
-        std::memmove(d, s, n);
-    } else if (n >= 16) {
+inline void copyShort(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
+    if (n >= 16) {
         std::uint64_t a, b, c, e;
         std::memcpy(&a, s, 8);
         std::memcpy(&b, s + 8, 8);
@@ -42,33 +39,80 @@ inline void copyBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
     }
 }
 
+// From this length on the library's copy (wide vector moves) beats the inline one despite its call.
+constexpr std::size_t kLibraryCopyBytes = 768;
+
+// Copies n bytes between ranges that do not overlap. The rows of tiles and corner parts are a few
+// dozen to a few hundred bytes: those are copied inline in 64-byte steps (the last step overlapping
+// the one before), where a call into the library would cost as much as the copy itself.
+inline void copyDisjoint(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
+    if (n <= 32) {
+        copyShort(d, s, n);
+    } else if (n <= 64) {
+        std::memcpy(d, s, 32);
+        std::memcpy(d + n - 32, s + n - 32, 32);
+    } else if (n < kLibraryCopyBytes) {
+        std::size_t i = 0;
+        for (; i + 64 < n; i += 64) std::memcpy(d + i, s + i, 64);
+        std::memcpy(d + n - 64, s + n - 64, 64);
+    } else {
+        std::memcpy(d, s, n);
+    }
+}
+
+// Like copyDisjoint, for ranges that may overlap (a piece copied within one raster).
+inline void copyBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
+    if (n <= 32) {
+        copyShort(d, s, n);
+    } else if (d + n <= s || s + n <= d) {
+        copyDisjoint(d, s, n);
+    } else {
+        std::memmove(d, s, n);
+    }
+}
+
 bool insideRaster(const Raster& r, const PixelRect& piece) {
     return piece.left >= 0 && piece.top >= 0 && piece.right <= r.width() && piece.bottom <= r.height();
 }
 
-// Fills dst[x0, x1) of one row with the period-w source row starting at phase `phase`.
-void fillRowPeriodic(std::uint8_t* dstRow, int x0, int x1, const std::uint8_t* pieceRow, int w, int phase) {
-    std::uint8_t* out = dstRow + 3 * x0;
-    int remaining = x1 - x0;
-    int first = w - phase < remaining ? w - phase : remaining;
-    copyBytes(out, pieceRow + 3 * phase, std::size_t(3) * first);
-    out += 3 * first;
-    remaining -= first;
-    if (remaining <= 0) return;
-    // One whole tile, then double the filled span: a span that is a whole number of periods long
-    // copied right after itself keeps the pattern.
-    const std::uint8_t* periodStart = out;
-    int filled = w < remaining ? w : remaining;
-    copyBytes(out, pieceRow, std::size_t(3) * filled);
-    remaining -= filled;
-    out += 3 * filled;
-    while (remaining > 0) {
-        const int n = filled < remaining ? filled : remaining;
-        copyBytes(out, periodStart, std::size_t(3) * n);
-        out += 3 * n;
-        remaining -= n;
-        filled += n;
+// A tile row this short is first repeated into a pattern at least this long, so that every copy of
+// the row loop moves a good number of bytes.
+constexpr std::size_t kMinPatternBytes = 96;
+
+// Fills n bytes at out with the period-byte pattern starting `phase` bytes into it.
+void fillRowPeriodic(std::uint8_t* out, std::size_t n, const std::uint8_t* pattern, std::size_t period,
+                     std::size_t phase) {
+    if (n <= period - phase) {
+        copyDisjoint(out, pattern + phase, n);
+        return;
     }
+    std::uint8_t widened[2 * kMinPatternBytes];
+    if (period < kMinPatternBytes && n > 2 * period) {
+        // A whole number of periods, so the phase stays the same.
+        std::size_t length = 0;
+        while (length < kMinPatternBytes) {
+            copyDisjoint(widened + length, pattern, period);
+            length += period;
+        }
+        pattern = widened;
+        period = length;
+    }
+    const std::size_t first = period - phase < n ? period - phase : n;
+    copyDisjoint(out, pattern + phase, first);
+    out += first;
+    n -= first;
+    // Whole periods until at least half the row is composed; the rest repeats the composed span, a
+    // whole number of periods long, in one long copy.
+    std::uint8_t* const composed = out;
+    std::size_t filled = 0;
+    while (filled < n) {
+        const std::size_t c = period < n ? period : n;
+        copyDisjoint(out, pattern, c);
+        out += c;
+        n -= c;
+        filled += c;
+    }
+    copyDisjoint(out, composed, n);
 }
 
 int floorMod(int a, int m) {
@@ -79,23 +123,44 @@ int floorMod(int a, int m) {
 }  // namespace
 
 void copyPiece(const Raster& src, const PixelRect& piece, Raster& dst, int x, int y) {
+    copyPiece(src, piece, dst, x, y, dst.bounds());
+}
+
+void copyPiece(const Raster& src, const PixelRect& piece, Raster& dst, int x, int y, const PixelRect& clip) {
     if (piece.empty()) return;
     // Clip in source space, then in destination space, keeping the two aligned.
     PixelRect s = intersect(piece, src.bounds());
     if (s.empty()) return;
-    PixelRect d = intersect(s.offset(x - piece.left, y - piece.top), dst.bounds());
+    PixelRect d = intersect(intersect(s.offset(x - piece.left, y - piece.top), dst.bounds()), clip);
     if (d.empty()) return;
     const int sx = d.left - (x - piece.left);
     const int sy = d.top - (y - piece.top);
+    const std::size_t n = std::size_t(3) * d.width();
+    if (&src == &dst) {
+        // Rows of one raster may overlap; copy in the direction that reads each row before it is
+        // overwritten.
+        if (d.top <= sy) {
+            for (int row = 0; row < d.height(); ++row)
+                copyBytes(dst.row(d.top + row) + 3 * d.left, src.row(sy + row) + 3 * sx, n);
+        } else {
+            for (int row = d.height() - 1; row >= 0; --row)
+                copyBytes(dst.row(d.top + row) + 3 * d.left, src.row(sy + row) + 3 * sx, n);
+        }
+        return;
+    }
     for (int row = 0; row < d.height(); ++row) {
-        std::memmove(dst.row(d.top + row) + 3 * d.left, src.row(sy + row) + 3 * sx,
-                     std::size_t(3) * d.width());
+        copyDisjoint(dst.row(d.top + row) + 3 * d.left, src.row(sy + row) + 3 * sx, n);
     }
 }
 
 void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area) {
+    tilePiece(src, piece, dst, area, dst.bounds());
+}
+
+void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area,
+               const PixelRect& clip) {
     if (piece.empty() || area.empty()) return;
-    const PixelRect d = intersect(area, dst.bounds());
+    const PixelRect d = intersect(intersect(area, dst.bounds()), clip);
     if (d.empty()) return;
     const int w = piece.width();
     const int h = piece.height();
@@ -109,11 +174,31 @@ void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const Pix
         }
         return;
     }
-    const int phase = floorMod(d.left - area.left, w);
+    const std::size_t rowBytes = std::size_t(3) * d.width();
+    const std::size_t period = std::size_t(3) * w;
+    const std::size_t phase = std::size_t(3) * floorMod(d.left - area.left, w);
     const int firstPeriodEnd = d.top + h < d.bottom ? d.top + h : d.bottom;
-    for (int y = d.top; y < firstPeriodEnd; ++y) {
-        const int sy = piece.top + floorMod(y - area.top, h);
-        fillRowPeriodic(dst.row(y), d.left, d.right, src.row(sy) + 3 * piece.left, w, phase);
+    // Walk the rows by pointer: source rows wrap around at the piece's bottom.
+    const std::ptrdiff_t srcStride = src.stride();
+    const std::ptrdiff_t dstStride = dst.stride();
+    const std::uint8_t* const firstIn = src.row(piece.top) + 3 * piece.left;
+    const std::uint8_t* const endIn = firstIn + srcStride * h;
+    const std::uint8_t* in = firstIn + srcStride * floorMod(d.top - area.top, h);
+    std::uint8_t* out = dst.row(d.top) + 3 * d.left;
+    std::uint8_t* const endOut = out + dstStride * (firstPeriodEnd - d.top);
+    if (rowBytes <= period - phase) {
+        // No repeat within a row (narrow side strips): a plain copy of rows.
+        for (in += phase; out != endOut; out += dstStride) {
+            copyDisjoint(out, in, rowBytes);
+            in += srcStride;
+            if (in == endIn + phase) in = firstIn + phase;
+        }
+    } else {
+        for (; out != endOut; out += dstStride) {
+            fillRowPeriodic(out, rowBytes, in, period, phase);
+            in += srcStride;
+            if (in == endIn) in = firstIn;
+        }
     }
     // Rows repeat with the tile height: copy rows composed one period above.
     if (d.left == 0 && d.right == dst.width()) {
@@ -123,14 +208,14 @@ void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const Pix
         for (int y = firstPeriodEnd; y < d.bottom;) {
             int n = filled - (filled % h);  // a whole number of periods
             if (n > d.bottom - y) n = d.bottom - y;
-            std::memcpy(dst.row(y), dst.row(d.top), stride * std::size_t(n));
+            copyDisjoint(dst.row(y), dst.row(d.top), stride * std::size_t(n));
             y += n;
             filled += n;
         }
         return;
     }
     for (int y = firstPeriodEnd; y < d.bottom; ++y) {
-        copyBytes(dst.row(y) + 3 * d.left, dst.row(y - h) + 3 * d.left, std::size_t(3) * d.width());
+        copyDisjoint(dst.row(y) + 3 * d.left, dst.row(y - h) + 3 * d.left, rowBytes);
     }
 }
 
@@ -156,24 +241,33 @@ std::vector<int> stretchSourceIndices(int sourceLength, int destLength, StretchA
 }
 
 void stretchPiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area) {
+    stretchPiece(src, piece, dst, area, dst.bounds());
+}
+
+void stretchPiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area,
+                  const PixelRect& clip) {
     if (piece.empty() || area.empty()) return;
     if (piece.width() == area.width() && piece.height() == area.height()) {
-        copyPiece(src, piece, dst, area.left, area.top);
+        copyPiece(src, piece, dst, area.left, area.top, clip);
         return;
     }
-    const PixelRect d = intersect(area, dst.bounds());
+    const PixelRect d = intersect(intersect(area, dst.bounds()), clip);
     if (d.empty()) return;
-    const std::vector<int> cols = stretchSourceIndices(piece.width(), area.width(), StretchAxis::Columns);
     const std::vector<int> rows = stretchSourceIndices(piece.height(), area.height(), StretchAxis::Rows);
-    // Source offsets of the visible columns, -1 where the source column lies outside the picture.
-    std::vector<int> offsets(std::size_t(d.width()));
+    // Source byte offsets of the visible columns, -1 where the source column lies outside the picture.
+    std::vector<int> offsets = stretchSourceIndices(piece.width(), area.width(), StretchAxis::Columns);
+    offsets.erase(offsets.begin(), offsets.begin() + (d.left - area.left));
+    offsets.resize(std::size_t(d.width()));
     bool allInside = true;
-    for (int x = d.left; x < d.right; ++x) {
-        const int sx = piece.left + cols[std::size_t(x - area.left)];
+    int maxOffset = 0;
+    for (int& o : offsets) {
+        const int sx = piece.left + o;
         const bool inside = sx >= 0 && sx < src.width();
-        offsets[std::size_t(x - d.left)] = inside ? 3 * sx : -1;
+        o = inside ? 3 * sx : -1;
         allInside = allInside && inside;
+        maxOffset = o > maxOffset ? o : maxOffset;
     }
+    const std::size_t rowBytes = std::size_t(3) * d.width();
     int previousSource = -1;
     for (int y = d.top; y < d.bottom; ++y) {
         const int sy = piece.top + rows[std::size_t(y - area.top)];
@@ -181,17 +275,39 @@ void stretchPiece(const Raster& src, const PixelRect& piece, Raster& dst, const 
         std::uint8_t* out = dst.row(y) + 3 * d.left;
         if (sy == previousSource) {
             // Enlarged rows repeat: copy the row just composed.
-            std::memcpy(out, dst.row(y - 1) + 3 * d.left, std::size_t(3) * d.width());
+            copyDisjoint(out, dst.row(y - 1) + 3 * d.left, rowBytes);
             continue;
         }
-        previousSource = allInside ? sy : -1;
         const std::uint8_t* in = src.row(sy);
-        for (int i = 0; i < d.width(); ++i, out += 3) {
-            const int o = offsets[std::size_t(i)];
-            if (o < 0) continue;
-            out[0] = in[o];
-            out[1] = in[o + 1];
-            out[2] = in[o + 2];
+        if (allInside) {
+            previousSource = sy;
+            // A pixel as one 4-byte move, its fourth byte overwritten by the next pixel; the last
+            // pixel of the span, and a source pixel ending the picture's memory, as three bytes.
+            const bool wideReads = sy + 1 < src.height() || maxOffset + 4 <= src.stride();
+            const int* o = offsets.data();
+            const int* const last = o + offsets.size() - 1;
+            if (wideReads) {
+                for (; o != last; ++o, out += 3) {
+                    std::uint32_t v;
+                    std::memcpy(&v, in + *o, 4);
+                    std::memcpy(out, &v, 4);
+                }
+            }
+            for (; o <= last; ++o, out += 3) {
+                out[0] = in[*o];
+                out[1] = in[*o + 1];
+                out[2] = in[*o + 2];
+            }
+            continue;
+        }
+        previousSource = -1;
+        for (const int o : offsets) {
+            if (o >= 0) {
+                out[0] = in[o];
+                out[1] = in[o + 1];
+                out[2] = in[o + 2];
+            }
+            out += 3;
         }
     }
 }

@@ -1,7 +1,8 @@
 // The pixel copies every composition is made of: plain copies, tiling and nearest-neighbour stretching
-// of a piece of a source raster into an area of a destination raster. All three clip to both rasters:
-// a destination pixel whose source would lie outside the source raster is left as it is, and a piece
-// or area with no width or height draws nothing.
+// of a piece of a source raster into an area of a destination raster. All three clip to both rasters
+// and to an optional clip rectangle of the destination: a destination pixel whose source would lie
+// outside the source raster is left as it is, and a piece or area with no width or height draws nothing.
+// Source and destination may be the same raster only for copyPiece.
 #pragma once
 
 #include <vector>
@@ -13,13 +14,18 @@ namespace vireltan {
 
 // Copies the piece unscaled with its top-left corner at (x, y).
 void copyPiece(const Raster& src, const PixelRect& piece, Raster& dst, int x, int y);
+void copyPiece(const Raster& src, const PixelRect& piece, Raster& dst, int x, int y, const PixelRect& clip);
 
 // Repeats the piece over the area, tiles starting at the area's top-left corner; the last column and
 // row of tiles are cut off at the area's right and bottom edges.
 void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area);
+void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area,
+               const PixelRect& clip);
 
 // Stretches the piece over the area, nearest neighbour (see stretchSourceIndices).
 void stretchPiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area);
+void stretchPiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area,
+                  const PixelRect& clip);
 
 enum class StretchAxis { Columns, Rows };
 

@@ -1,6 +1,8 @@
 // ComposeBorderStrips: the frame's and the split-painted controls' four border pieces.
 #include "skin/Compose.h"
 
+#include <algorithm>
+
 namespace vireltan {
 namespace {
 
@@ -20,6 +22,23 @@ void addCopy(PaintPlan& plan, const PixelRect& s, int sx, int sy, const PixelRec
 
 PaintOpKind edgeKind(FillMode mode) {
     return mode == FillMode::Stretch ? PaintOpKind::Stretch : PaintOpKind::Tile;
+}
+
+// A top or bottom strip of a wide window is larger than the first-level cache: painted in bands of
+// rows, its corner parts are written while the band's rows are still there, instead of fetching every
+// row a second time. Banding changes no pixel: every step is clipped to the band and the steps run in
+// order within it (strip edges are tiled or stretched, never stretched-then-repeated).
+constexpr int kBandBytes = 16 * 1024;
+
+void paintInBands(const Raster& picture, const PaintPlan& plan, Raster& dst, PixelPoint origin,
+                  const PixelRect& clip) {
+    // Rows of the strip itself, not of the picture it is painted into: a narrow side strip is one band.
+    const int rowBytes = 3 * clip.width();
+    const int bandRows = rowBytes > 0 && rowBytes < kBandBytes ? kBandBytes / rowBytes : 1;
+    for (int top = clip.top; top < clip.bottom; top += bandRows) {
+        const int bottom = clip.bottom - top > bandRows ? top + bandRows : clip.bottom;
+        paintPlan(picture, plan, dst, origin, {clip.left, top, clip.right, bottom});
+    }
 }
 
 }  // namespace
@@ -97,10 +116,45 @@ void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, Border
     strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);
     strips.right.resize(plans.rightWidth, plans.rightWidth > 0 ? plans.sideHeight : 0);
     if (picture.empty()) return;
-    paintPlan(picture, plans.top, strips.top);
-    paintPlan(picture, plans.bottom, strips.bottom);
-    paintPlan(picture, plans.left, strips.left);
-    paintPlan(picture, plans.right, strips.right);
+    paintInBands(picture, plans.top, strips.top, {0, 0}, strips.top.bounds());
+    paintInBands(picture, plans.bottom, strips.bottom, {0, 0}, strips.bottom.bounds());
+    paintInBands(picture, plans.left, strips.left, {0, 0}, strips.left.bounds());
+    paintInBands(picture, plans.right, strips.right, {0, 0}, strips.right.bounds());
+}
+
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, Raster& dst) {
+    paintBorderStrips(picture, p, borderStripPlans(p), dst);
+}
+
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                       Raster& dst) {
+    const int w = p.width;
+    const int h = p.height;
+    const int sideTop = p.moved.client.top;
+    struct Place {
+        const PaintPlan& plan;
+        PixelRect rect;
+    };
+    const Place places[] = {
+        {plans.top, {0, 0, plans.topHeight > 0 ? w : 0, plans.topHeight}},
+        {plans.left, {0, sideTop, plans.leftWidth, sideTop + plans.sideHeight}},
+        {plans.right,
+         {w - plans.rightWidth, sideTop, plans.rightWidth > 0 ? w : 0, sideTop + plans.sideHeight}},
+        {plans.bottom, {0, h - plans.bottomHeight, plans.bottomHeight > 0 ? w : 0, h}},
+    };
+    for (const Place& place : places) {
+        if (place.rect.empty()) continue;
+        // The pieces of a strip cover it whole when their sources lie in the picture; otherwise the
+        // pixels they miss are those of a fresh strip.
+        const bool covered = std::all_of(place.plan.begin(), place.plan.end(), [&](const PaintOp& op) {
+            return intersect(op.source, picture.bounds()) == op.source;
+        });
+        if (!covered) dst.fillRect(place.rect, {});
+        if (!picture.empty()) {
+            paintInBands(picture, place.plan, dst, {place.rect.left, place.rect.top},
+                         intersect(place.rect, dst.bounds()));
+        }
+    }
 }
 
 BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p) {

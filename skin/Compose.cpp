@@ -1,5 +1,8 @@
 #include "skin/Compose.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "skin/Blit.h"
 
 namespace vireltan {
@@ -23,13 +26,31 @@ void addFill(PaintPlan& plan, FillMode mode, const PixelRect& source, const Pixe
     plan.push_back({mode == FillMode::Stretch ? PaintOpKind::Stretch : PaintOpKind::Tile, source, target});
 }
 
-void stretchThenTile(const Raster& picture, const PaintOp& op, Raster& dst) {
-    const bool rows = op.kind == PaintOpKind::StretchRows;
-    const int w = rows ? op.source.width() : op.target.width();
-    const int h = rows ? op.target.height() : op.source.height();
+void stretchThenTile(const Raster& picture, const PixelRect& source, const PixelRect& target, bool rows,
+                     Raster& dst, const PixelRect& clip) {
+    const int w = rows ? source.width() : target.width();
+    const int h = rows ? target.height() : source.height();
     Raster strip(w, h);
-    stretchPiece(picture, op.source, strip, strip.bounds());
-    tilePiece(strip, strip.bounds(), dst, op.target);
+    stretchPiece(picture, source, strip, strip.bounds());
+    tilePiece(strip, strip.bounds(), dst, target, clip);
+}
+
+// The part of an edge's target (within clip) that later corner copies of the plan do not cover: a
+// border strip's tiles run under its corner parts, and composing those pixels only to overwrite them
+// would cost an eighth of the strip. A copy from inside the picture paints all of its target.
+PixelRect uncoveredPart(const Raster& picture, const PaintOp* op, const PaintOp* end, PixelPoint origin,
+                        const PixelRect& target, const PixelRect& clip) {
+    PixelRect part = intersect(target, clip);
+    for (const PaintOp* later = op + 1; later != end && !part.empty(); ++later) {
+        if (later->kind != PaintOpKind::Copy || intersect(later->source, picture.bounds()) != later->source) {
+            continue;
+        }
+        const PixelRect cover = later->target.offset(origin.x, origin.y);
+        if (cover.top > part.top || cover.bottom < part.bottom) continue;  // not the full height
+        if (cover.left <= part.left && cover.right > part.left) part.left = cover.right;
+        if (cover.right >= part.right && cover.left < part.right) part.right = cover.left;
+    }
+    return part.empty() ? PixelRect{} : part;
 }
 
 }  // namespace
@@ -45,21 +66,46 @@ NinePoints moveNinePoints(const NinePoints& p, int dx, int dy) {
     return m;
 }
 
+PaintPlan::PaintPlan(std::initializer_list<PaintOp> ops) {
+    for (const PaintOp& op : ops) push_back(op);
+}
+
+void PaintPlan::push_back(const PaintOp& op) {
+    if (size_ == kCapacity) throw std::length_error("paint plan too long");
+    slots_.ops[size_++] = op;
+}
+
+void PaintPlan::append(const PaintPlan& other) {
+    for (const PaintOp& op : other) push_back(op);
+}
+
+bool operator==(const PaintPlan& a, const PaintPlan& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
 void paintPlan(const Raster& picture, const PaintPlan& plan, Raster& dst) {
-    for (const PaintOp& op : plan) {
-        switch (op.kind) {
+    paintPlan(picture, plan, dst, {0, 0}, dst.bounds());
+}
+
+void paintPlan(const Raster& picture, const PaintPlan& plan, Raster& dst, PixelPoint origin,
+               const PixelRect& clip) {
+    for (const PaintOp* op = plan.begin(); op != plan.end(); ++op) {
+        const PixelRect target = op->target.offset(origin.x, origin.y);
+        switch (op->kind) {
             case PaintOpKind::Copy:
-                copyPiece(picture, op.source, dst, op.target.left, op.target.top);
+                copyPiece(picture, op->source, dst, target.left, target.top, clip);
                 break;
             case PaintOpKind::Tile:
-                tilePiece(picture, op.source, dst, op.target);
+                tilePiece(picture, op->source, dst, target,
+                          uncoveredPart(picture, op, plan.end(), origin, target, clip));
                 break;
             case PaintOpKind::Stretch:
-                stretchPiece(picture, op.source, dst, op.target);
+                stretchPiece(picture, op->source, dst, target,
+                             uncoveredPart(picture, op, plan.end(), origin, target, clip));
                 break;
             case PaintOpKind::StretchRows:
             case PaintOpKind::StretchColumns:
-                stretchThenTile(picture, op, dst);
+                stretchThenTile(picture, op->source, target, op->kind == PaintOpKind::StretchRows, dst, clip);
                 break;
         }
     }
@@ -112,9 +158,7 @@ PaintPlan ninePiecePlan(const NinePieceParams& p) {
     addCopy(plan, s, c.right, g.rightBottom.y, {cm.right, m.rightBottom.y, w, cm.bottom});
 
     if (p.drawMiddle) {
-        const PaintPlan middle =
-            fillPlan(at(s, c.left, c.top, c.right, c.bottom), cm, p.middle, p.stretchType);
-        plan.insert(plan.end(), middle.begin(), middle.end());
+        plan.append(fillPlan(at(s, c.left, c.top, c.right, c.bottom), cm, p.middle, p.stretchType));
     }
     return plan;
 }

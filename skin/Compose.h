@@ -4,7 +4,8 @@
 // the Compose* functions run that list on the rasters.
 #pragma once
 
-#include <vector>
+#include <cstddef>
+#include <initializer_list>
 
 #include "skin/PixelGeometry.h"
 #include "skin/Raster.h"
@@ -63,10 +64,43 @@ struct PaintOp {
     friend bool operator==(const PaintOp&, const PaintOp&) = default;
 };
 
-using PaintPlan = std::vector<PaintOp>;
+// A short list of paint steps kept in place: a composition has at most thirteen (four edges, eight
+// corner parts, the middle), and planning one is done on every paint, so it must not allocate.
+class PaintPlan {
+  public:
+    static constexpr std::size_t kCapacity = 16;
+
+    PaintPlan() = default;
+    PaintPlan(std::initializer_list<PaintOp> ops);
+
+    void push_back(const PaintOp& op);  // std::length_error beyond kCapacity
+    void append(const PaintPlan& other);
+
+    const PaintOp* begin() const { return slots_.ops; }
+    const PaintOp* end() const { return slots_.ops + size_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const PaintOp& front() const { return slots_.ops[0]; }
+    const PaintOp& operator[](std::size_t i) const { return slots_.ops[i]; }
+
+    friend bool operator==(const PaintPlan& a, const PaintPlan& b);
+
+  private:
+    // Unused slots stay uninitialised: clearing them on every plan cost more than the plan itself.
+    union Slots {
+        Slots() {}
+        PaintOp ops[kCapacity];
+    };
+    std::size_t size_ = 0;
+    Slots slots_;
+};
 
 // Runs the steps in order; later steps cover earlier ones.
 void paintPlan(const Raster& picture, const PaintPlan& plan, Raster& dst);
+// The same with every target moved by `origin` and nothing drawn outside `clip` (destination
+// coordinates): a plan made for a picture of its own painted straight into its place in a larger one.
+void paintPlan(const Raster& picture, const PaintPlan& plan, Raster& dst, PixelPoint origin,
+               const PixelRect& clip);
 
 // Edges, then the eight corner parts (which win over the edges), then the middle. Empty when the
 // geometry is degenerate (RB.x = LT.x or RB.y = LT.y); pieces of no width or height are left out.
@@ -110,6 +144,16 @@ BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p
 // The same into existing strips, reusing their memory when the sizes stay (a frame repainted at one
 // size); strips that are absent this time are emptied.
 void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips);
+
+// The four strips drawn straight into their places in a picture of the target size, in the order top
+// (at (0, 0)), left (0, C'.top), right (width - right width, C'.top), bottom (0, height - bottom
+// height), each clipped to its place: the pixels of composing the strips and copying them there,
+// without the strips' own memory. Pixels of a strip that none of its pieces reaches (a source beyond
+// the picture) are black, as in a strip of its own; pixels outside every strip are left as they are.
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, Raster& dst);
+// The same with the plans of p already made.
+void paintBorderStrips(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                       Raster& dst);
 
 // The values of a skin control definition that choose and drive its composition.
 struct SkinRectGeometry {

@@ -1,7 +1,5 @@
 #include "skin/FrameGeometry.h"
 
-#include "skin/Blit.h"
-
 namespace vireltan {
 namespace {
 
@@ -68,13 +66,8 @@ FramePiecePlaces framePiecePlaces(const NinePieceParams& pieces) {
 Raster composeFramePicture(const Raster& mainPicture, const FrameGeometry& g) {
     Raster out(g.pieces.width, g.pieces.height);
     if (out.empty()) return out;
-    const BorderStrips strips = ComposeBorderStrips(mainPicture, g.pieces);
-    const FramePiecePlaces places = framePiecePlaces(g.pieces);
-    // The pieces do not overlap; the order is the frame's painting order all the same.
-    copyPiece(strips.top, strips.top.bounds(), out, places.top.left, places.top.top);
-    copyPiece(strips.left, strips.left.bounds(), out, places.left.left, places.left.top);
-    copyPiece(strips.right, strips.right.bounds(), out, places.right.left, places.right.top);
-    copyPiece(strips.bottom, strips.bottom.bounds(), out, places.bottom.left, places.bottom.top);
+    // The pieces at their framePiecePlaces, in the frame's painting order; the client area stays black.
+    paintBorderStrips(mainPicture, g.pieces, out);
     return out;
 }
 

@@ -18,6 +18,10 @@ enum class ClientFill {
 // (0, C'.top), right (width - right width, C'.top), bottom (0, height - bottom height).
 Raster composeSplitImage(const Raster& picture, const SkinRectGeometry& g, int width, int height,
                          ClientFill fill);
+// The same into `out`, made width x height and reusing its memory (a control's off-screen bitmap, or
+// a DIB section's bits wrapped) when the size stays.
+void composeSplitImage(const Raster& picture, const SkinRectGeometry& g, int width, int height,
+                       ClientFill fill, Raster& out);
 
 // A panel with a background picture of its own (bgpictureindex): the picture over the whole control,
 // tiled from (0, 0) when the definition does not stretch; otherwise by stretchtype stretched over C',

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PictureFixtures.h"
@@ -329,6 +331,70 @@ TEST(ComposeTest, BorderStripsWithNoSideAreSkipped) {
     EXPECT_TRUE(strips.left.empty());
     EXPECT_TRUE(strips.right.empty());
     EXPECT_FALSE(strips.bottom.empty());
+}
+
+TEST(ComposeTest, BorderStripsPaintedInPlaceEqualTheStripsCopiedThere) {
+    struct Case {
+        const char* what;
+        PixelRect skinRect;
+        NinePoints points;
+        EdgeModes edges;
+        int w, h;
+    };
+    const NinePoints frame{{30, 28}, {81, 28}, {6, 140}, {127, 134}, {5, 27, 145, 142}};
+    const NinePoints box = groupBox().points;
+    NinePoints noTop = frame;
+    noTop.rightTop.x = noTop.leftTop.x;
+    const Case cases[] = {
+        {"the calculator's frame", {0, 0, 150, 150}, frame, kAllTiled, 746, 411},
+        {"the frame, edges stretched", {0, 0, 150, 150}, frame, kAllStretched, 301, 222},
+        {"smaller than the skin rectangle: strips overlap", {0, 0, 150, 150}, frame, kAllTiled, 40, 30},
+        {"group box at a narrow size", {352, 75, 411, 127}, box, kAllTiled, 8, 20},
+        {"group box, stretched edges", {352, 75, 411, 127}, box, kAllStretched, 200, 100},
+        {"no top edge", {0, 0, 150, 150}, noTop, kAllTiled, 300, 200},
+        {"skin rectangle partly beyond the picture", {300, 100, 450, 250}, frame, kAllTiled, 320, 240},
+    };
+    const Raster picture = positionPicture(420, 160);
+    for (const Case& c : cases) {
+        NinePieceParams p;
+        p.skinRect = c.skinRect;
+        p.points = c.points;
+        p.moved = moveNinePoints(c.points, c.w - c.skinRect.width(), c.h - c.skinRect.height());
+        p.width = c.w;
+        p.height = c.h;
+        p.edges = c.edges;
+        Raster expected = testing::randomPicture(c.w, c.h, 5);
+        Raster painted = expected;
+        const BorderStrips s = ComposeBorderStrips(picture, p);
+        const int top = p.moved.client.top;
+        copyPiece(s.top, s.top.bounds(), expected, 0, 0);
+        copyPiece(s.left, s.left.bounds(), expected, 0, top);
+        copyPiece(s.right, s.right.bounds(), expected, c.w - s.right.width(), top);
+        copyPiece(s.bottom, s.bottom.bounds(), expected, 0, c.h - s.bottom.height());
+        paintBorderStrips(picture, p, painted);
+        EXPECT_TRUE(painted.samePixels(expected)) << c.what;
+        // Each strip as its plan paints it in one pass (the strips above are painted in bands of rows).
+        const BorderStripPlans plans = borderStripPlans(p);
+        const std::pair<const Raster*, const PaintPlan*> parts[] = {{&s.top, &plans.top},
+                                                                    {&s.bottom, &plans.bottom},
+                                                                    {&s.left, &plans.left},
+                                                                    {&s.right, &plans.right}};
+        for (const auto& [strip, plan] : parts) {
+            Raster onePass(strip->width(), strip->height());
+            paintPlan(picture, *plan, onePass);
+            EXPECT_TRUE(strip->samePixels(onePass)) << c.what;
+        }
+    }
+}
+
+TEST(ComposeTest, APaintPlanHoldsEveryStepOfACompositionAndNoMore) {
+    PaintPlan plan;
+    for (std::size_t i = 0; i < PaintPlan::kCapacity; ++i)
+        plan.push_back({PaintOpKind::Copy, {0, 0, 1, 1}, {}});
+    EXPECT_EQ(plan.size(), PaintPlan::kCapacity);
+    EXPECT_THROW(plan.push_back({}), std::length_error);
+    // The longest plan: four edges, eight corner parts and the middle.
+    EXPECT_LE(ninePiecePlan(ninePieceParams(groupBox(), 200, 100, true)).size(), PaintPlan::kCapacity);
 }
 
 TEST(ComposeTest, TheDefinitionPicksTheOperation) {

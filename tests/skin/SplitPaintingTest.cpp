@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PictureFixtures.h"
+#include "skin/Blit.h"
 #include "skin/SplitPainting.h"
 
 namespace vireltan {
@@ -102,6 +103,60 @@ TEST(SplitPaintingTest, DegenerateInputsGiveAPictureOfTheSizeOrNothing) {
         const Raster out = composeSplitImage(c.picture, c.g, c.w, c.h, ClientFill::ByDefinition);
         EXPECT_EQ(out.width(), c.expectedW) << c.what;
         EXPECT_EQ(out.height(), c.expectedH) << c.what;
+    }
+}
+
+// The split image as the strips of their own would give it: the client fill on black, then each strip
+// composed alone and copied to its place.
+Raster referenceSplitImage(const Raster& picture, const SkinRectGeometry& g, int w, int h, ClientFill fill) {
+    Raster out(w, h);
+    if (out.empty() || picture.empty() || g.skinRect.empty()) return out;
+    const NinePieceParams p = ninePieceParams(g, w, h, false);
+    const FillMode mode = fill == ClientFill::Tiled || !g.stretchEffect ? FillMode::Tile : FillMode::Stretch;
+    paintPlan(picture,
+              fillPlan(g.points.client.offset(g.skinRect.left, g.skinRect.top), p.moved.client, mode,
+                       g.stretchType),
+              out);
+    const BorderStrips s = ComposeBorderStrips(picture, p);
+    copyPiece(s.top, s.top.bounds(), out, 0, 0);
+    copyPiece(s.left, s.left.bounds(), out, 0, p.moved.client.top);
+    copyPiece(s.right, s.right.bounds(), out, w - s.right.width(), p.moved.client.top);
+    copyPiece(s.bottom, s.bottom.bounds(), out, 0, h - s.bottom.height());
+    return out;
+}
+
+TEST(SplitPaintingTest, AReusedPictureShowsNothingOfWhatItHeld) {
+    SkinRectGeometry stretchedRows = groupBox(true);
+    stretchedRows.stretchType = StretchType::stHorz;
+    SkinRectGeometry noTopEdge = groupBox(false);
+    noTopEdge.points.rightTop.x = noTopEdge.points.leftTop.x;  // the top strip is absent: black
+    SkinRectGeometry beyondPicture = groupBox(false);
+    beyondPicture.skinRect = {400, 100, 459, 152};  // partly outside the 420 x 130 picture
+    SkinRectGeometry noClient = groupBox(false);
+    noClient.points.client = {2, 17, 2, 50};  // no client image to fill with
+    struct Case {
+        const char* what;
+        SkinRectGeometry g;
+        int w, h;
+        ClientFill fill;
+    };
+    const Case cases[] = {
+        {"the calculator's group box", groupBox(false), 713, 134, ClientFill::ByDefinition},
+        {"stretched client", groupBox(true), 201, 77, ClientFill::ByDefinition},
+        {"stretched rows, repeated across", stretchedRows, 150, 90, ClientFill::ByDefinition},
+        {"list box: always tiled", groupBox(true), 123, 61, ClientFill::Tiled},
+        {"strips overlapping (smaller than the corners)", groupBox(false), 9, 13, ClientFill::ByDefinition},
+        {"top strip absent", noTopEdge, 120, 70, ClientFill::ByDefinition},
+        {"skin rectangle partly outside the picture", beyondPicture, 140, 80, ClientFill::ByDefinition},
+        {"no client image", noClient, 100, 60, ClientFill::ByDefinition},
+    };
+    const Raster picture = positionPicture(420, 130);
+    for (const Case& c : cases) {
+        const Raster expected = referenceSplitImage(picture, c.g, c.w, c.h, c.fill);
+        Raster reused = testing::randomPicture(c.w, c.h, 11);
+        composeSplitImage(picture, c.g, c.w, c.h, c.fill, reused);
+        EXPECT_TRUE(reused.samePixels(expected)) << c.what;
+        EXPECT_TRUE(composeSplitImage(picture, c.g, c.w, c.h, c.fill).samePixels(expected)) << c.what;
     }
 }
 
