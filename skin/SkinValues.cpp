@@ -201,29 +201,33 @@ bool readBoolean(const IniFile::SectionView& section, std::string_view key, bool
 SkinColor readColor(const IniFile::SectionView& section, std::string_view key, SkinColor def) {
     return section.readInteger(key, def);
 }
-FontStyles readFontStyle(const IniFile::SectionView& section, std::string_view key) {
+namespace {
+// A word-valued key: parsed when present, the reader's default otherwise.
+template <typename T>
+T readWord(const IniFile::SectionView& section, std::string_view key, T (*parse)(std::string_view),
+           T absent) {
     const auto value = section.findValue(key);
-    return value ? parseFontStyle(*value) : FontStyles{};
+    return value ? parse(*value) : absent;
+}
+}  // namespace
+
+FontStyles readFontStyle(const IniFile::SectionView& section, std::string_view key) {
+    return readWord(section, key, parseFontStyle, FontStyles{});
 }
 Alignment readAlignment(const IniFile::SectionView& section, std::string_view key) {
-    const auto value = section.findValue(key);
-    return value ? parseAlignment(*value) : Alignment::taCenter;
+    return readWord(section, key, parseAlignment, Alignment::taCenter);
 }
 StretchType readStretchType(const IniFile::SectionView& section, std::string_view key) {
-    const auto value = section.findValue(key);
-    return value ? parseStretchType(*value) : StretchType::stFull;
+    return readWord(section, key, parseStretchType, StretchType::stFull);
 }
 MorphKind readMorphKind(const IniFile::SectionView& section, std::string_view key) {
-    const auto value = section.findValue(key);
-    return value ? parseMorphKind(*value) : MorphKind::mkDefault;
+    return readWord(section, key, parseMorphKind, MorphKind::mkDefault);
 }
 InactiveEffect readInactiveEffect(const IniFile::SectionView& section, std::string_view key) {
-    const auto value = section.findValue(key);
-    return value ? parseInactiveEffect(*value) : InactiveEffect::ieBrightness;
+    return readWord(section, key, parseInactiveEffect, InactiveEffect::ieBrightness);
 }
 StdCommand readStdCommand(const IniFile::SectionView& section, std::string_view key) {
-    const auto value = section.findValue(key);
-    return value ? parseStdCommand(*value) : StdCommand::cmDefault;
+    return readWord(section, key, parseStdCommand, StdCommand::cmDefault);
 }
 
 SkinRect readSkinRect(const IniFile& ini, std::string_view section, std::string_view key) {

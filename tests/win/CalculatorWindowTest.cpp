@@ -74,6 +74,16 @@ class CalculatorWindowTest : public ::testing::Test {
         SendMessageW(windowed(name).handle(), WM_KEYUP, virtualKey, 0xC0000001);
     }
     void tick(TTimer* timer) { timer->OnTimer(); }
+    // Valid inputs in both panels (a 1,5 mm² resistance line and a 2 kW drop line), each ticked once.
+    void fillBothPanelsAndTick() {
+        setText("Iuzun", "100");
+        setText("IKesit", "1,5");
+        setText("kesiti", "1");
+        setText("GDuzun", "100");
+        setText("GDakim", "2");
+        tick(window().Timer1);
+        tick(window().Timer2);
+    }
 
     std::unique_ptr<TiletkenRhesap> window_;
     std::string savedTitle_;
@@ -402,11 +412,7 @@ TEST_F(CalculatorWindowTest, PointerOnTheTransferButtonShowsTheCurrentHint) {
     THintWindow& hint = Application().hintWindow();
     hint.setHintPause(20);
     // The real pointer rests there too; it goes back afterwards.
-    struct CursorRestore {
-        POINT saved{};
-        CursorRestore() { GetCursorPos(&saved); }
-        ~CursorRestore() { SetCursorPos(saved.x, saved.y); }
-    } restore;
+    const testing::CursorRestore restore;
     const POINT inGroup{button.left() + 10, button.top() + 10};
     POINT onScreen = inGroup;
     ClientToScreen(group, &onScreen);
@@ -611,13 +617,7 @@ TEST_F(CalculatorWindowTest, FailingTicksOpenOneReportAndChangeNothing) {
     const std::vector<std::string> labels = {"sonucu", "label1"};
     window().show();
     for (const Case& c : cases) {
-        setText("Iuzun", "100");
-        setText("IKesit", "1,5");
-        setText("kesiti", "1");
-        setText("GDuzun", "100");
-        setText("GDakim", "2");
-        tick(window().Timer1);
-        tick(window().Timer2);
+        fillBothPanelsAndTick();
         std::vector<std::string> before;
         for (const std::string& name : kResultEdits) before.push_back(windowText(name));
         for (const std::string& name : labels) before.push_back(text(name));
@@ -912,13 +912,7 @@ TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheProgram) {
 // ticks go on failing inside it, neither opens another, and the results stay as they were.
 TEST_F(CalculatorWindowTest, TwoFailingTimersShareOneReport) {
     window().show();
-    setText("Iuzun", "100");
-    setText("IKesit", "1,5");
-    setText("kesiti", "1");
-    setText("GDuzun", "100");
-    setText("GDakim", "2");
-    tick(window().Timer1);
-    tick(window().Timer2);
+    fillBothPanelsAndTick();
     setText("IKesit", "00");
     setText("kesiti", "0,00");
     int resistanceTicks = 0, dropTicks = 0;

@@ -33,6 +33,16 @@ inline void pumpFor(DWORD milliseconds) {
     pumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
 }
 
+// Moves the real pointer back where it was when the scope ends, so that a test that rests it over a
+// window does not leave it over the windows of the tests that follow.
+struct CursorRestore {
+    POINT saved{};
+    CursorRestore() { GetCursorPos(&saved); }
+    ~CursorRestore() { SetCursorPos(saved.x, saved.y); }
+    CursorRestore(const CursorRestore&) = delete;
+    CursorRestore& operator=(const CursorRestore&) = delete;
+};
+
 // The client area of `control` as it paints itself (background, its own paint, graphic children).
 inline void renderClient(TWinControl& control, TBitmap& bitmap) {
     const RECT client = control.clientRect();

@@ -514,11 +514,7 @@ TEST_F(PngButtonEvents, HintShowsTheCurrentText) {
     hint.setHintPause(20);
     // The real pointer rests there too, so the system sees no reason to report it gone; it goes
     // back afterwards, or it would sit over the windows of the tests that follow.
-    struct CursorRestore {
-        POINT saved{};
-        CursorRestore() { GetCursorPos(&saved); }
-        ~CursorRestore() { SetCursorPos(saved.x, saved.y); }
-    } restore;
+    const testing::CursorRestore restore;
     POINT over{kButton.left + 10, kButton.top + 10};
     ClientToScreen(form->handle(), &over);
     SetCursorPos(over.x, over.y);
