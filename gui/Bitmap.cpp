@@ -20,15 +20,8 @@ void TBitmap::setSize(int width, int height) {
     if (width == width_ && height == height_ && bitmap_) return;
     release();
     if (width <= 0 || height <= 0) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapHandle bitmap = topDownDibSection(nullptr, width, height, 24, &bits);
     if (!bitmap) return;
     DeviceContext dc = DeviceContext::memory();
     if (!dc) return;

@@ -71,4 +71,16 @@ bool WindowRegion::applyTo(HWND window, bool redraw) {
     return true;
 }
 
+BitmapHandle topDownDibSection(HDC dc, int width, int height, WORD bitsPerPixel, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // negative: rows run top to bottom
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = bitsPerPixel;
+    info.bmiHeader.biCompression = BI_RGB;
+    *bits = nullptr;
+    return BitmapHandle(CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
 }  // namespace vireltan

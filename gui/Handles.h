@@ -42,6 +42,10 @@ using PenHandle = GdiObject<HPEN>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 
+// A top-down DIB section of 24 or 32 bits a pixel whose pixels we address directly through `bits`
+// (null on failure, with an empty handle).
+BitmapHandle topDownDibSection(HDC dc, int width, int height, WORD bitsPerPixel, void** bits);
+
 // A device context released the way it was obtained: a memory context is deleted, a window's
 // context is given back to the window.
 class DeviceContext {

@@ -20,15 +20,8 @@ void drawPng(HDC dc, int x, int y, const PngPicture& picture) {
     if (!dc || picture.empty()) return;
     const int width = picture.width();
     const int height = picture.height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapHandle bitmap = topDownDibSection(dc, width, height, 32, &bits);
     if (!bitmap || !bits) return;
     DeviceContext memory = DeviceContext::memory(dc);
     if (!memory) return;
