@@ -41,6 +41,16 @@ inline void copyShort(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
 
 // From this length on the library's copy (wide vector moves) beats the inline one despite its call.
 constexpr std::size_t kLibraryCopyBytes = 768;
+constexpr std::size_t kLibraryLongBytes = 256;
+
+// The width of one vector move: a row this short is copied with a single one.
+constexpr std::size_t kWordBytes = 16;
+struct Word {
+    std::uint64_t lo, hi;
+};
+
+// Rows repeated below a tile's height are copied in blocks of at least this many bytes.
+constexpr std::size_t kMinBlockBytes = 1024;
 
 // Copies n bytes between ranges that do not overlap. The rows of tiles and corner parts are a few
 // dozen to a few hundred bytes: those are copied inline in 64-byte steps (the last step overlapping
@@ -60,6 +70,16 @@ inline void copyDisjoint(std::uint8_t* d, const std::uint8_t* s, std::size_t n) 
     }
 }
 
+// Copies n bytes between ranges that do not overlap, through the library's wide moves from a length
+// where they pay for the call: the doubling steps of a tiled row are a few hundred bytes and up.
+inline void copyLong(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
+    if (n >= kLibraryLongBytes) {
+        std::memcpy(d, s, n);
+    } else {
+        copyDisjoint(d, s, n);
+    }
+}
+
 // Like copyDisjoint, for ranges that may overlap (a piece copied within one raster).
 inline void copyBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
     if (n <= 32) {
@@ -73,46 +93,6 @@ inline void copyBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
 
 bool insideRaster(const Raster& r, const PixelRect& piece) {
     return piece.left >= 0 && piece.top >= 0 && piece.right <= r.width() && piece.bottom <= r.height();
-}
-
-// A tile row this short is first repeated into a pattern at least this long, so that every copy of
-// the row loop moves a good number of bytes.
-constexpr std::size_t kMinPatternBytes = 96;
-
-// Fills n bytes at out with the period-byte pattern starting `phase` bytes into it.
-void fillRowPeriodic(std::uint8_t* out, std::size_t n, const std::uint8_t* pattern, std::size_t period,
-                     std::size_t phase) {
-    if (n <= period - phase) {
-        copyDisjoint(out, pattern + phase, n);
-        return;
-    }
-    std::uint8_t widened[2 * kMinPatternBytes];
-    if (period < kMinPatternBytes && n > 2 * period) {
-        // A whole number of periods, so the phase stays the same.
-        std::size_t length = 0;
-        while (length < kMinPatternBytes) {
-            copyDisjoint(widened + length, pattern, period);
-            length += period;
-        }
-        pattern = widened;
-        period = length;
-    }
-    const std::size_t first = period - phase < n ? period - phase : n;
-    copyDisjoint(out, pattern + phase, first);
-    out += first;
-    n -= first;
-    // Whole periods until at least half the row is composed; the rest repeats the composed span, a
-    // whole number of periods long, in one long copy.
-    std::uint8_t* const composed = out;
-    std::size_t filled = 0;
-    while (filled < n) {
-        const std::size_t c = period < n ? period : n;
-        copyDisjoint(out, pattern, c);
-        out += c;
-        n -= c;
-        filled += c;
-    }
-    copyDisjoint(out, composed, n);
 }
 
 int floorMod(int a, int m) {
@@ -186,7 +166,29 @@ void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const Pix
     const std::uint8_t* in = firstIn + srcStride * floorMod(d.top - area.top, h);
     std::uint8_t* out = dst.row(d.top) + 3 * d.left;
     std::uint8_t* const endOut = out + dstStride * (firstPeriodEnd - d.top);
-    if (rowBytes <= period - phase) {
+    // A row of a narrow strip ending at the raster's right edge (a side strip in a picture of its
+    // own) is one 16-byte load from the source and one 16-byte store, the bytes past the row's
+    // pixels (its padding) merged back from the destination: a store for each few bytes would cost
+    // more than the row. The load must stay within the source's memory.
+    const bool wordRows = rowBytes <= kWordBytes && d.right == dst.width() &&
+                          3 * std::size_t(d.left) + kWordBytes <= std::size_t(dstStride) &&
+                          endIn - srcStride + phase + kWordBytes <= src.bits() + src.byteSize();
+    if (rowBytes <= period - phase && wordRows) {
+        Word keep;  // all ones over the row's pixels, in memory order
+        std::uint8_t keepBytes[kWordBytes] = {};
+        std::memset(keepBytes, 0xFF, rowBytes);
+        std::memcpy(&keep, keepBytes, kWordBytes);
+        for (in += phase; out != endOut; out += dstStride) {
+            Word pixels, old;
+            std::memcpy(&pixels, in, kWordBytes);
+            std::memcpy(&old, out, kWordBytes);
+            pixels.lo = (pixels.lo & keep.lo) | (old.lo & ~keep.lo);
+            pixels.hi = (pixels.hi & keep.hi) | (old.hi & ~keep.hi);
+            std::memcpy(out, &pixels, kWordBytes);
+            in += srcStride;
+            if (in == endIn + phase) in = firstIn + phase;
+        }
+    } else if (rowBytes <= period - phase) {
         // No repeat within a row (narrow side strips): a plain copy of rows.
         for (in += phase; out != endOut; out += dstStride) {
             copyDisjoint(out, in, rowBytes);
@@ -194,23 +196,46 @@ void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const Pix
             if (in == endIn + phase) in = firstIn + phase;
         }
     } else {
+        // Each row starts with the rest of its first tile and one whole tile from the source; the
+        // rest of the row repeats that tile by doubling the composed span. Each doubling step runs
+        // over all rows before the next one, so a copy never reads bytes the rows' previous step
+        // has only just stored (a load of pending stores waits for them to reach the cache).
+        const std::size_t first = period - phase < rowBytes ? period - phase : rowBytes;
+        const std::size_t rest = rowBytes - first;
+        const std::size_t second = period < rest ? period : rest;
+        std::uint8_t* const firstOut = out;
         for (; out != endOut; out += dstStride) {
-            fillRowPeriodic(out, rowBytes, in, period, phase);
+            copyDisjoint(out, in + phase, first);
+            copyDisjoint(out + first, in, second);
             in += srcStride;
             if (in == endIn) in = firstIn;
+        }
+        for (std::size_t composed = second; composed < rest;) {
+            const std::size_t n = composed < rest - composed ? composed : rest - composed;
+            for (std::uint8_t* row = firstOut + first; row != endOut + first; row += dstStride) {
+                copyLong(row + composed, row, n);
+            }
+            composed += n;
         }
     }
     // Rows repeat with the tile height: copy rows composed one period above.
     if (d.left == 0 && d.right == dst.width()) {
-        // Whole rows: the composed rows are one block, doubled like the tiles of a row.
+        // Whole rows: the composed rows are one block, doubled like the tiles of a row until it is
+        // long enough for the library's wide moves, then repeated from its start: those bytes were
+        // stored longest ago, where the doubling reads what it has only just stored.
         const std::size_t stride = std::size_t(dst.stride());
-        int filled = firstPeriodEnd - d.top;
-        for (int y = firstPeriodEnd; y < d.bottom;) {
-            int n = filled - (filled % h);  // a whole number of periods
-            if (n > d.bottom - y) n = d.bottom - y;
+        int block = firstPeriodEnd - d.top;
+        int y = firstPeriodEnd;
+        while (y < d.bottom && stride * std::size_t(block) < kMinBlockBytes) {
+            const int n = block < d.bottom - y ? block : d.bottom - y;
             copyDisjoint(dst.row(y), dst.row(d.top), stride * std::size_t(n));
             y += n;
-            filled += n;
+            block += n;
+        }
+        block -= block % h;  // a whole number of periods
+        for (; y < d.bottom; y += block) {
+            const int n = block < d.bottom - y ? block : d.bottom - y;
+            copyDisjoint(dst.row(y), dst.row(d.top), stride * std::size_t(n));
         }
         return;
     }

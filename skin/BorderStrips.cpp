@@ -10,13 +10,15 @@ PixelRect at(const PixelRect& s, int l, int t, int r, int b) {
     return PixelRect{l, t, r, b}.offset(s.left, s.top);
 }
 
-void add(PaintPlan& plan, PaintOpKind kind, const PixelRect& source, const PixelRect& target) {
+// Rectangles by value: they are built by the caller just before, and loading one whole from the
+// separately stored fields would wait for those stores to reach the cache.
+void add(PaintPlan& plan, PaintOpKind kind, PixelRect source, PixelRect target) {
     if (source.empty() || target.empty()) return;
     plan.push_back({kind, source, target});
 }
 
 // Unscaled copy: the source starts at (sx, sy) of the skin rectangle and has the target's size.
-void addCopy(PaintPlan& plan, const PixelRect& s, int sx, int sy, const PixelRect& target) {
+void addCopy(PaintPlan& plan, const PixelRect& s, int sx, int sy, PixelRect target) {
     add(plan, PaintOpKind::Copy, at(s, sx, sy, sx + target.width(), sy + target.height()), target);
 }
 
@@ -25,10 +27,12 @@ PaintOpKind edgeKind(FillMode mode) {
 }
 
 // A top or bottom strip of a wide window is larger than the first-level cache: painted in bands of
-// rows, its corner parts are written while the band's rows are still there, instead of fetching every
-// row a second time. Banding changes no pixel: every step is clipped to the band and the steps run in
-// order within it (strip edges are tiled or stretched, never stretched-then-repeated).
-constexpr int kBandBytes = 16 * 1024;
+// rows, its tile doubling steps and corner parts run while the band's rows are still there, instead
+// of fetching every row again. A band of half the frame's top strip fits beside the source rows and
+// spreads each step's setup over a dozen rows. Banding changes no pixel: every step is clipped to the
+// band and the steps run in order within it (strip edges are tiled or stretched, never
+// stretched-then-repeated).
+constexpr int kBandBytes = 32 * 1024;
 
 void paintInBands(const Raster& picture, const PaintPlan& plan, Raster& dst, PixelPoint origin,
                   const PixelRect& clip) {

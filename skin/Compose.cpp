@@ -70,9 +70,8 @@ PaintPlan::PaintPlan(std::initializer_list<PaintOp> ops) {
     for (const PaintOp& op : ops) push_back(op);
 }
 
-void PaintPlan::push_back(const PaintOp& op) {
-    if (size_ == kCapacity) throw std::length_error("paint plan too long");
-    slots_.ops[size_++] = op;
+void PaintPlan::throwFull() {
+    throw std::length_error("paint plan too long");
 }
 
 void PaintPlan::append(const PaintPlan& other) {

@@ -73,7 +73,12 @@ class PaintPlan {
     PaintPlan() = default;
     PaintPlan(std::initializer_list<PaintOp> ops);
 
-    void push_back(const PaintOp& op);  // std::length_error beyond kCapacity
+    // std::length_error beyond kCapacity. Inline: planning builds each step in place, where a call
+    // would store the step to the stack only to load it back at once.
+    void push_back(const PaintOp& op) {
+        if (size_ == kCapacity) throwFull();
+        slots_.ops[size_++] = op;
+    }
     void append(const PaintPlan& other);
 
     const PaintOp* begin() const { return slots_.ops; }
@@ -86,6 +91,8 @@ class PaintPlan {
     friend bool operator==(const PaintPlan& a, const PaintPlan& b);
 
   private:
+    [[noreturn]] static void throwFull();
+
     // Unused slots stay uninitialised: clearing them on every plan cost more than the plan itself.
     union Slots {
         Slots() {}
