@@ -130,7 +130,10 @@ TEST_F(ComboBoxList, EventsComeInOrder) {
     for (const Case& c : cases) {
         make(c.style, kMaterials, 2);
         std::string log;
-        auto note = [&](const char* what) { log += (log.empty() ? "" : ",") + std::string(what); };
+        auto note = [&](const char* what) {
+            if (!log.empty()) log += ',';
+            log += what;
+        };
         combo->OnDropDown = [&] {
             note("drop");
             EXPECT_FALSE(combo->droppedDown()) << "OnDropDown comes before the list shows";
