@@ -65,7 +65,8 @@ fuzz: fuzz-build
 	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
 	  seeds=; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  if $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name $$seeds \
+	  if $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build/fuzz/logs/$$name- \
+	       build/fuzz/corpus/$$name $$seeds \
 	       > build/fuzz/logs/$$name.log 2>&1; then \
 	    grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' build/fuzz/logs/$$name.log; \
 	  else \

@@ -192,8 +192,11 @@ SkinPicture readBmp(ByteReader& in) {
     if (runLength && height < 0) throw SkinBitmapError();
 
     SkinPicture picture;
-    picture.width = width;
-    picture.height = static_cast<int>(rows);
+    // A picture without columns or without rows has no pixels at all, whatever the other side says:
+    // keeping a height of two billion empty rows would only make every row loop spin.
+    const bool noPixels = width == 0 || rows == 0;
+    picture.width = noPixels ? 0 : width;
+    picture.height = noPixels ? 0 : static_cast<int>(rows);
     picture.bitCount = bitCount;
     picture.masks = masks;
     picture.bitFields = withMasks;

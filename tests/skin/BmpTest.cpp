@@ -136,6 +136,24 @@ TEST(BmpTest, ConsumesExactlyTheDescribedBytes) {
     }
 }
 
+// A picture with no columns or no rows has no pixels, however large the other side claims to be; the
+// claim must not cost a loop over it (two billion empty rows took over a minute before).
+TEST(BmpTest, NoColumnsOrNoRowsGiveAnEmptyPicture) {
+    const RawBmp cases[] = {
+        {.width = 0, .height = 2046820350},
+        {.width = 0, .height = -2046820350},
+        {.width = 0, .height = 2046820350, .bitCount = 16, .compression = 3, .masksWritten = 3},
+        {.width = 2046820350, .height = 0},
+    };
+    for (const RawBmp& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
+        const SkinPicture picture = readBmp(c.bytes());
+        EXPECT_EQ(picture.width, 0);
+        EXPECT_EQ(picture.height, 0);
+        EXPECT_TRUE(picture.pixels.empty());
+    }
+}
+
 struct ErrorCase {
     const char* name;
     std::vector<std::uint8_t> data;
