@@ -1,20 +1,6 @@
 #include "skin/FrameGeometry.h"
 
 namespace vireltan {
-namespace {
-
-PixelRect pixelRect(const SkinRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-PixelPoint pixelPoint(const SkinPoint& p) {
-    return {p.x, p.y};
-}
-FillMode fillMode(bool stretch) {
-    return stretch ? FillMode::Stretch : FillMode::Tile;
-}
-
-}  // namespace
-
 FrameGeometry frameGeometry(const SkinFormInfo& form, int pictureWidth, int pictureHeight, int width,
                             int height) {
     const int dx = width - pictureWidth;

@@ -7,6 +7,7 @@
 #include "skin/Compose.h"
 #include "skin/Raster.h"
 #include "skin/Regions.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinSections.h"
 
 namespace vireltan {

@@ -3,20 +3,6 @@
 #include <cstring>
 
 namespace vireltan {
-namespace {
-
-PixelRect pixelRect(const SkinRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-PixelPoint pixelPoint(const SkinPoint& p) {
-    return {p.x, p.y};
-}
-FillMode fillMode(bool stretch) {
-    return stretch ? FillMode::Stretch : FillMode::Tile;
-}
-
-}  // namespace
-
 Raster rasterFromPicture(const SkinPicture& picture) {
     if (picture.isEmpty()) return {};
     Raster r(picture.width, picture.height);
