@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "skin/RowKernels.h"
+
 namespace vireltan {
 namespace {
 
@@ -128,9 +130,12 @@ void copyPiece(const Raster& src, const PixelRect& piece, Raster& dst, int x, in
         }
         return;
     }
-    for (int row = 0; row < d.height(); ++row) {
-        copyDisjoint(dst.row(d.top + row) + 3 * d.left, src.row(sy + row) + 3 * sx, n);
-    }
+    rowkernels::copyRows({.out = dst.row(d.top) + 3 * d.left,
+                          .outStride = dst.stride(),
+                          .in = src.row(sy) + 3 * sx,
+                          .inStride = src.stride(),
+                          .rows = d.height(),
+                          .rowBytes = n});
 }
 
 void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const PixelRect& area) {
@@ -190,16 +195,29 @@ void tilePiece(const Raster& src, const PixelRect& piece, Raster& dst, const Pix
         }
     } else if (rowBytes <= period - phase) {
         // No repeat within a row (narrow side strips): a plain copy of rows.
-        for (in += phase; out != endOut; out += dstStride) {
-            copyDisjoint(out, in, rowBytes);
-            in += srcStride;
-            if (in == endIn + phase) in = firstIn + phase;
-        }
+        rowkernels::copyRows({.out = out,
+                              .outStride = dstStride,
+                              .in = in + phase,
+                              .inStride = srcStride,
+                              .inFirst = firstIn + phase,
+                              .inEnd = endIn + phase,
+                              .rows = firstPeriodEnd - d.top,
+                              .rowBytes = rowBytes});
+    } else if (period >= rowkernels::kMinTilePeriod) {
+        rowkernels::tileRows({.out = out,
+                              .outStride = dstStride,
+                              .in = in,
+                              .inStride = srcStride,
+                              .inFirst = firstIn,
+                              .inEnd = endIn,
+                              .rows = firstPeriodEnd - d.top,
+                              .rowBytes = rowBytes},
+                             period, phase);
     } else {
-        // Each row starts with the rest of its first tile and one whole tile from the source; the
-        // rest of the row repeats that tile by doubling the composed span. Each doubling step runs
-        // over all rows before the next one, so a copy never reads bytes the rows' previous step
-        // has only just stored (a load of pending stores waits for them to reach the cache).
+        // A short tile. Each row starts with the rest of its first tile and one whole tile from the
+        // source; the rest of the row repeats that tile by doubling the composed span. Each doubling step
+        // runs over all rows before the next one, so a copy never reads bytes the rows' previous step has
+        // only just stored (a load of pending stores waits for them to reach the cache).
         const std::size_t first = period - phase < rowBytes ? period - phase : rowBytes;
         const std::size_t rest = rowBytes - first;
         const std::size_t second = period < rest ? period : rest;
