@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "skin/RowKernelLoops.h"
 #include "skin/RowKernels.h"
 
 namespace vireltan {
@@ -11,34 +12,7 @@ namespace {
 // Copies n <= 32 bytes with a few overlapping word moves. Every load happens before any store, so the
 // ranges may overlap like memmove's.
 inline void copyShort(std::uint8_t* d, const std::uint8_t* s, std::size_t n) {
-    if (n >= 16) {
-        std::uint64_t a, b, c, e;
-        std::memcpy(&a, s, 8);
-        std::memcpy(&b, s + 8, 8);
-        std::memcpy(&c, s + n - 16, 8);
-        std::memcpy(&e, s + n - 8, 8);
-        std::memcpy(d, &a, 8);
-        std::memcpy(d + 8, &b, 8);
-        std::memcpy(d + n - 16, &c, 8);
-        std::memcpy(d + n - 8, &e, 8);
-    } else if (n >= 8) {
-        std::uint64_t a, b;
-        std::memcpy(&a, s, 8);
-        std::memcpy(&b, s + n - 8, 8);
-        std::memcpy(d, &a, 8);
-        std::memcpy(d + n - 8, &b, 8);
-    } else if (n >= 4) {
-        std::uint32_t a, b;
-        std::memcpy(&a, s, 4);
-        std::memcpy(&b, s + n - 4, 4);
-        std::memcpy(d, &a, 4);
-        std::memcpy(d + n - 4, &b, 4);
-    } else if (n > 0) {
-        const std::uint8_t a = s[0], b = s[n / 2], c = s[n - 1];
-        d[0] = a;
-        d[n / 2] = b;
-        d[n - 1] = c;
-    }
+    rowkernels::copyRun<rowkernels::Move16>(d, s, n);
 }
 
 // From this length on the library's copy (wide vector moves) beats the inline one despite its call.

@@ -5,17 +5,6 @@
 namespace vireltan::rowkernels {
 namespace {
 
-// Two 8-byte words through memcpy: the compiler makes them one 16-byte move where it has one, and the
-// loops stay portable where it has not.
-struct Move16 {
-    static constexpr std::size_t kBytes = 16;
-    static void move(std::uint8_t* d, const std::uint8_t* s) {
-        std::uint64_t v[2];
-        std::memcpy(v, s, 16);
-        std::memcpy(d, v, 16);
-    }
-};
-
 bool processorHasAvx2() {
 #if VIRELTAN_ROW_KERNELS_AVX2
     // Checks the operating system's saving of the vector registers too, not only the instruction set.

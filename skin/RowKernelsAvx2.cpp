@@ -9,11 +9,12 @@ namespace vireltan::rowkernels {
 namespace {
 
 struct Move32 {
+    using Vector = __m256i;
     static constexpr std::size_t kBytes = 32;
-    static void move(std::uint8_t* d, const std::uint8_t* s) {
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
-                            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
+    static Vector load(const std::uint8_t* s) {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
     }
+    static void store(std::uint8_t* d, Vector v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), v); }
 };
 
 }  // namespace
