@@ -20,12 +20,21 @@ inline constexpr std::uint32_t kHalf = kOne >> 1;
 inline constexpr std::uint32_t kMask = kOne - 1;
 inline constexpr std::uint32_t kWindow = 512;
 
+// The integer part of a non-negative value below 2^52. Not a direct conversion of the long double:
+// x87 code switches the rounding mode for it and back, which costs far more than the arithmetic that
+// produced the value. The conversion through double may round up across an integer; step back then.
+inline std::int64_t integerPart(long double v) {
+    std::int64_t i = static_cast<std::int64_t>(static_cast<double>(v));
+    if (static_cast<long double>(i) > v) --i;
+    return i;
+}
+
 // Rounds to nearest, halves to even, and clamps to a channel value. Written out rather than through
 // nearbyint, which saves and restores the floating-point environment on every call.
 inline std::uint8_t roundChannel(long double v) {
     if (!(v > 0)) return 0;
     if (v >= 255) return 255;
-    const int i = static_cast<int>(v);
+    const int i = static_cast<int>(integerPart(v));
     const long double frac = v - i;  // exact: v and i share v's grid of representable values
     return std::uint8_t(i + ((frac > 0.5L) | ((frac == 0.5L) & (i & 1))));
 }
@@ -39,9 +48,9 @@ struct BlendWeights {
     bool usable = true;  // both weights within 0..1, so the fixed point applies
 };
 
-// Nearest integer of a non-negative value below 2^63 (halves up); cheaper than llround, a library call.
+// Nearest integer of a non-negative value below 2^52 (halves up); cheaper than llround, a library call.
 inline std::uint64_t roundNonNegative(long double v) {
-    return std::uint64_t(v + 0.5L);
+    return std::uint64_t(integerPart(v + 0.5L));
 }
 
 inline BlendWeights makeWeights(long double wo, long double wn) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "PictureFixtures.h"
+#include "skin/BlendKernel.h"
 
 namespace vireltan {
 namespace {
@@ -108,6 +109,34 @@ TEST(EffectsTest, ChannelEffectsOnEdgeValues) {
         c.apply(r);
         EXPECT_TRUE(r.samePixels(grey(5, 3, c.out))) << c.name << ": got " << int(r.pixel(0, 0).b);
     }
+}
+
+// The channel rounding itself, at the values where taking the integer part through double could go
+// wrong: just below an integer (double rounds up to it), just around a half, and at the clamps.
+TEST(EffectsTest, ChannelRoundingAroundIntegersAndHalves) {
+    const long double below179 = std::nextafter(179.0L, 0.0L);
+    const long double aboveHalf = std::nextafter(178.5L, 179.0L);
+    const long double belowHalf = std::nextafter(178.5L, 0.0L);
+    const long double belowTop = std::nextafter(255.0L, 0.0L);
+    const long double values[] = {-1.0L,    0.0L,   1e-30L,    0.5L,     std::nextafter(0.5L, 1.0L),
+                                  1.5L,     2.5L,   belowHalf, 178.5L,   aboveHalf,
+                                  below179, 179.0L, 254.5L,    belowTop, 255.0L,
+                                  300.0L};
+    for (const long double v : values) {
+        EXPECT_EQ(int(effects::roundChannel(v)), int(rnd(v))) << double(v);
+    }
+    struct Case {
+        long double value;
+        std::int64_t integer;
+    };
+    const Case parts[] = {
+        {below179, 178},
+        {179.0L, 179},
+        {std::nextafter(4503599627370496.0L, 0.0L), 4503599627370495},  // 2^52 just below
+        {1099511627776.5L, 1099511627776},                              // 2^40 + 1/2
+        {std::nextafter(1099511627777.0L, 0.0L), 1099511627776},
+    };
+    for (const Case& c : parts) EXPECT_EQ(effects::integerPart(c.value), c.integer) << double(c.value);
 }
 
 TEST(EffectsTest, GrayScaleOfPureRedIs76) {
