@@ -6,6 +6,7 @@
 #include "gui/Form.h"
 
 #include "ControlsTestSupport.h"
+#include "GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,7 @@ struct ComboFixture : ::testing::Test {
     int changes = 0, clicks = 0, closeUps = 0, dropDowns = 0;
 
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->setBounds(100, 100, 400, 300);
-        form->show();
+        form = shownForm(100, 100, 400, 300);
         SetForegroundWindow(form->handle());
     }
     void TearDown() override { delete form; }

@@ -39,9 +39,7 @@ struct TypingFixture : ::testing::Test {
     int clicks = 0;
 
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->setBounds(100, 100, 300, 200);
-        form->show();
+        form = shownForm(100, 100, 300, 200);
         combo = new TbsSkinComboBox(form);
         combo->setParent(form);
         combo->setBounds(20, 20, 80, 20);

@@ -77,11 +77,8 @@ inline void saveShot(TBitmap& bitmap, const std::string& name) {
 
 // A shown form of the given client colour that owns everything placed on it.
 struct HostForm {
-    TForm* form = new TForm(nullptr);
-    explicit HostForm(int width = 400, int height = 300) {
-        form->setBounds(40, 40, width, height);
-        form->show();
-    }
+    TForm* form;
+    explicit HostForm(int width = 400, int height = 300) : form(shownForm(40, 40, width, height)) {}
     ~HostForm() { delete form; }
     HostForm(const HostForm&) = delete;
     HostForm& operator=(const HostForm&) = delete;

@@ -4,6 +4,7 @@
 
 #include "gui/Application.h"
 #include "gui/Bitmap.h"
+#include "gui/Form.h"
 #include "gui/Utf.h"
 #include "gui/WinControl.h"
 
@@ -14,6 +15,14 @@
 #include <vector>
 
 namespace vireltan::testing {
+
+// A new form at (x, y) of the given outer size, shown; the caller owns it and everything placed on it.
+inline TForm* shownForm(int x, int y, int width, int height) {
+    TForm* form = new TForm(nullptr);
+    form->setBounds(x, y, width, height);
+    form->show();
+    return form;
+}
 
 // Runs the application's loop (hook, hints, dispatch) until `done` holds or the time runs out.
 template <typename Predicate>

@@ -17,9 +17,7 @@ struct EditFixture : ::testing::Test {
     TMaskEdit* edit = nullptr;
     int changes = 0;
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->setBounds(50, 50, 300, 200);
-        form->show();
+        form = testing::shownForm(50, 50, 300, 200);
         edit = new TMaskEdit(form);
         edit->setParent(form);
         edit->setBounds(10, 10, 120, 20);

@@ -29,9 +29,7 @@ struct PopupFixture : ::testing::Test {
     TForm* form = nullptr;
     TbsPopupListBox* list = nullptr;
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->setBounds(100, 100, 300, 300);
-        form->show();
+        form = shownForm(100, 100, 300, 300);
         list = new TbsPopupListBox(form);
         list->setOwnerWindow(form->handle());
         list->setBounds(0, 0, 129, 100);

@@ -128,9 +128,7 @@ struct ScrollBarFixture : ::testing::Test {
     int changes = 0;
     int lastChanges = 0;
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->setBounds(100, 100, 300, 300);
-        form->show();
+        form = shownForm(100, 100, 300, 300);
         bar = new TbsSkinScrollBar(form);
         bar->setKind(TScrollBarKind::sbVertical);
         bar->setParent(form);
