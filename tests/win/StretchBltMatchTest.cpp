@@ -57,7 +57,8 @@ TEST(StretchBltMatchTest, NearestNeighbourSamplingMatchesGdi) {
         SetStretchBltMode(gdi.dc, COLORONCOLOR);
         ASSERT_TRUE(StretchBlt(gdi.dc, 0, 0, dw, dh, src.dc, 0, 0, sw, sh, SRCCOPY));
         GdiFlush();
-        const vireltan::Raster expected = vireltan::Raster::wrap(static_cast<std::uint8_t*>(gdi.bits), dw, dh);
+        const vireltan::Raster expected =
+            vireltan::Raster::wrap(static_cast<std::uint8_t*>(gdi.bits), dw, dh);
         vireltan::Raster ours(dw, dh);
         vireltan::stretchPiece(source, source.bounds(), ours, ours.bounds());
         EXPECT_TRUE(ours.samePixels(expected)) << sw << "x" << sh << " -> " << dw << "x" << dh;

@@ -30,7 +30,8 @@ constexpr Command kCommands[] = {
 int usage() {
     std::fputs("usage: skintool COMMAND ARGS...\n", stderr);
     for (const Command& command : kCommands)
-        std::fprintf(stderr, "  skintool %.*s\n", static_cast<int>(command.usage.size()), command.usage.data());
+        std::fprintf(stderr, "  skintool %.*s\n", static_cast<int>(command.usage.size()),
+                     command.usage.data());
     return 1;
 }
 
