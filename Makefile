@@ -44,17 +44,7 @@ endif
 
 # Every test of every build; a failing suite does not hide the others, the exit status tells.
 test: native native-asan win32 win64
-	@status=0; \
-	for preset in native native-asan; do \
-	  echo "== tests: $$preset"; ctest --preset $$preset -j2 || status=1; \
-	done; \
-	bash scripts/wine-run.sh --prepare; \
-	for preset in win32 win64; do \
-	  echo "== tests: $$preset (Wine)"; \
-	  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset $$preset -j2 || status=1; \
-	done; \
-	bash scripts/wine-run.sh --stop; \
-	exit $$status
+	@bash scripts/run-tests.sh
 
 bench: native
 	@for b in build/native/bench/*_bench; do echo "== $$b"; $$b --benchmark_counters_tabular=true; done
@@ -78,7 +68,7 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build/native build/native-asan build/fuzz build/win32 build/win64 build/wineprefix
+	rm -rf build/native build/native-asan build/fuzz build/win32 build/win64 build/wineprefix build/wineprefix-test
 
 # Regenerates the pictures and the icon under resources/ (committed; the build never needs this).
 pictures:

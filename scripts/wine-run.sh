@@ -33,14 +33,36 @@ is_64bit_program() {
   [ "$magic" = 020b ]
 }
 
+# Where the prefix's wineserver keeps its socket while it runs (Wine names the folder after the
+# prefix's device and inode).
+server_socket() {
+  printf '/tmp/.wine-%s/server-%x-%x/socket' "$(id -u)" $(stat -c '%d %i' "$WINEPREFIX")
+}
+server_running() { [ -d "$WINEPREFIX" ] && [ -S "$(server_socket)" ]; }
+
+# Setting up the prefix runs Wine programs (wineboot, reg). Run without an X display, they leave a
+# wineserver behind whose desktop has no display; a program started while it lives joins that desktop
+# and can make no window. So whoever started the server waits for it to end before anything else runs.
+started_server=0
+wine_setup() {
+  server_running || started_server=1
+  "$loader64" "$@" >/dev/null 2>&1 || true
+}
+settle() {
+  if [ "$started_server" = 1 ]; then
+    timeout 120 wineserver -w 2>/dev/null || echo "wine-run: the prefix's wineserver did not end" >&2
+    started_server=0
+  fi
+}
+
 # set_managed NAME Y|N: whether Wine hands the windows of program NAME to the window manager.
 set_managed() {
   local key="HKCU\\Software\\Wine\\AppDefaults\\$1\\X11 Driver"
   local marker="AppDefaults\\\\$1\\\\X11 Driver"
   if [ "$2" = N ]; then
-    grep -qF "$marker" "$WINEPREFIX/user.reg" || "$loader64" reg add "$key" /v Managed /d N /f >/dev/null 2>&1 || true
+    grep -qF "$marker" "$WINEPREFIX/user.reg" || wine_setup reg add "$key" /v Managed /d N /f
   else
-    ! grep -qF "$marker" "$WINEPREFIX/user.reg" || "$loader64" reg delete "$key" /f >/dev/null 2>&1 || true
+    ! grep -qF "$marker" "$WINEPREFIX/user.reg" || wine_setup reg delete "$key" /f
   fi
 }
 
@@ -50,8 +72,8 @@ prepare() {
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-run: creating the Wine prefix in $WINEPREFIX" >&2
-    "$loader64" wineboot -i >/dev/null 2>&1 || true
-    wineserver -w || true
+    wine_setup wineboot -i
+    settle
   fi
   # A prefix made where 32-bit code cannot run has no 32-bit system folder; Wine's 32-bit builtin DLLs
   # are what would be installed there.
@@ -71,6 +93,7 @@ prepare() {
   # Without a window manager (Xvfb) Wine waits up to two seconds for every managed window it hides;
   # the test program's windows are made unmanaged so its suites do not spend minutes waiting.
   set_managed win_tests.exe N
+  settle
   flock -u 9
 }
 
@@ -104,6 +127,13 @@ has_window_manager() {
 }
 if [ "$show" = 1 ]; then
   if has_window_manager; then set_managed "$(basename "$program")" Y; else set_managed "$(basename "$program")" N; fi
+  settle
+fi
+
+# A display that is named but cannot be reached would only show as windows that fail one by one.
+if [ -n "${DISPLAY:-}" ] && command -v xdpyinfo >/dev/null && ! xdpyinfo >/dev/null 2>&1; then
+  echo "wine-run: cannot reach the X display DISPLAY=$DISPLAY; not started" >&2
+  exit 1
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
