@@ -30,33 +30,6 @@ int fontTextHeight(const TFont& font) {
 
 }  // namespace
 
-// While the list is dropped a press anywhere else in the program closes it, as a click outside a
-// menu does; the hook passes every message on unchanged.
-struct TbsSkinComboBox::CancelModeHook {
-    TbsSkinComboBox* combo;
-    std::shared_ptr<bool> active;
-    TApplication::MessageHook previous;
-
-    bool operator()(MSG& message) const {
-        if (*active) {
-            switch (message.message) {
-                case WM_LBUTTONDOWN:
-                case WM_RBUTTONDOWN:
-                case WM_MBUTTONDOWN:
-                case WM_NCLBUTTONDOWN:
-                case WM_NCRBUTTONDOWN:
-                case WM_NCMBUTTONDOWN:
-                    // Posted, not called: closing removes this very hook.
-                    if (!combo->ownsWindow(message.hwnd)) PostMessageW(combo->handle(), WM_CANCELMODE, 0, 0);
-                    break;
-                default:
-                    break;
-            }
-        }
-        return previous ? previous(message) : false;
-    }
-};
-
 TbsSkinComboBox::TbsSkinComboBox(TComponent* owner) : TbsSkinCustomControl(owner) {
     font().assign(kComboFont);
     DefaultFont().assign(kComboFont);
@@ -244,27 +217,29 @@ void TbsSkinComboBox::CloseUp(bool choose) {
 }
 
 void TbsSkinComboBox::installCancelMode() {
-    if (cancelModeActive_) return;
-    cancelModeActive_ = std::make_shared<bool>(true);
-    CancelModeHook hook{this, cancelModeActive_, {}};
-    TApplication::MessageHook previous = Application().setMessageHook(nullptr);
-    hook.previous = std::move(previous);
-    Application().setMessageHook(std::move(hook));
+    if (cancelMode_.installed()) return;
+    // While the list is dropped a press anywhere else in the program closes it, as a click outside a
+    // menu does; every message passes on unchanged.
+    cancelMode_ = Application().installMessageHook([this](MSG& message) {
+        switch (message.message) {
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+            case WM_NCLBUTTONDOWN:
+            case WM_NCRBUTTONDOWN:
+            case WM_NCMBUTTONDOWN:
+                // Posted, not called: closing removes this very hook.
+                if (!ownsWindow(message.hwnd)) PostMessageW(handle(), WM_CANCELMODE, 0, 0);
+                break;
+            default:
+                break;
+        }
+        return false;
+    });
 }
 
 void TbsSkinComboBox::removeCancelMode() {
-    if (!cancelModeActive_) return;
-    *cancelModeActive_ = false;
-    // Put the previous hook back only when ours is still the installed one; otherwise ours stays
-    // in the chain, inert, behind whoever came later.
-    TApplication::MessageHook current = Application().setMessageHook(nullptr);
-    const auto* ours = current.target<CancelModeHook>();
-    if (ours && ours->active == cancelModeActive_) {
-        Application().setMessageHook(ours->previous);
-    } else {
-        Application().setMessageHook(std::move(current));
-    }
-    cancelModeActive_.reset();
+    cancelMode_.remove();
 }
 
 void TbsSkinComboBox::startAutoScroll(int mode) {

@@ -356,7 +356,7 @@ void TbsSkinEdit::wmNcMouse(TMessage& message) {
 }
 
 void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
-    if (message.lParam != kPaintFrameTag) {
+    if (message.lParam != kPaintRequestTag) {
         TMaskEdit::WndProc(message);
         return;
     }
@@ -365,7 +365,7 @@ void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
     const RECT client = clientArea();
     ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
     paintFrame(dc);
-    message.result = kPaintFrameTag;
+    message.result = kPaintRequestTag;
 }
 
 void TbsSkinEdit::paintFrame(HDC dc) {
