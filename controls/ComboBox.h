@@ -23,6 +23,7 @@ enum TbsSkinCustomComboBoxStyle { bscbEditStyle, bscbFixedStyle };
 class TbsSkinComboBox : public TbsSkinCustomControl {
   public:
     static constexpr UINT kAutoScrollMs = 25;
+    static constexpr UINT_PTR kAutoScrollTimer = 1;
 
     explicit TbsSkinComboBox(TComponent* owner);
     ~TbsSkinComboBox() override;
@@ -88,6 +89,8 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     void Click() override {}
 
   protected:
+    // The skinned look of this control comes later; with a definition it still draws plain.
+    bool skinLookReady() const override { return false; }
     void WndProc(TMessage& message) override;
     void Paint() override;
     void PaintPlainImage(TBitmap& bitmap) override;
@@ -100,8 +103,6 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     void wmEraseBackground(TMessage& message);
 
   private:
-    struct CancelModeHook;
-
     void layout();
     void fireClick();
     void stepItem(int delta);
@@ -145,7 +146,7 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     wchar_t deliveredKey_ = 0;  // the character the inner edit took, after the key-press event
     IncrementalSearch search_;
     CompletionThrottle completion_;
-    std::shared_ptr<bool> cancelModeActive_;
+    MessageHookRegistration cancelMode_;
 };
 
 }  // namespace vireltan

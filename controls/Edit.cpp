@@ -1,5 +1,6 @@
 #include "controls/Edit.h"
 
+#include "gui/Application.h"
 #include "gui/Bitmap.h"
 #include "gui/Utf.h"
 
@@ -32,6 +33,8 @@ int plainPopup(TWinControl& owner, const std::vector<EditMenuItem>& items, POINT
                         toWide(item.caption).c_str());
         }
     }
+    // The menu's own loop takes the queued messages; the application's hooks still see them.
+    const ModalMessageFilter hooksSeeTheMenusLoop;
     const int chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                                       0, owner.handle(), nullptr);
     return chosen - 1;
@@ -356,7 +359,7 @@ void TbsSkinEdit::wmNcMouse(TMessage& message) {
 }
 
 void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
-    if (message.lParam != kPaintFrameTag) {
+    if (message.lParam != kPaintRequestTag) {
         TMaskEdit::WndProc(message);
         return;
     }
@@ -365,7 +368,7 @@ void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
     const RECT client = clientArea();
     ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
     paintFrame(dc);
-    message.result = kPaintFrameTag;
+    message.result = kPaintRequestTag;
 }
 
 void TbsSkinEdit::paintFrame(HDC dc) {

@@ -13,15 +13,6 @@
 
 namespace vireltan {
 
-// Sent to the edit after a command of its context menu has run.
-constexpr UINT CM_EDITMENUDONE = WM_USER + 205;
-// The frame-painting request: paints the frame without the text into the context in wParam.
-constexpr UINT WM_PAINTFRAME_REQUEST = 48203;
-constexpr LPARAM kPaintFrameTag = 16802;
-// Hit-test answers that route the button's mouse messages back to the edit.
-constexpr LRESULT kHitEditButton = 6;
-constexpr LRESULT kHitEditFrame = 7;
-
 enum class EditCommand { Undo, Cut, Copy, Paste, Delete, SelectAll };
 
 struct EditMenuItem {

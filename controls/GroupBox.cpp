@@ -1,5 +1,8 @@
 #include "controls/GroupBox.h"
 
+#include "skin/SkinGeometry.h"
+#include "skin/SplitPainting.h"
+
 namespace vireltan {
 
 namespace {
@@ -29,7 +32,80 @@ void drawRollUpArrow(TCanvas& canvas, int boxLeft, const RECT& caption, bool poi
     }
 }
 
+bool insideArea(const SkinPoint& p, const SkinRect& area, bool inclusive) {
+    return inclusive ? p.x >= area.left && p.x <= area.right && p.y >= area.top && p.y <= area.bottom
+                     : p.x >= area.left && p.x < area.right && p.y >= area.top && p.y < area.bottom;
+}
+
+SkinRect moved(SkinRect r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+// Whether `r` lies wholly in `area`: its top-left inside, its bottom-right inside with the right
+// and bottom edges exclusive.
+bool whollyInside(const SkinRect& r, const SkinRect& area) {
+    return insideArea({r.left, r.top}, area, false) && r.right <= area.right && r.bottom <= area.bottom &&
+           r.right > area.left && r.bottom > area.top;
+}
+
+// Copies `source` of the picture to (x, y), leaving out the colour of its bottom-left pixel.
+void drawTransparent(TBitmap& bitmap, const Raster& picture, const PixelRect& source, int x, int y) {
+    const PixelRect s = intersect(source, picture.bounds());
+    if (s.empty()) return;
+    Raster target = bitmap.raster();
+    const Bgr transparent = picture.pixel(s.left, s.bottom - 1);
+    for (int row = s.top; row < s.bottom; ++row) {
+        for (int column = s.left; column < s.right; ++column) {
+            const int tx = x + column - s.left, ty = y + row - s.top;
+            const Bgr c = picture.pixel(column, row);
+            if (c != transparent && target.contains(tx, ty)) target.setPixel(tx, ty, c);
+        }
+    }
+}
+
 }  // namespace
+
+SkinRect mapSkinRectToSize(const SkinRect& r, const SkinGeometry& g, int width, int height) {
+    const int dw = width - g.skinrect.width();
+    const int dh = height - g.skinrect.height();
+    const SkinPoint lt = g.lefttoppoint, rt = g.righttoppoint, lb = g.leftbottompoint,
+                    rb = g.rightbottompoint;
+    switch (g.resizeMode) {
+        case ResizeMode::NinePiece: {
+            const int sw = g.skinrect.width(), sh = g.skinrect.height();
+            const SkinRect topLeft{0, 0, lt.x, lt.y}, topRight{rt.x, 0, sw, rt.y};
+            const SkinRect bottomLeft{0, lb.y, lb.x, sh}, bottomRight{rb.x, rb.y, sw, sh};
+            if (whollyInside(r, topLeft)) return r;
+            if (whollyInside(r, topRight)) return moved(r, dw, 0);
+            if (whollyInside(r, bottomLeft)) return moved(r, 0, dh);
+            if (whollyInside(r, bottomRight)) return moved(r, dw, dh);
+            const SkinPoint a{r.left, r.top}, b{r.right, r.bottom};
+            const auto in = [](const SkinPoint& p, const SkinRect& area) {
+                return insideArea(p, area, true);
+            };
+            if (in(a, topLeft) && in(b, bottomRight)) return {r.left, r.top, r.right + dw, r.bottom + dh};
+            if (in(a, topLeft) && in(b, topRight)) return {r.left, r.top, r.right + dw, r.bottom};
+            if (in(a, bottomLeft) && in(b, bottomRight))
+                return {r.left, r.top + dh, r.right + dw, r.bottom + dh};
+            if (in(a, topLeft) && in(b, bottomLeft)) return {r.left, r.top, r.right, r.bottom + dh};
+            if (in(a, topRight) && in(b, bottomRight))
+                return {r.left + dw, r.top, r.right + dw, r.bottom + dh};
+            return r;
+        }
+        case ResizeMode::HorizontalStrip:
+            if (lt.x >= r.left && r.right >= rt.x) return {r.left, r.top, r.right + dw, r.bottom};
+            if (r.left >= rt.x && rt.x < r.right) return moved(r, dw, 0);
+            return r;
+        case ResizeMode::VerticalStrip:
+            if (lt.y >= r.top && r.bottom >= lb.y) return {r.left, r.top, r.right, r.bottom + dh};
+            if (r.top >= lb.y && lb.y < r.bottom) return moved(r, 0, dh);
+            return r;
+        case ResizeMode::Copy:
+        case ResizeMode::None:
+            break;
+    }
+    return r;
+}
 
 TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TbsSkinCustomControl(owner) {
     link_.name = "panel";
@@ -191,8 +267,7 @@ void TbsSkinPanel::ApplySkin() {
 void TbsSkinPanel::AdjustClientRect(RECT& rect) {
     rect = {0, 0, width(), height()};
     if (hasSkinLook()) {
-        const bool wholeControl =
-            (borderStyle_ == TbsSkinBorderStyle::bvNone && !captionMode_ && geometry_.resizeMode == 1);
+        const bool wholeControl = backgroundPictureIndex() != -1 || coveredByClientImage();
         if (!wholeControl) {
             const SkinRect& client = geometry_.newClientRect;
             rect = {client.left, client.top, client.right, client.bottom};
@@ -205,7 +280,7 @@ void TbsSkinPanel::AdjustClientRect(RECT& rect) {
 
 void TbsSkinPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft && (rollUpMode_ || checkedMode_) && captionMode_) {
-        const RECT caption{1, 1, width() - 1, defaultCaptionHeight_};
+        const RECT caption = hasSkinLook() ? captionRect_ : RECT{1, 1, width() - 1, defaultCaptionHeight_};
         if (PtInRect(&caption, POINT{x, y})) {
             if (checkedMode_) setChecked(!checked_);
             if (rollUpMode_) setRollUpState(!rollUpState_);
@@ -239,6 +314,94 @@ void TbsSkinPanel::PaintPlainImage(TBitmap& bitmap) {
             break;
     }
     if (captionMode_) paintPlainCaption(canvas);
+}
+
+int TbsSkinPanel::backgroundPictureIndex() const {
+    const auto* definition = link_.definitionAs<TbsDataSkinPanelControl>();
+    return definition ? definition->bgpictureindex : -1;
+}
+
+bool TbsSkinPanel::coveredByClientImage() const {
+    return borderStyle_ == TbsSkinBorderStyle::bvNone && geometry_.resizeMode == ResizeMode::NinePiece &&
+           !captionMode_;
+}
+
+void TbsSkinPanel::Paint() {
+    if (width() < 1 || height() < 1) return;
+    LookUpDefinition();
+    const int background = hasSkinLook() && !transparentMode_ ? backgroundPictureIndex() : -1;
+    const Raster* source = hasSkinLook() ? picture() : nullptr;
+    if (background == -1 && !(source && coveredByClientImage() && !transparentMode_)) {
+        TbsSkinCustomControl::Paint();
+        return;
+    }
+    TBitmap bitmap(width(), height());
+    Raster pixels = bitmap.raster();
+    if (source && coveredByClientImage()) {
+        // The client image over the whole control from (0, 0), stretched or tiled as the client area is.
+        const PixelRect tile = pixelRect(geometry_.clientrect)
+                                   .offset(geometry_.compose.skinRect.left, geometry_.compose.skinRect.top);
+        const FillMode mode = geometry_.stretcheffect ? FillMode::Stretch : FillMode::Tile;
+        paintPlan(*source, fillPlan(tile, pixels.bounds(), mode, geometry_.stretchtype), pixels);
+    } else if (const Raster* picture = link_.data->activePictureRaster(background)) {
+        const Raster composed = composePanelBackground(*picture, geometry_.compose, width(), height());
+        for (int y = 0; y < composed.height(); ++y) pixels.setRow(y, composed.row(y));
+    } else {
+        TbsSkinCustomControl::PaintPlainImage(bitmap);
+    }
+    BitBlt(canvas().handle(), 0, 0, bitmap.width(), bitmap.height(), bitmap.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+void TbsSkinPanel::PaintSkinImage(TBitmap& bitmap) {
+    TbsSkinCustomControl::PaintSkinImage(bitmap);
+    captionRect_ = {};
+    const auto* definition = link_.definitionAs<TbsDataSkinPanelControl>();
+    if (!definition) return;
+    SkinRect r = definition->captionrect;
+    if (geometry_.resizeMode != ResizeMode::Copy) {
+        if (transparentMode_) return;
+        r = mapSkinRectToSize(r, geometry_, width(), height());
+    }
+    captionRect_ = {r.left, r.top, r.right, r.bottom};
+    if (caption_.empty() || r.isEmpty()) return;
+    paintSkinCaption(bitmap, captionRect_, *definition);
+}
+
+void TbsSkinPanel::paintSkinCaption(TBitmap& bitmap, RECT r, const TbsDataSkinPanelControl& definition) {
+    if (rollUpMode_) r.right -= 12;
+    if (checkedMode_) {
+        const SkinRect& shown = checked_ ? definition.checkimagerect : definition.uncheckimagerect;
+        const SkinRect& size = definition.checkimagerect;
+        if (const Raster* source = picture(); source && !size.isEmpty()) {
+            const int top = static_cast<int>(r.top + (r.bottom - r.top) / 2 - size.height() / 2);
+            const PixelRect piece{shown.left, shown.top, shown.left + size.width(),
+                                  shown.top + size.height()};
+            drawTransparent(bitmap, *source, piece, static_cast<int>(r.left), top);
+        }
+        r.left += size.width() + 2;
+    }
+    TCanvas& canvas = bitmap.canvas();
+    FontDescription font = DefaultFont().description();
+    if (UseSkinFont()) {
+        font.face = definition.fontname;
+        font.height = definition.fontheight;
+        font.style = fontStyleFromSkin(definition.fontstyle);
+    }
+    font.color = colorFromSkin(definition.fontcolor);
+    canvas.font().assign(font);
+    const SIZE extent = canvas.textExtent(caption_);
+    const int rw = static_cast<int>(r.right - r.left), rh = static_cast<int>(r.bottom - r.top);
+    const int textTop = static_cast<int>(r.top) + rh / 2 - static_cast<int>(extent.cy) / 2;
+    const int contentWidth = static_cast<int>(extent.cx);
+    int textLeft = static_cast<int>(r.left);
+    if (definition.alignment == Alignment::taRightJustify) {
+        textLeft = static_cast<int>(r.right) - contentWidth;
+    } else if (definition.alignment == Alignment::taCenter) {
+        textLeft = static_cast<int>(r.left) + rw / 2 - contentWidth / 2;
+    }
+    canvas.brush().setStyle(TBrushStyle::bsClear);
+    canvas.textRect(r, textLeft, textTop, caption_);
+    if (rollUpMode_) drawRollUpArrow(canvas, static_cast<int>(r.right), r, rollUpState_, font.color);
 }
 
 void TbsSkinPanel::paintPlainCaption(TCanvas& canvas) {

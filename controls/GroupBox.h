@@ -5,6 +5,7 @@
 
 #include "controls/SkinControl.h"
 #include "controls/StdLabel.h"
+#include "skin/SkinControlsCommon.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ struct TSizeConstraints {
     int MaxHeight = 0;
     bool operator==(const TSizeConstraints&) const = default;
 };
+
+// A rectangle of the skin (captionrect) moved and grown with the control's size by its resize mode:
+// in nine-piece mode by the corner area it lies in, across in mode 2, down in mode 3; unchanged in
+// mode 0 and without an image.
+SkinRect mapSkinRectToSize(const SkinRect& r, const SkinGeometry& geometry, int width, int height);
 
 class TbsSkinPanel : public TbsSkinCustomControl {
   public:
@@ -70,12 +76,24 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     TNotifyEvent OnChecked;
     TNotifyEvent OnChangeRollUpState;
 
+    // Where the skinned caption was last drawn, in control coordinates (empty: none).
+    const RECT& currentCaptionRect() const { return captionRect_; }
+
   protected:
+    // Before the base's painting, the two looks of a panel that cover the whole control without
+    // border strips: its own background picture, or (no border, no caption) its client image.
+    void Paint() override;
     void PaintPlainImage(TBitmap& bitmap) override;
+    // The composed image, then the caption in the definition's font, colour and alignment.
+    void PaintSkinImage(TBitmap& bitmap) override;
     void ParentBackgroundChanged() override;
 
   private:
+    // The background picture's index when the definition names one, else -1.
+    int backgroundPictureIndex() const;
+    bool coveredByClientImage() const;
     void paintPlainCaption(TCanvas& canvas);
+    void paintSkinCaption(TBitmap& bitmap, RECT r, const TbsDataSkinPanelControl& definition);
     void repaintPlainCaption();
 
     std::string caption_;
@@ -96,6 +114,7 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     TSizeConstraints constraints_;
     // The constraints in force before rolling up; they come back when rolling down.
     std::optional<TSizeConstraints> savedConstraints_;
+    RECT captionRect_{};
 };
 
 class TbsSkinGroupBox : public TbsSkinPanel {

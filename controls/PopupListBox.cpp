@@ -13,9 +13,6 @@ namespace {
 
 const FontDescription kListFont{"Arial", 14, 0, clWindowText};
 constexpr int kScrollBarWidth = 19;
-// The frame-painting request of the list: answered, with its tag, only while there are no items.
-constexpr UINT kPaintBackgroundRequest = 48202;
-constexpr LPARAM kPaintBackgroundTag = 16802;
 
 }  // namespace
 
@@ -187,10 +184,10 @@ void TbsPopupListBox::WndProc(TMessage& message) {
         case WM_MOUSEWHEEL:
             wmMouseWheel(message);
             break;
-        case kPaintBackgroundRequest:
-            if (message.lParam == kPaintBackgroundTag && count() == 0 && message.wParam) {
+        case WM_PAINTBACKGROUND_REQUEST:
+            if (message.lParam == kPaintRequestTag && count() == 0 && message.wParam) {
                 paintBackground(reinterpret_cast<HDC>(message.wParam));
-                message.result = kPaintBackgroundTag;
+                message.result = kPaintRequestTag;
             } else {
                 TbsSkinCustomControl::WndProc(message);
             }

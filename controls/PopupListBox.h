@@ -64,6 +64,8 @@ class TbsPopupListBox : public TbsSkinCustomControl {
     void MouseMove(TShiftState shift, int x, int y) override;
 
   protected:
+    // The skinned look of this control comes later; with a definition it still draws plain.
+    bool skinLookReady() const override { return false; }
     void createParams(CreateParams& params) override;
     void WndProc(TMessage& message) override;
     void PaintPlainImage(TBitmap& bitmap) override;

@@ -71,6 +71,8 @@ class TbsSkinScrollBar : public TbsSkinCustomControl {
     void MouseLeave() override;
 
   protected:
+    // The skinned look of this control comes later; with a definition it still draws plain.
+    bool skinLookReady() const override { return false; }
     void createParams(CreateParams& params) override;
     void WndProc(TMessage& message) override;
     void PaintPlainImage(TBitmap& bitmap) override;

@@ -1,6 +1,10 @@
 #include "controls/SkinControl.h"
 
+#include "skin/SkinGeometry.h"
+#include "skin/SplitPainting.h"
+
 #include <algorithm>
+#include <vector>
 
 namespace vireltan {
 
@@ -115,15 +119,6 @@ void TbsSkinControl::realign() {
     realigning_ = false;
 }
 
-int resizeModeFor(const SkinRect& skinrect, const SkinPoint& righttoppoint, const SkinPoint& leftbottompoint,
-                  const SkinPoint& rightbottompoint) {
-    if (skinrect.isEmpty()) return -1;
-    if (rightbottompoint.x != 0 && rightbottompoint.y != 0) return 1;
-    if (righttoppoint.x != 0 || righttoppoint.y != 0) return 2;
-    if (leftbottompoint.x != 0 || leftbottompoint.y != 0) return 3;
-    return 0;
-}
-
 SkinGeometry geometryFrom(const TbsDataSkinCustomControl& definition) {
     SkinGeometry geometry;
     geometry.skinrect = definition.skinrect;
@@ -140,8 +135,9 @@ SkinGeometry geometryFrom(const TbsDataSkinCustomControl& definition) {
     geometry.stretchtype = definition.stretchtype;
     geometry.pictureindex = definition.pictureindex;
     geometry.maskpictureindex = definition.maskpictureindex;
-    geometry.resizeMode = resizeModeFor(definition.skinrect, definition.righttoppoint,
-                                        definition.leftbottompoint, definition.rightbottompoint);
+    geometry.compose = skinRectGeometry(definition);
+    // The rule that picks the composition is the rule of the resize mode.
+    geometry.resizeMode = resizeModeOf(geometry.compose);
     geometry.newLeftTop = geometry.lefttoppoint;
     geometry.newRightTop = geometry.righttoppoint;
     geometry.newLeftBottom = geometry.leftbottompoint;
@@ -154,12 +150,12 @@ void fitSizeToSkin(SkinGeometry& g, int& width, int& height) {
     const int dw = width - g.skinrect.width();
     const int dh = height - g.skinrect.height();
     switch (g.resizeMode) {
-        case 0:
+        case ResizeMode::Copy:
             width = g.skinrect.width();
             height = g.skinrect.height();
             g.newClientRect = g.clientrect;
             break;
-        case 1:
+        case ResizeMode::NinePiece:
             g.newLeftTop = g.lefttoppoint;
             g.newRightTop = {g.righttoppoint.x + dw, g.righttoppoint.y};
             g.newLeftBottom = {g.leftbottompoint.x, g.leftbottompoint.y + dh};
@@ -168,21 +164,21 @@ void fitSizeToSkin(SkinGeometry& g, int& width, int& height) {
             g.newClientRect.right += dw;
             g.newClientRect.bottom += dh;
             break;
-        case 2:
+        case ResizeMode::HorizontalStrip:
             height = g.skinrect.height();
             g.newLeftTop = g.lefttoppoint;
             g.newRightTop = {g.righttoppoint.x + dw, g.righttoppoint.y};
             g.newClientRect = g.clientrect;
             g.newClientRect.right += dw;
             break;
-        case 3:
+        case ResizeMode::VerticalStrip:
             width = g.skinrect.width();
             g.newLeftTop = g.lefttoppoint;
             g.newLeftBottom = {g.leftbottompoint.x, g.leftbottompoint.y + dh};
             g.newClientRect = g.clientrect;
             g.newClientRect.bottom += dh;
             break;
-        default:  // no image: the requested size stands
+        case ResizeMode::None:  // no image: the requested size stands
             break;
     }
 }
@@ -208,11 +204,9 @@ void TbsSkinCustomControl::setDefaultHeight(int height) {
 void TbsSkinCustomControl::LookUpDefinition() {
     TbsSkinControl::LookUpDefinition();
     // Only the common custom kind carries geometry; any other kind leaves nothing to paint from.
-    if (const auto* custom = link_.definitionAs<TbsDataSkinCustomControl>()) {
-        geometry_ = geometryFrom(*custom);
-    } else {
-        geometry_ = SkinGeometry{};
-    }
+    const auto* custom = link_.definitionAs<TbsDataSkinCustomControl>();
+    customKind_ = custom != nullptr;
+    geometry_ = custom ? geometryFrom(*custom) : SkinGeometry{};
 }
 
 void TbsSkinCustomControl::FitSizeToSkin(int& width, int& height) {
@@ -246,7 +240,7 @@ void TbsSkinCustomControl::setBounds(int left, int top, int width, int height) {
     const bool sizeChanges = width != this->width() || height != this->height();
     if (hasSkinLook() && sizeChanges) {
         FitSizeToSkin(width, height);
-        if (geometry_.resizeMode == 0) geometry_.newClientRect = geometry_.clientrect;
+        if (geometry_.resizeMode == ResizeMode::Copy) geometry_.newClientRect = geometry_.clientrect;
     }
     const bool sizeChanged = width != this->width() || height != this->height();
     TbsSkinControl::setBounds(left, top, width, height);
@@ -258,9 +252,67 @@ void TbsSkinCustomControl::setBounds(int left, int top, int width, int height) {
     if (hasSkinLook() && geometry_.stretcheffect) notifyParentBackgroundChanged();
 }
 
+const Raster* TbsSkinCustomControl::picture() const {
+    return link_.data ? link_.data->activePictureRaster(geometry_.pictureindex) : nullptr;
+}
+
+const Raster* TbsSkinCustomControl::maskPicture() const {
+    return link_.data ? link_.data->activePictureRaster(geometry_.maskpictureindex) : nullptr;
+}
+
+std::optional<RegionRects> controlMaskRegion(const Raster& mask, const SkinGeometry& g, int width,
+                                             int height) {
+    if (mask.empty()) return std::nullopt;
+    const PixelRect whole = mask.bounds();
+    switch (g.resizeMode) {
+        case ResizeMode::Copy:
+            return normalizeRegion(RegionFromMask(mask, 0, 0).rects);
+        case ResizeMode::NinePiece: {
+            MaskRegionParams p;
+            p.maskRect = pixelRect(g.clientrect);
+            p.movedMaskRect = pixelRect(g.newClientRect);
+            p.leftTop = pixelPoint(g.lefttoppoint);
+            p.rightTop = pixelPoint(g.righttoppoint);
+            p.leftBottom = pixelPoint(g.leftbottompoint);
+            p.rightBottom = pixelPoint(g.rightbottompoint);
+            p.movedLeftTop = pixelPoint(g.newLeftTop);
+            p.movedRightTop = pixelPoint(g.newRightTop);
+            p.movedLeftBottom = pixelPoint(g.newLeftBottom);
+            p.movedRightBottom = pixelPoint(g.newRightBottom);
+            p.width = width;
+            p.height = height;
+            return ComposeMaskRegion(mask, p);
+        }
+        case ResizeMode::HorizontalStrip: {
+            Raster strip;
+            ComposeHorizontalStrip(mask, whole, g.lefttoppoint.x, whole.width() - g.righttoppoint.x,
+                                   FillMode::Tile, width, strip);
+            return normalizeRegion(RegionFromMask(strip, 0, 0).rects);
+        }
+        case ResizeMode::VerticalStrip: {
+            Raster strip;
+            ComposeVerticalStrip(mask, whole, g.lefttoppoint.y, whole.height() - g.leftbottompoint.y,
+                                 FillMode::Tile, height, strip);
+            return normalizeRegion(RegionFromMask(strip, 0, 0).rects);
+        }
+        case ResizeMode::None:
+            break;
+    }
+    return std::nullopt;
+}
+
 void TbsSkinCustomControl::UpdateSkinRegion() {
-    // Shaped controls come with the skinned look; a plain control is a plain rectangle.
-    clearRegion();
+    const Raster* mask = hasSkinLook() ? maskPicture() : nullptr;
+    const std::optional<RegionRects> region =
+        mask ? controlMaskRegion(*mask, geometry_, width(), height()) : std::nullopt;
+    if (!region) {
+        clearRegion();
+        return;
+    }
+    std::vector<RECT> rects;
+    rects.reserve(region->rects.size());
+    for (const PixelRect& r : region->rects) rects.push_back(RECT{r.left, r.top, r.right, r.bottom});
+    setRegion(WindowRegion::fromRects(rects));
 }
 
 void TbsSkinCustomControl::Paint() {
@@ -268,7 +320,51 @@ void TbsSkinCustomControl::Paint() {
     LookUpDefinition();
     int w = width(), h = height();
     FitSizeToSkin(w, h);
-    paintBuffered();
+    if (hasSkinLook() && splitPainting_ && geometry_.resizeMode == ResizeMode::NinePiece) {
+        paintSplit();
+    } else {
+        paintBuffered();
+    }
+}
+
+void TbsSkinCustomControl::paintSplit() {
+    TBitmap bitmap(width(), height());
+    if (bitmap.empty()) return;
+    if (const Raster* source = picture()) {
+        Raster pixels = bitmap.raster();
+        if (paintClientArea_) {
+            composeSplitImage(*source, geometry_.compose, width(), height(), ClientFill::ByDefinition,
+                              pixels);
+        } else {
+            paintBorderStrips(*source, ninePieceParams(geometry_.compose, width(), height(), false), pixels);
+        }
+    }
+    // The caption goes into the top strip only, as if it were a picture of its own.
+    const int topHeight = std::clamp(geometry_.newClientRect.top, 0, height());
+    HDC dc = bitmap.canvasHandle();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, width(), topHeight);
+    PaintSkinImage(bitmap);
+    RestoreDC(dc, saved);
+    BitBlt(canvas().handle(), 0, 0, bitmap.width(), bitmap.height(), dc, 0, 0, SRCCOPY);
+}
+
+void TbsSkinCustomControl::PaintSkinImage(TBitmap& bitmap) {
+    const ResizeMode mode = geometry_.resizeMode;
+    if (mode == ResizeMode::NinePiece && splitPainting_) return;
+    const Raster* source = picture();
+    const PixelRect& skin = geometry_.compose.skinRect;
+    int w = bitmap.width(), h = bitmap.height();
+    if (mode == ResizeMode::Copy || mode == ResizeMode::VerticalStrip) w = skin.width();
+    if (mode == ResizeMode::Copy || mode == ResizeMode::HorizontalStrip) h = skin.height();
+    if (!source || mode == ResizeMode::None || w < 1 || h < 1) {
+        // No image to draw: the button face, rather than black.
+        TbsSkinCustomControl::PaintPlainImage(bitmap);
+        return;
+    }
+    bitmap.setSize(w, h);
+    Raster pixels = bitmap.raster();
+    composeSkinRect(*source, geometry_.compose, w, h, true, pixels);
 }
 
 void TbsSkinCustomControl::PaintPlainImage(TBitmap& bitmap) {

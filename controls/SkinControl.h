@@ -7,7 +7,10 @@
 #include "gui/Bitmap.h"
 #include "gui/Handles.h"
 #include "gui/WinControl.h"
+#include "skin/Compose.h"
+#include "skin/Regions.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -80,18 +83,22 @@ struct SkinGeometry {
     StretchType stretchtype = StretchType::stFull;
     int pictureindex = -1;
     int maskpictureindex = -1;
-    int resizeMode = -1;
+    ResizeMode resizeMode = ResizeMode::None;
     // For the current size.
     SkinPoint newLeftTop, newRightTop, newLeftBottom, newRightBottom;
     SkinRect newClientRect;
+    // The same values in the composition's terms.
+    SkinRectGeometry compose;
 };
 
-// -1 no image, 1 both ways, 2 horizontally, 3 vertically, 0 fixed size.
-int resizeModeFor(const SkinRect& skinrect, const SkinPoint& righttoppoint, const SkinPoint& leftbottompoint,
-                  const SkinPoint& rightbottompoint);
 SkinGeometry geometryFrom(const TbsDataSkinCustomControl& definition);
 // Adjusts a requested size to the skin and recomputes the points and the client rectangle for it.
 void fitSizeToSkin(SkinGeometry& geometry, int& width, int& height);
+// The window region a mask picture (laid out like skinrect) gives a control of width x height by its
+// resize mode: the whole mask, nine pieces around the client rectangle, or a three-piece strip. None
+// without a mask or an image.
+std::optional<RegionRects> controlMaskRegion(const Raster& mask, const SkinGeometry& geometry, int width,
+                                             int height);
 
 class TbsSkinCustomControl : public TbsSkinControl {
   public:
@@ -111,15 +118,22 @@ class TbsSkinCustomControl : public TbsSkinControl {
     void setBounds(int left, int top, int width, int height) override;
 
     const SkinGeometry& geometry() const { return geometry_; }
-    // A definition was found and the skinned look can be drawn from it. The skinned composition
-    // arrives with the skinned look of the group boxes; until then every control draws plain.
-    bool hasSkinLook() const { return definitionIndex() != -1 && skinLookReady(); }
+    // A definition of the custom kind was found and the control draws its skinned look from it.
+    bool hasSkinLook() const { return definitionIndex() != -1 && customKind_ && skinLookReady(); }
 
   protected:
     void Paint() override;
     void PaintPlainImage(TBitmap& bitmap) override;
+    // By resize mode: a copy of skinrect (the bitmap takes its size), the nine-piece composition
+    // (nothing with split painting: the strips are composed by the paint), the horizontal or the
+    // vertical three-piece strip.
+    void PaintSkinImage(TBitmap& bitmap) override;
     bool usesSkinLook() const override { return hasSkinLook(); }
-    virtual bool skinLookReady() const { return false; }
+    // Controls whose own skinned look is still to come keep their plain look with a definition.
+    virtual bool skinLookReady() const { return true; }
+    // The skin picture and mask of the definition, or null.
+    const Raster* picture() const;
+    const Raster* maskPicture() const;
     virtual void DefaultFontChanged() {}
     virtual void FitSizeToSkin(int& width, int& height);
     virtual void UpdateSkinRegion();
@@ -129,6 +143,11 @@ class TbsSkinCustomControl : public TbsSkinControl {
     SkinGeometry geometry_;
 
   private:
+    // Both-ways stretching with split painting: the border strips and the client area composed in
+    // one off-screen bitmap, the caption into its top strip, copied once.
+    void paintSplit();
+
+    bool customKind_ = false;
     int defaultWidth_ = 0;
     int defaultHeight_ = 0;
     TFont defaultFont_;

@@ -1,18 +1,16 @@
 // What every skinnable control keeps of the skin: the skin data object (not owned), the name of its
-// definition and the index found by the last look-up; and the walk the frame runs over a window's
-// controls when the skin changes.
+// definition and the index found by the last look-up (the skin-change walk is gui/SkinClient.h).
 #pragma once
 
 #include "gui/Color.h"
 #include "gui/Font.h"
+#include "gui/SkinClient.h"
 #include "skin/SkinControlBase.h"
 #include "skin/SkinData.h"
 
 #include <string>
 
 namespace vireltan {
-
-class TWinControl;
 
 using TAlignment = Alignment;
 
@@ -48,26 +46,5 @@ inline unsigned fontStyleFromSkin(const FontStyles& style) {
     return (style.bold ? fsBold : 0u) | (style.italic ? fsItalic : 0u) |
            (style.underline ? fsUnderline : 0u) | (style.strikeOut ? fsStrikeOut : 0u);
 }
-
-// A control that takes its look from the skin: the frame calls these around a skin change.
-class SkinClient {
-  public:
-    virtual ~SkinClient() = default;
-    virtual TbsSkinData* SkinData() const = 0;
-    virtual void setSkinData(TbsSkinData* data) = 0;
-    virtual void ApplySkin() = 0;
-    virtual void ForgetSkin() = 0;
-    // The skin data object is going away: a control referring to it lets go.
-    virtual void skinDataDestroyed(const TbsSkinData* data) {
-        if (SkinData() == data) setSkinData(nullptr);
-    }
-};
-
-// Runs the controls' side of a skin change message over every control below `root`:
-// BSM_BEFORECHANGE forgets, BSM_CHANGE applies; only controls linked to `skin` take part, or all
-// skinnable controls when `skin` is null.
-void skinChangeToControls(TWinControl& root, unsigned message, const TbsSkinData* skin);
-// Clears every reference below `root` to a skin data object that is being destroyed.
-void skinDataDestroyedBelow(TWinControl& root, const TbsSkinData* skin);
 
 }  // namespace vireltan

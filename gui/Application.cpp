@@ -33,6 +33,61 @@ TWinControl* controlOfWindow(HWND window) {
 
 }  // namespace
 
+struct MessageHookRegistration::Entry {
+    TApplication::MessageHook hook;
+    bool removed = false;
+};
+
+struct MessageHookRegistration::Chain {
+    std::vector<std::shared_ptr<Entry>> entries;  // oldest first
+};
+
+MessageHookRegistration& MessageHookRegistration::operator=(MessageHookRegistration&& other) noexcept {
+    if (this != &other) {
+        remove();
+        chain_ = std::move(other.chain_);
+        entry_ = std::move(other.entry_);
+    }
+    return *this;
+}
+
+void MessageHookRegistration::remove() {
+    if (auto chain = chain_.lock(); chain && entry_) {
+        entry_->removed = true;
+        std::erase(chain->entries, entry_);
+    }
+    chain_.reset();
+    entry_.reset();
+}
+
+namespace {
+
+int modalFilterDepth = 0;
+
+LRESULT CALLBACK modalMessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && lParam) {
+        try {
+            if (Application().runMessageHooks(*reinterpret_cast<MSG*>(lParam))) return 1;
+        } catch (...) {
+            Application().handleException();
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+ModalMessageFilter::ModalMessageFilter() {
+    if (modalFilterDepth++ == 0) {
+        hook_ = SetWindowsHookExW(WH_MSGFILTER, &modalMessageFilter, nullptr, GetCurrentThreadId());
+    }
+}
+
+ModalMessageFilter::~ModalMessageFilter() {
+    --modalFilterDepth;
+    if (hook_) UnhookWindowsHookEx(hook_);
+}
+
 TApplication& Application() {
     static TApplication application;
     return application;
@@ -91,7 +146,7 @@ void TApplication::Terminate() {
 
 void TApplication::processMessage(MSG& message) {
     try {
-        if (messageHook_ && messageHook_(message)) return;
+        if (runMessageHooks(message)) return;
         if (isHintMessage(message)) return;
         if (isTabNavigation(message)) return;
     } catch (...) {
@@ -102,8 +157,23 @@ void TApplication::processMessage(MSG& message) {
     DispatchMessageW(&message);
 }
 
-TApplication::MessageHook TApplication::setMessageHook(MessageHook hook) {
-    return std::exchange(messageHook_, std::move(hook));
+MessageHookRegistration TApplication::installMessageHook(MessageHook hook) {
+    if (!messageHooks_) messageHooks_ = std::make_shared<MessageHookRegistration::Chain>();
+    auto entry = std::make_shared<MessageHookRegistration::Entry>(
+        MessageHookRegistration::Entry{std::move(hook), false});
+    messageHooks_->entries.push_back(entry);
+    return MessageHookRegistration(messageHooks_, std::move(entry));
+}
+
+bool TApplication::runMessageHooks(MSG& message) {
+    if (!messageHooks_ || messageHooks_->entries.empty()) return false;
+    // A snapshot, newest first: a hook may install or remove hooks (its own too) while it runs;
+    // removed ones are skipped.
+    const std::vector<std::shared_ptr<MessageHookRegistration::Entry>> entries = messageHooks_->entries;
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        if (!(*it)->removed && (*it)->hook(message)) return true;
+    }
+    return false;
 }
 
 bool TApplication::isHintMessage(const MSG& message) {
@@ -172,6 +242,7 @@ void TApplication::ShowException(const std::string& message) {
         ~Closed() { open = false; }
     } closed{errorReportOpen_};
     if (hintWindow_) hintWindow_->cancel();
+    const ModalMessageFilter hooksSeeTheReportsLoop;
     MessageBoxW(GetActiveWindow(), toWide(errorReportText(message)).c_str(), toWide(title_).c_str(),
                 MB_ICONERROR | MB_OK);
 }

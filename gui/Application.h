@@ -14,6 +14,43 @@ namespace vireltan {
 class TForm;
 class THintWindow;
 
+// One installed application message hook; uninstalls itself when it goes (or stays inert when the
+// application went first). Hooks come and go in any order.
+class MessageHookRegistration {
+  public:
+    MessageHookRegistration() = default;
+    MessageHookRegistration(MessageHookRegistration&&) noexcept = default;
+    MessageHookRegistration& operator=(MessageHookRegistration&& other) noexcept;
+    MessageHookRegistration(const MessageHookRegistration&) = delete;
+    MessageHookRegistration& operator=(const MessageHookRegistration&) = delete;
+    ~MessageHookRegistration() { remove(); }
+    void remove();
+    bool installed() const { return entry_ != nullptr; }
+
+  private:
+    friend class TApplication;
+    struct Chain;
+    struct Entry;
+    MessageHookRegistration(std::weak_ptr<Chain> chain, std::shared_ptr<Entry> entry)
+        : chain_(std::move(chain)), entry_(std::move(entry)) {}
+    std::weak_ptr<Chain> chain_;
+    std::shared_ptr<Entry> entry_;
+};
+
+// While one exists, the messages a modal loop of the system takes from the queue (a message box's,
+// a popup menu's) pass the application's message hooks too, as the application's own loop's do.
+// Nested ones count as one.
+class ModalMessageFilter {
+  public:
+    ModalMessageFilter();
+    ModalMessageFilter(const ModalMessageFilter&) = delete;
+    ModalMessageFilter& operator=(const ModalMessageFilter&) = delete;
+    ~ModalMessageFilter();
+
+  private:
+    HHOOK hook_ = nullptr;
+};
+
 class TApplication {
   public:
     TApplication();
@@ -49,10 +86,13 @@ class TApplication {
     // Hook, hint, keyboard navigation, then translation and dispatch: the way of one queued message.
     void processMessage(MSG& message);
 
-    // Sees every message the loop takes from the queue before anything else does; returning true
-    // consumes it. Returns the hook it replaces, for the installer to call on and to put back.
+    // Sees every message the loop (or a modal loop under a ModalMessageFilter) takes from the queue
+    // before anything else does; returning true consumes it. The hook installed last sees a message
+    // first; one that consumes it hides it from the hooks installed before it.
     using MessageHook = std::function<bool(MSG&)>;
-    MessageHook setMessageHook(MessageHook hook);
+    [[nodiscard]] MessageHookRegistration installMessageHook(MessageHook hook);
+    // Runs the installed hooks on `message`; true when one consumed it.
+    bool runMessageHooks(MSG& message);
 
     // Call inside a catch block: reports the exception in flight.
     void handleException();
@@ -84,7 +124,7 @@ class TApplication {
     TForm* activeForm_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;
-    MessageHook messageHook_;
+    std::shared_ptr<MessageHookRegistration::Chain> messageHooks_;
     bool errorReportOpen_ = false;
     std::unique_ptr<THintWindow> hintWindow_;
 };

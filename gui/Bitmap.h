@@ -4,6 +4,7 @@
 
 #include "gui/Canvas.h"
 #include "gui/Handles.h"
+#include "skin/Raster.h"
 
 #include <cstdint>
 #include <string>
@@ -18,8 +19,8 @@ class TBitmap {
     TBitmap& operator=(const TBitmap&) = delete;
     ~TBitmap();
 
-    // Every row is 3 * width bytes padded to a multiple of four.
-    static int strideFor(int width) { return (3 * width + 3) & ~3; }
+    // Every row is 3 * width bytes padded to a multiple of four: the raster's rows.
+    static constexpr int strideFor(int width) { return rasterStride(width); }
 
     // New pixels are black. A size with no area leaves the bitmap empty.
     void setSize(int width, int height);
@@ -31,6 +32,10 @@ class TBitmap {
     // Rows top first, pixels B, G, R. Flushes pending GDI drawing first so the bytes are current.
     std::uint8_t* bits();
     const std::uint8_t* bits() const;
+
+    // The pixels as a raster, without a copy: composition into it shows in the bitmap. Valid until the
+    // bitmap is resized or goes; pending GDI drawing is flushed first.
+    Raster raster() { return empty() ? Raster() : Raster::wrap(bits(), width_, height_); }
 
     TCanvas& canvas() { return canvas_; }
     HDC canvasHandle() const { return dc_.get(); }

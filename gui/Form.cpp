@@ -96,7 +96,12 @@ void TForm::setBorderStyle(TFormBorderStyle style) {
 
 void TForm::setClientSize(int width, int height) {
     RECT rect{0, 0, width, height};
-    AdjustWindowRectEx(&rect, windowStyle(), FALSE, windowExStyle());
+    if (frame_) {
+        const FrameBorders borders = frame_->frameBorders();
+        rect = {-borders.left, -borders.top, width + borders.right, height + borders.bottom};
+    } else {
+        AdjustWindowRectEx(&rect, windowStyle(), FALSE, windowExStyle());
+    }
     setBounds(left(), top(), rect.right - rect.left, rect.bottom - rect.top);
 }
 

@@ -10,6 +10,20 @@ enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 }
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };
 
+// How wide a form's frame is on each side, the caption included in the top.
+struct FrameBorders {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const FrameBorders&, const FrameBorders&) = default;
+};
+
+// A component that draws a form's frame itself (the skinned frame) and so decides its size; the
+// form asks it instead of the system when a client size is to become an outer size.
+class FormFrame {
+  public:
+    virtual ~FormFrame() = default;
+    virtual FrameBorders frameBorders() const = 0;
+};
+
 class TForm : public TWinControl {
   public:
     explicit TForm(TComponent* owner);
@@ -27,8 +41,13 @@ class TForm : public TWinControl {
     // The window class's name, for a program whose window is known by it.
     void setWindowClassName(const std::wstring& name) { windowClassName_ = name; }
 
-    // Outer size from a wanted client size under the current border.
+    // Outer size from a wanted client size: around it the installed frame's borders, or without
+    // one the system's border of the current style.
     void setClientSize(int width, int height);
+    // The frame that draws this form's border, or null for the system's. Not owned: the frame
+    // installs itself and takes itself out again before it goes.
+    FormFrame* frame() const { return frame_; }
+    void setFrame(FormFrame* frame) { frame_ = frame; }
 
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
@@ -66,6 +85,7 @@ class TForm : public TWinControl {
     TPosition position_ = TPosition::poDesigned;
     std::wstring windowClassName_ = L"VireltanForm";
     TWinControl* activeControl_ = nullptr;
+    FormFrame* frame_ = nullptr;
 };
 
 }  // namespace vireltan

@@ -63,10 +63,33 @@ void WindowProcHook::remove() {
     entry_.reset();
 }
 
+namespace {
+
+// The control whose window CreateWindowEx is making on this thread. Some messages come before
+// WM_NCCREATE brings the control's address (a top-level window's first WM_GETMINMAXINFO); with
+// this the control, and the hooks installed on it, see them too.
+TWinControl* controlBeingCreated = nullptr;
+
+struct CreatingControl {
+    TWinControl* previous;
+    explicit CreatingControl(TWinControl* control) : previous(controlBeingCreated) {
+        controlBeingCreated = control;
+    }
+    ~CreatingControl() { controlBeingCreated = previous; }
+    CreatingControl(const CreatingControl&) = delete;
+    CreatingControl& operator=(const CreatingControl&) = delete;
+};
+
+}  // namespace
+
 LRESULT CALLBACK controlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* control = static_cast<TWinControl*>(GetPropW(window, kControlProperty));
-    if (!control && msg == WM_NCCREATE) {
-        control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    if (!control) {
+        if (msg == WM_NCCREATE) {
+            control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        } else if (controlBeingCreated && !controlBeingCreated->allocatedHandle()) {
+            control = controlBeingCreated;
+        }
         if (control) control->attach(window);
     }
     if (!control) return DefWindowProcW(window, msg, wParam, lParam);
@@ -138,10 +161,14 @@ void TWinControl::createHandle() {
     if ((params.style & WS_CHILD) && !params.parent) return;  // no window until there is a parent
     if (!params.systemClass) registerClassOnce(params);
     const std::wstring caption = toWide(TControl::text());
+    const CreatingControl creating(params.systemClass ? nullptr : this);
     HWND window = CreateWindowExW(params.exStyle, params.className.c_str(), caption.c_str(), params.style,
                                   params.x, params.y, params.width, params.height, params.parent, nullptr,
                                   GetModuleHandleW(nullptr), params.systemClass ? nullptr : this);
-    if (!window) return;
+    if (!window) {
+        handle_ = nullptr;  // attached by an early message of a creation that then failed
+        return;
+    }
     if (params.systemClass) {
         attach(window);
         defaultProc_ = reinterpret_cast<WNDPROC>(

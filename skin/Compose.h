@@ -171,11 +171,17 @@ struct SkinRectGeometry {
     StretchType stretchType = StretchType::stFull;
 };
 
-enum class ComposeOperation { None, NinePiece, HorizontalStrip, VerticalStrip, Copy };
+// How a skin rectangle follows a control's size. The values are the skinned controls' resize modes:
+// -1 no image, 0 fixed size (a copy), 1 both ways (nine pieces), 2 across only, 3 down only.
+enum class ComposeOperation { None = -1, Copy = 0, NinePiece = 1, HorizontalStrip = 2, VerticalStrip = 3 };
+using ResizeMode = ComposeOperation;
 
 // skinrect empty: none; rightbottompoint with both coordinates set: nine-piece; else righttoppoint
 // with one set: horizontal strip; else leftbottompoint with one set: vertical strip; else a plain copy.
 ComposeOperation selectComposeOperation(const SkinRectGeometry& g);
+inline ResizeMode resizeModeOf(const SkinRectGeometry& g) {
+    return selectComposeOperation(g);
+}
 
 // Nine-piece parameters of g for a width x height target.
 NinePieceParams ninePieceParams(const SkinRectGeometry& g, int width, int height, bool drawMiddle);

@@ -2,6 +2,7 @@
 
 #include "skin/ResourceStrData.h"
 #include "skin/SkinControls.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
 #include "skin/SkinValues.h"
 #include "skin/StoredSkin.h"
@@ -55,7 +56,17 @@ void TbsSkinData::BroadcastSkinMessage(unsigned message) {
     if (notifier_ != nullptr) notifier_->broadcast(message, *this);
 }
 
+const Raster* TbsSkinData::activePictureRaster(int index) const {
+    if (index < 0 || index >= static_cast<int>(ActivePictures.size())) return nullptr;
+    const auto i = static_cast<std::size_t>(index);
+    if (pictureRasters_.size() != ActivePictures.size()) pictureRasters_.resize(ActivePictures.size());
+    if (!pictureRasters_[i])
+        pictureRasters_[i] = std::make_unique<Raster>(rasterFromPicture(ActivePictures[i]));
+    return pictureRasters_[i]->empty() ? nullptr : pictureRasters_[i].get();
+}
+
 void TbsSkinData::ClearSkin() {
+    pictureRasters_.clear();
     ObjectDefinitions.clear();
     ControlDefinitions.clear();
     ActivePictures.clear();

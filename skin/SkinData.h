@@ -13,6 +13,7 @@
 
 #include "skin/Bmp.h"
 #include "skin/IniFile.h"
+#include "skin/Raster.h"
 #include "skin/SkinSections.h"
 
 namespace vireltan {
@@ -103,6 +104,10 @@ class TbsSkinData {
     TbsDataSkinHintWindow HintWindow;
     TbsSkinColors SkinColors;
 
+    // The skin picture at `index` as a raster for composing, made on first use and kept until the skin
+    // is cleared; null for an index outside the list or an empty picture.
+    const Raster* activePictureRaster(int index) const;
+
     std::vector<std::unique_ptr<TbsDataSkinObject>> ObjectDefinitions;
     std::vector<std::unique_ptr<TbsDataSkinControl>> ControlDefinitions;
 
@@ -113,6 +118,7 @@ class TbsSkinData {
   private:
     void readSkinFile(const IniFile& ini);
 
+    mutable std::vector<std::unique_ptr<Raster>> pictureRasters_;
     SkinChangeNotifier* notifier_ = nullptr;
     TbsCompressedStoredSkin* compressedStoredSkin_ = nullptr;
     TbsResourceStrData* resourceStrData_ = nullptr;

@@ -5,6 +5,7 @@
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
+#include "gui/SkinComponents.h"
 #include "gui/Timer.h"
 #include "gui/Utf.h"
 #include "imagebutton/PngButton.h"
@@ -84,6 +85,28 @@ ClassBinding groupBox() {
         box.setCaption(std::string(row.text));
     };
     b.bindNotify = bindClick;
+    b.bindReference = [](TComponent& component, TComponent& referenced) {
+        as<TbsSkinGroupBox>(component).setSkinData(&as<SkinDataComponent>(referenced).skinData());
+    };
+    return b;
+}
+
+ClassBinding storedSkin() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new StoredSkinComponent(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE instance) {
+        as<StoredSkinComponent>(component).loadFromResource(instance, toWide(row.picture));
+    };
+    return b;
+}
+
+ClassBinding skinData() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new SkinDataComponent(owner); };
+    b.apply = [](TComponent&, const ComponentDesign&, HINSTANCE) {};
+    b.bindReference = [](TComponent& component, TComponent& referenced) {
+        as<SkinDataComponent>(component).setCompressedStoredSkin(&as<StoredSkinComponent>(referenced));
+    };
     return b;
 }
 
@@ -189,6 +212,8 @@ ClassRegistry calculatorControlClasses() {
     classes["TbsSkinStdLabel"] = label();
     classes["TbsSkinGroupBox"] = groupBox();
     classes["TbsSkinEdit"] = edit();
+    classes["TbsCompressedStoredSkin"] = storedSkin();
+    classes["TbsSkinData"] = skinData();
     return classes;
 }
 

@@ -3,6 +3,7 @@
 #include "controls/SkinControl.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace vireltan {
 
@@ -49,6 +50,14 @@ void bindEvents(TComponent& component, const ComponentDesign& row, const ClassBi
     }
 }
 
+void bindReference(TComponent& component, TComponent& referenced, const ComponentDesign& row,
+                   const ClassBinding& binding) {
+    if (!binding.bindReference)
+        throw std::invalid_argument(std::string(row.className) + " refers to nothing, for " +
+                                    std::string(row.name));
+    binding.bindReference(component, referenced);
+}
+
 }  // namespace
 
 BuildResult buildComponents(TWinControl& owner, std::span<const ComponentDesign> design,
@@ -59,6 +68,14 @@ BuildResult buildComponents(TWinControl& owner, std::span<const ComponentDesign>
         TWinControl& owner;
         ~EndLoading() { owner.endLoading(); }
     } endLoading{owner};
+
+    // References to components further down the table, bound once every component exists.
+    struct Pending {
+        TComponent* component;
+        const ComponentDesign* row;
+        const ClassBinding* binding;
+    };
+    std::vector<Pending> pending;
 
     for (const ComponentDesign& row : design) {
         const auto binding = classes.find(row.className);
@@ -83,8 +100,20 @@ BuildResult buildComponents(TWinControl& owner, std::span<const ComponentDesign>
             if (auto* box = dynamic_cast<TbsSkinControl*>(parent))
                 box->setChildAlign(dynamic_cast<TControl&>(*component), TAlign::alClient);
         }
+        if (!row.reference.empty()) {
+            if (TComponent* referenced = owner.findComponent(std::string(row.reference))) {
+                bindReference(*component, *referenced, row, binding->second);
+            } else {
+                pending.push_back({component, &row, &binding->second});
+            }
+        }
         // Events last: the design's own texts are no user's changes.
         bindEvents(*component, row, binding->second, handlers);
+    }
+    for (const Pending& p : pending) {
+        // A reference to a component that was never built stays unset, like the component.
+        if (TComponent* referenced = owner.findComponent(std::string(p.row->reference)))
+            bindReference(*p.component, *referenced, *p.row, *p.binding);
     }
     return result;
 }

@@ -27,6 +27,8 @@ struct ClassBinding {
     std::function<void(TComponent&, const ComponentDesign&, HINSTANCE)> apply;
     std::function<void(TComponent&, EventKind, std::function<void()>)> bindNotify;
     std::function<void(TComponent&, std::function<void(wchar_t&)>)> bindKeyPress;
+    // Rows with a reference: the referenced component, already built.
+    std::function<void(TComponent&, TComponent& referenced)> bindReference;
     // Edits only: the plain background colour.
     std::function<void(TComponent&, TColor)> setDefaultColor;
     // Controls with an edit: the text a typed character leaves standing (the selection removed).

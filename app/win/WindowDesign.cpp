@@ -22,6 +22,9 @@ constexpr sv kComboBox = "TbsSkinComboBox";
 constexpr sv kImage = "TImage";
 constexpr sv kPngButton = "TPNGButton";
 constexpr sv kTimer = "TTimer";
+constexpr sv kStoredSkin = "TbsCompressedStoredSkin";
+constexpr sv kSkinData = "TbsSkinData";
+constexpr sv kSkin = "bsSkinData1";
 
 constexpr unsigned kResult = dfReadOnly | dfNoTabStop;
 
@@ -51,13 +54,17 @@ constexpr std::array kDesign{
     ComponentDesign{.name = "label1", .className = kLabel, .left = 531, .top = 354, .width = 5, .height = 13,
                     .font = FontKind::R},
     ComponentDesign{.name = "showw", .className = kGroupBox, .left = 8, .top = 8, .width = 185, .height = 201,
-                    .font = FontKind::C, .text = "Önizleme", .tabOrder = 0},
+                    .font = FontKind::C, .text = "Önizleme", .tabOrder = 0,
+                    .reference = kSkin},
     ComponentDesign{.name = "bsSkinGroupBox1", .className = kGroupBox, .left = 200, .top = 8, .width = 305,
-                    .height = 201, .font = FontKind::C, .text = "Gerekli Bilgiler...", .tabOrder = 1},
+                    .height = 201, .font = FontKind::C, .text = "Gerekli Bilgiler...", .tabOrder = 1,
+                    .reference = kSkin},
     ComponentDesign{.name = "bsSkinGroupBox2", .className = kGroupBox, .left = 512, .top = 8, .width = 209,
-                    .height = 202, .font = FontKind::C, .text = "Direnç Değerleri", .tabOrder = 2},
+                    .height = 202, .font = FontKind::C, .text = "Direnç Değerleri", .tabOrder = 2,
+                    .reference = kSkin},
     ComponentDesign{.name = "bsSkinGroupBox3", .className = kGroupBox, .left = 8, .top = 216, .width = 713,
-                    .height = 134, .font = FontKind::C, .text = "Gerilim Düşümü (%e)", .tabOrder = 3},
+                    .height = 134, .font = FontKind::C, .text = "Gerilim Düşümü (%e)", .tabOrder = 3,
+                    .reference = kSkin},
 
     // The material preview.
     ComponentDesign{.name = "Image1", .className = kImage, .parent = "showw", .left = 1, .top = 23,
@@ -147,7 +154,7 @@ constexpr std::array kDesign{
                     .items = kPhases, .itemIndex = 0, .tabOrder = 3},
     ComponentDesign{.name = "bsSkinGroupBox4", .className = kGroupBox, .parent = "bsSkinGroupBox3", .left = 291,
                     .top = 32, .width = 113, .height = 90, .font = FontKind::C, .text = "Gerilim Düşümü (%e)",
-                    .tabOrder = 4},
+                    .tabOrder = 4, .reference = kSkin},
     ComponentDesign{.name = "sonucu", .className = kLabel, .parent = "bsSkinGroupBox4", .left = 1, .top = 23,
                     .width = 111, .height = 66, .font = FontKind::S,
                     .flags = dfFixedSize | dfCenter | dfCenterVertical | dfAlignClient},
@@ -159,6 +166,10 @@ constexpr std::array kDesign{
                     .events = {{EventKind::OnTimer, "Timer2Timer"}}},
     ComponentDesign{.name = "Timer3", .className = kTimer, .interval = 100,
                     .events = {{EventKind::OnTimer, "Timer3Timer"}}},
+    // The skinned frame (bsSkinForm1) comes with the frame layer. Setting the stored skin loads it and
+    // announces the change to every window; the group boxes, created before, take it on then.
+    ComponentDesign{.name = "bsCompressedStoredSkin1", .className = kStoredSkin, .picture = "VIRELTAN_SKIN"},
+    ComponentDesign{.name = "bsSkinData1", .className = kSkinData, .reference = "bsCompressedStoredSkin1"},
 };
 
 // clang-format on

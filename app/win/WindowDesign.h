@@ -60,6 +60,9 @@ struct ComponentDesign {
     TColor defaultColor = clNone;  // edits: the plain background; clNone keeps the control's own
     unsigned interval = 0;         // timers
     EventDesign events[2]{};
+    // The component this one refers to by name: a skinned control's skin data, the skin data's stored
+    // skin. Bound at once when it exists already, otherwise once every component exists.
+    std::string_view reference{};
 };
 
 // Every component of the window, parents before their children.

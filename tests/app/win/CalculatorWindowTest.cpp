@@ -101,6 +101,8 @@ TEST_F(CalculatorWindowTest, EveryDesignedComponentIsBuilt) {
         if (!control) continue;
         const std::string parent = control->parent() == &window() ? "" : control->parent()->name();
         EXPECT_EQ(parent, row.parent) << row.name;
+        // Children filling their group box take its client area, which the skin decides.
+        if (row.flags & dfAlignClient) continue;
         EXPECT_EQ(control->left(), row.left) << row.name;
         EXPECT_EQ(control->top(), row.top) << row.name;
     }
@@ -507,15 +509,23 @@ TEST_F(CalculatorWindowTest, PreviewPictureByExactResourceName) {
     window().show();
     auto* preview = window().component<TImage>("Image1");
     ASSERT_NE(preview, nullptr);
+    const RECT area{preview->left(), preview->top(), preview->left() + preview->width(),
+                    preview->top() + preview->height()};
+    // The group's own background, whatever the skin draws there: the preview with no picture.
+    window().fields().setPreviewPicture("YOK");
+    TBitmap background;
+    testing::renderClient(windowed("showw"), background);
     for (const Case& c : cases) {
         window().fields().setPreviewPicture(c.resource);
         EXPECT_EQ(preview->picture().width(), c.width) << c.resource;
         EXPECT_EQ(preview->picture().height(), c.height) << c.resource;
         TBitmap group;
         testing::renderClient(windowed("showw"), group);
-        const RECT area{preview->left(), preview->top(), preview->left() + preview->width(),
-                        preview->top() + preview->height()};
-        const bool drawn = !testing::inkBox(group, area, GetSysColor(COLOR_BTNFACE)).empty();
+        bool drawn = false;
+        for (int y = area.top; y < area.bottom && !drawn; ++y) {
+            for (int x = area.left; x < area.right && !drawn; ++x)
+                drawn = testing::pixelAt(group, x, y) != testing::pixelAt(background, x, y);
+        }
         EXPECT_EQ(drawn, c.width > 0) << c.resource;
     }
 }
@@ -721,8 +731,9 @@ TEST_F(CalculatorWindowTest, LabelsDrawAndMeasureInTheirFontKind) {
     // The fixed ones keep their design size whatever they show.
     EXPECT_EQ(control("ad").width(), 203);
     EXPECT_EQ(control("ad").height(), 13);
-    EXPECT_EQ(control("sonucu").width(), 111);
-    EXPECT_EQ(control("sonucu").height(), 66);
+    // The result label fills the skinned group box's client area (2, 17, W - 2, H - 2) of 113 x 90.
+    EXPECT_EQ(control("sonucu").width(), 109);
+    EXPECT_EQ(control("sonucu").height(), 71);
 }
 
 // The edits, combo boxes and group boxes carry their font kinds (E, C) and the group boxes their
@@ -760,12 +771,12 @@ TEST_F(CalculatorWindowTest, FieldsAndGroupsCarryTheirFontKinds) {
         EXPECT_TRUE(box->CaptionMode()) << name;
         EXPECT_FALSE(box->RollUpMode()) << name;
     }
-    // The children that fill their group box take its client rectangle (1, 23, W - 1, H - 1).
+    // The children that fill their group box take its skinned client rectangle (2, 17, W - 2, H - 2).
     struct Fill {
         const char* name;
         RECT expected;
     };
-    const Fill fills[] = {{"Image1", {1, 23, 184, 200}}, {"sonucu", {1, 23, 112, 89}}};
+    const Fill fills[] = {{"Image1", {2, 17, 183, 199}}, {"sonucu", {2, 17, 111, 88}}};
     for (const Fill& f : fills) {
         const RECT bounds = control(f.name).boundsRect();
         EXPECT_TRUE(EqualRect(&bounds, &f.expected)) << f.name << ": " << bounds.left << "," << bounds.top

@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vireltan {
 namespace {
@@ -79,6 +81,70 @@ TEST(Form, ClientSizeGivesTheOuterSizeForTheBorder) {
     EXPECT_EQ(client.right, 736);
     EXPECT_EQ(client.bottom, 376);
     EXPECT_GT(form.width(), 736);
+}
+
+// A frame that draws the border itself decides the outer size; without one the system's border does.
+TEST(Form, ClientSizeAsksTheInstalledFrameForItsBorders) {
+    struct FixedFrame : FormFrame {
+        FrameBorders borders;
+        FrameBorders frameBorders() const override { return borders; }
+    };
+    struct Case {
+        FrameBorders borders;
+        int clientWidth, clientHeight;
+        int expectedWidth, expectedHeight;
+    };
+    const Case cases[] = {
+        {{3, 22, 3, 3}, 736, 376, 742, 401},
+        {{0, 0, 0, 0}, 100, 50, 100, 50},
+        {{5, 31, 7, 9}, 1, 1, 13, 41},
+    };
+    for (const Case& c : cases) {
+        TForm form(nullptr);
+        form.setBorderStyle(TFormBorderStyle::bsSingle);
+        FixedFrame frame;
+        frame.borders = c.borders;
+        form.setFrame(&frame);
+        form.setClientSize(c.clientWidth, c.clientHeight);
+        EXPECT_EQ(form.width(), c.expectedWidth);
+        EXPECT_EQ(form.height(), c.expectedHeight);
+        form.setFrame(nullptr);
+    }
+    // Taken out again, the system's border counts: the plain behaviour is unchanged.
+    TForm plain(nullptr);
+    plain.setBorderStyle(TFormBorderStyle::bsSingle);
+    plain.setClientSize(736, 376);
+    RECT expected{0, 0, 736, 376};
+    AdjustWindowRectEx(
+        &expected, WS_CAPTION | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+        FALSE, 0);
+    EXPECT_EQ(plain.width(), expected.right - expected.left);
+    EXPECT_EQ(plain.height(), expected.bottom - expected.top);
+}
+
+// A hook installed before the window exists sees every message of its creation, also those the
+// system sends before WM_NCCREATE (a top-level window's first WM_GETMINMAXINFO): the skinned frame
+// answers the size limits and the non-client size from the first message on.
+TEST(Form, HooksSeeTheMessagesBeforeNcCreate) {
+    TForm form(nullptr);
+    std::vector<UINT> seen;
+    WindowProcHook hook = form.installWindowProcHook([&](TMessage& message, const WindowProcNext& next) {
+        seen.push_back(message.msg);
+        next(message);
+    });
+    form.setBounds(0, 0, 300, 200);
+    form.handleNeeded();
+    ASSERT_FALSE(seen.empty());
+    const auto at = [&](UINT msg) { return std::find(seen.begin(), seen.end(), msg) - seen.begin(); };
+    const std::ptrdiff_t missing = static_cast<std::ptrdiff_t>(seen.size());
+    EXPECT_EQ(seen.front(), static_cast<UINT>(WM_GETMINMAXINFO));
+    ASSERT_NE(at(WM_NCCREATE), missing);
+    ASSERT_NE(at(WM_NCCALCSIZE), missing);
+    ASSERT_NE(at(WM_CREATE), missing);
+    EXPECT_LT(at(WM_GETMINMAXINFO), at(WM_NCCREATE));
+    EXPECT_LT(at(WM_NCCREATE), at(WM_NCCALCSIZE));
+    EXPECT_LT(at(WM_NCCALCSIZE), at(WM_CREATE));
+    EXPECT_EQ(TWinControl::fromHandle(form.handle()), &form);
 }
 
 TEST(Form, CreateAndShowEventsAndTheActiveForm) {

@@ -524,7 +524,7 @@ TEST(SkinGeometry, ResizeModeAndFitting) {
         def.leftbottompoint = c.leftBottom;
         def.rightbottompoint = c.rightBottom;
         SkinGeometry g = geometryFrom(def);
-        EXPECT_EQ(g.resizeMode, c.mode);
+        EXPECT_EQ(static_cast<int>(g.resizeMode), c.mode);  // the numbers of the resize modes
         int w = c.requestW, h = c.requestH;
         fitSizeToSkin(g, w, h);
         EXPECT_EQ(w, c.fittedW) << "mode " << c.mode;

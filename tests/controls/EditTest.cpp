@@ -40,9 +40,9 @@ struct EditFixture : ::testing::Test {
     void render() {
         shot.setSize(edit->width(), edit->height());
         HDC dc = shot.canvasHandle();
-        ASSERT_EQ(
-            SendMessageW(edit->handle(), WM_PAINTFRAME_REQUEST, reinterpret_cast<WPARAM>(dc), kPaintFrameTag),
-            kPaintFrameTag);
+        ASSERT_EQ(SendMessageW(edit->handle(), WM_PAINTFRAME_REQUEST, reinterpret_cast<WPARAM>(dc),
+                               kPaintRequestTag),
+                  kPaintRequestTag);
         const RECT area = edit->clientArea();
         SetViewportOrgEx(dc, area.left, area.top, nullptr);
         IntersectClipRect(dc, 0, 0, area.right - area.left, area.bottom - area.top);
@@ -482,6 +482,27 @@ TEST_F(Edit, Defaults) {
     // DefaultFont carries over to Font while there is no skin.
     edit->setDefaultFont(FontDescription{"Arial", 16, fsBold, clRed});
     EXPECT_EQ(edit->font().description(), (FontDescription{"Arial", 16, fsBold, clRed}));
+}
+
+// Presses on the edit's drawn frame reach the default handling with the edit's own hit code. Had the
+// code been a system one (the scroll bars' codes once were), the press would start tracking a scroll
+// bar and swallow the queued button release; with ours nothing happens and the release stays queued.
+TEST_F(Edit, PressesWithItsOwnHitCodesStartNoSystemAction) {
+    edit->setButtonMode(true);
+    edit->setBounds(10, 10, 100, 18);
+    RECT window{};
+    GetWindowRect(edit->handle(), &window);
+    const LPARAM onFrame = MAKELPARAM(window.left + 1, window.top + 9);
+    for (LRESULT code : kControlHits) {
+        EXPECT_GT(code, static_cast<LRESULT>(HTHELP));
+        PostMessageW(edit->handle(), WM_LBUTTONUP, 0, 0);
+        SendMessageW(edit->handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), onFrame);
+        MSG release{};
+        EXPECT_TRUE(PeekMessageW(&release, edit->handle(), WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE)) << code;
+        EXPECT_EQ(GetCapture(), nullptr) << code;
+        SendMessageW(edit->handle(), WM_NCLBUTTONUP, static_cast<WPARAM>(code), onFrame);
+        SendMessageW(edit->handle(), WM_NCMOUSELEAVE, 0, 0);
+    }
 }
 
 }  // namespace

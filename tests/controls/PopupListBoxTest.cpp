@@ -226,9 +226,9 @@ TEST_F(PopupListBox, TheBackgroundRequestIsAnsweredOnlyWhenEmpty) {
         bool expectedPainted;
     };
     const Case cases[] = {
-        {0, 16802, 16802, true},
-        {0, 16801, 0, false},  // another tag: not ours
-        {2, 16802, 0, false},  // with items the request goes unanswered
+        {0, kPaintRequestTag, kPaintRequestTag, true},
+        {0, 16801, 0, false},             // another tag: not ours
+        {2, kPaintRequestTag, 0, false},  // with items the request goes unanswered
     };
     const COLORREF untouched = RGB(1, 2, 3);
     for (const Case& c : cases) {
@@ -236,8 +236,8 @@ TEST_F(PopupListBox, TheBackgroundRequestIsAnsweredOnlyWhenEmpty) {
         TBitmap bitmap(list->width(), list->height());
         bitmap.canvas().brush().setColor(untouched);
         bitmap.canvas().fillRect({0, 0, list->width(), list->height()});
-        const LRESULT answer =
-            SendMessageW(list->handle(), 48202, reinterpret_cast<WPARAM>(bitmap.canvasHandle()), c.tag);
+        const LRESULT answer = SendMessageW(list->handle(), WM_PAINTBACKGROUND_REQUEST,
+                                            reinterpret_cast<WPARAM>(bitmap.canvasHandle()), c.tag);
         EXPECT_EQ(answer, c.expected) << c.items << " items, tag " << c.tag;
         const RECT area = list->listArea();
         EXPECT_EQ(pixelAt(bitmap, area.left + 3, area.top + 3) == GetSysColor(COLOR_WINDOW),

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -122,7 +123,7 @@ TEST(MessageHook, SeesQueuedMessagesBeforeDispatchAndCanConsumeThem) {
         next(message);
     });
     std::vector<UINT> hooked;
-    auto previous = Application().setMessageHook([&](MSG& message) {
+    auto hook = Application().installMessageHook([&](MSG& message) {
         if (message.hwnd != form.handle() || message.message < WM_APP) return false;
         hooked.push_back(message.message);
         return message.message == WM_APP + 2;  // consumed: never dispatched
@@ -131,33 +132,103 @@ TEST(MessageHook, SeesQueuedMessagesBeforeDispatchAndCanConsumeThem) {
     PostMessageW(form.handle(), WM_APP + 2, 0, 0);
     PostMessageW(form.handle(), WM_APP + 3, 0, 0);
     pumpFor(50);
-    auto ours = Application().setMessageHook(previous);
-    EXPECT_FALSE(previous);  // nothing was installed before us
-    EXPECT_TRUE(ours);       // and we got our own back when restoring
     EXPECT_EQ(hooked, (std::vector<UINT>{WM_APP + 1, WM_APP + 2, WM_APP + 3}));
     EXPECT_EQ(dispatched, (std::vector<UINT>{WM_APP + 1, WM_APP + 3}));
 }
 
-TEST(MessageHook, ChainedHookPassesOnAndRestoresThePrevious) {
+// The chain: the hook installed last sees a message first, one that consumes it hides it from the
+// older ones, and any of them can leave in any order (the combo box's list and a skinned menu both
+// hook while they are open, and close in either order).
+TEST(MessageHook, ChainRunsNewestFirstAndHooksLeaveInAnyOrder) {
     TForm form(nullptr);
     form.handleNeeded();
     std::vector<std::string> order;
-    auto first = Application().setMessageHook([&](MSG& message) {
-        if (message.message == WM_APP + 7) order.push_back("first");
+    std::string consumer;
+    const auto logger = [&](std::string name) {
+        return [&, name](MSG& message) {
+            if (message.message != WM_APP + 7) return false;
+            order.push_back(name);
+            return name == consumer;
+        };
+    };
+    MessageHookRegistration a = Application().installMessageHook(logger("a"));
+    MessageHookRegistration b = Application().installMessageHook(logger("b"));
+    MessageHookRegistration c = Application().installMessageHook(logger("c"));
+    struct Case {
+        std::function<void()> change;
+        std::string consumer;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {[] {}, "", {"c", "b", "a"}},
+        {[] {}, "b", {"c", "b"}},               // consumed by b: a never sees it
+        {[&] { b.remove(); }, "", {"c", "a"}},  // the middle one leaves
+        {[&] { b = Application().installMessageHook(logger("b")); }, "", {"b", "c", "a"}},
+        {[&] { c = MessageHookRegistration(); }, "", {"b", "a"}},  // moved over: the old one goes
+        {[&] {
+             a.remove();
+             b.remove();
+         },
+         "",
+         {}},
+    };
+    for (const Case& row : cases) {
+        row.change();
+        consumer = row.consumer;
+        order.clear();
+        PostMessageW(form.handle(), WM_APP + 7, 0, 0);
+        pumpFor(30);
+        EXPECT_EQ(order, row.expected) << "consumer '" << row.consumer << "'";
+    }
+}
+
+// A hook that removes itself while it runs does not disturb the others on the same message.
+TEST(MessageHook, AHookMayRemoveItselfWhileRunning) {
+    TForm form(nullptr);
+    form.handleNeeded();
+    std::vector<std::string> order;
+    MessageHookRegistration older = Application().installMessageHook([&](MSG& message) {
+        if (message.message == WM_APP + 8) order.push_back("older");
         return false;
     });
-    TApplication::MessageHook outer;
-    outer = Application().setMessageHook([&](MSG& message) {
-        if (message.message == WM_APP + 7) order.push_back("second");
-        return outer ? outer(message) : false;
+    MessageHookRegistration once;
+    once = Application().installMessageHook([&](MSG& message) {
+        if (message.message != WM_APP + 8) return false;
+        order.push_back("once");
+        once.remove();
+        return false;
     });
-    PostMessageW(form.handle(), WM_APP + 7, 0, 0);
+    PostMessageW(form.handle(), WM_APP + 8, 0, 0);
+    PostMessageW(form.handle(), WM_APP + 8, 0, 0);
     pumpFor(30);
-    Application().setMessageHook(outer);  // the second one leaves
-    PostMessageW(form.handle(), WM_APP + 7, 0, 0);
-    pumpFor(30);
-    Application().setMessageHook(first);
-    EXPECT_EQ(order, (std::vector<std::string>{"second", "first", "first"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"once", "older", "older"}));
+}
+
+// The error report's modal loop takes the queued messages itself; the hooks must see them there too.
+TEST(MessageHook, SeesMessagesTakenByTheErrorReportsModalLoop) {
+    TForm form(nullptr);
+    form.handleNeeded();
+    int seenInsideReport = 0;
+    MessageHookRegistration hook = Application().installMessageHook([&](MSG& message) {
+        if (message.hwnd == form.handle() && message.message == WM_APP + 9 && Application().errorReportOpen())
+            ++seenInsideReport;
+        return false;
+    });
+    TTimer poster(nullptr);
+    poster.setInterval(20);
+    int ticks = 0;
+    poster.OnTimer = [&] {
+        ++ticks;
+        if (ticks == 1) throw std::runtime_error("first tick fails");
+        if (ticks < 5) {
+            PostMessageW(form.handle(), WM_APP + 9, 0, 0);
+        } else {
+            dismissReports();
+        }
+    };
+    EXPECT_TRUE(pumpUntil([&] { return ticks >= 5 && !Application().errorReportOpen(); }, 10000));
+    poster.setEnabled(false);
+    EXPECT_EQ(seenInsideReport, 3);
 }
 
 int skinDataStandIn = 0;

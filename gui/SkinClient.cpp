@@ -1,4 +1,4 @@
-#include "controls/SkinLink.h"
+#include "gui/SkinClient.h"
 
 #include "gui/WinControl.h"
 
@@ -9,7 +9,7 @@ void skinChangeToControls(TWinControl& root, unsigned message, const TbsSkinData
     forEachControl(root, [&](TControl& control) {
         auto* client = dynamic_cast<SkinClient*>(&control);
         if (!client) return;
-        if (skin ? client->SkinData() != skin : false) return;
+        if (skin && client->SkinData() != skin) return;
         if (message == BSM_BEFORECHANGE) {
             client->ForgetSkin();
         } else {
@@ -21,6 +21,15 @@ void skinChangeToControls(TWinControl& root, unsigned message, const TbsSkinData
 void skinDataDestroyedBelow(TWinControl& root, const TbsSkinData* skin) {
     forEachControl(root, [&](TControl& control) {
         if (auto* client = dynamic_cast<SkinClient*>(&control)) client->skinDataDestroyed(skin);
+    });
+}
+
+WindowProcHook relaySkinChangesToControls(TWinControl& window) {
+    return window.installWindowProcHook([&window](TMessage& message, const WindowProcNext& next) {
+        if (message.msg == BSM_BEFORECHANGE || message.msg == BSM_CHANGE) {
+            skinChangeToControls(window, message.msg, reinterpret_cast<const TbsSkinData*>(message.wParam));
+        }
+        next(message);
     });
 }
 
