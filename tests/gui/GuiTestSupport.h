@@ -36,6 +36,13 @@ bool pumpUntil(Predicate done, DWORD timeoutMs = 5000) {
     return true;
 }
 
+// Runs the loop until every message posted to this thread so far has been handled (keys a test posts,
+// say), however slowly a loaded machine gets to them.
+inline bool pumpPosted(DWORD timeoutMs = 5000) {
+    return pumpUntil([] { return (HIWORD(GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE) == 0; },
+                     timeoutMs);
+}
+
 // Lets the loop run for a while regardless of what happens.
 inline void pumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();

@@ -854,7 +854,7 @@ TEST_F(CalculatorWindowTest, KeyboardTypingThroughTheMessageLoop) {
             const UINT scan = MapVirtualKeyW(k.virtualKey, MAPVK_VK_TO_VSC);
             PostMessageW(field, WM_KEYDOWN, k.virtualKey, 1 | (scan << 16));
             PostMessageW(field, WM_KEYUP, k.virtualKey, 1 | (scan << 16) | 0xC0000000);
-            testing::pumpFor(20);
+            testing::pumpPosted();
         }
         BYTE state[256] = {};
         GetKeyboardState(state);
@@ -885,7 +885,7 @@ TEST_F(CalculatorWindowTest, FocusStartsInTheFirstFieldAndTabWalksTheInputs) {
         HWND focus = GetFocus();
         PostMessageW(focus, WM_KEYDOWN, VK_TAB, 1);
         PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
-        testing::pumpFor(20);
+        testing::pumpPosted();
         state[VK_SHIFT] = 0;
         SetKeyboardState(state);
     };
