@@ -111,6 +111,26 @@ TEST(FrameMetricsTest, PlainFrameMetrics) {
     EXPECT_EQ(plainMinFrameHeight(false, {0, 60, 0, 0}, {false, true}), 25);
 }
 
+TEST(FrameMetricsTest, SizeWhenTheSkinIsApplied) {
+    struct Case {
+        const char* what;
+        int w, h;
+        FrameSizeState state;
+        FrameSizeStep step;
+    };
+    const Case cases[] = {
+        {"large enough: nudged", 746, 411, {}, {746, 411, true}},
+        {"too small both ways", 100, 20, {}, {150, 35, false}},
+        {"too low", 746, 20, {}, {746, 35, false}},
+        {"too narrow", 100, 411, {}, {150, 411, false}},
+        {"rolled up", 746, 411, {false, true}, {746, 35, true}},
+        {"minimized", 746, 411, {true, false}, {150, 35, true}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(frameSizeOnApply(c.w, c.h, 150, 35, c.state), c.step) << c.what;
+    EXPECT_EQ(nudgeWidth(746, 150), 745);
+    EXPECT_EQ(nudgeWidth(150, 150), 151);
+}
+
 TEST(FrameMetricsTest, ClientAreaNeverOfNegativeSize) {
     // A window narrower and lower than the frame: the client rectangle collapses onto its left/top.
     const FrameMetrics m = CalcFrameGeometry(calculatorSkin().FormInfo, 150, 150, 6, 20);
