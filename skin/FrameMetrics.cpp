@@ -146,6 +146,11 @@ int MaxFrameExtent(int areaExtent, int limit) {
     return limit != 0 && limit < areaExtent ? limit : areaExtent;
 }
 
+FrameMinMax frameMinMax(int minWidth, int minHeight, const PixelRect& area, const FrameSizeSettings& s) {
+    return {minWidth, minHeight, MaxFrameExtent(area.width(), s.MaxWidth),
+            MaxFrameExtent(area.height(), s.MaxHeight)};
+}
+
 FrameSizeStep frameSizeOnApply(int width, int height, int minWidth, int minHeight,
                                const FrameSizeState& state) {
     FrameSizeStep step{width, height, false};

@@ -73,6 +73,8 @@ struct FrameMinMax {
     int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
     friend bool operator==(const FrameMinMax&, const FrameMinMax&) = default;
 };
+// `area` is the monitor's work area, or the whole monitor with MaximizeOnFullScreen.
+FrameMinMax frameMinMax(int minWidth, int minHeight, const PixelRect& area, const FrameSizeSettings& s);
 
 // ApplyFrameSkin's size step: the window grown to the minimum where it is smaller (both sides, only
 // the height, or only the width), else a nudge of the width so that the system asks for the non-client

@@ -97,6 +97,9 @@ TEST(FrameMetricsTest, SizeLimitRules) {
     EXPECT_EQ(MaxFrameExtent(1280, 0), 1280);
     EXPECT_EQ(MaxFrameExtent(1280, 800), 800);
     EXPECT_EQ(MaxFrameExtent(1280, 2000), 1280);
+    // A window dragged below 150 x 35 is held there; the maximum is the work area, or MaxWidth.
+    EXPECT_EQ(frameMinMax(150, 35, {0, 0, 1280, 994}, {}), (FrameMinMax{150, 35, 1280, 994}));
+    EXPECT_EQ(frameMinMax(150, 35, {-1280, 0, 0, 1024}, {0, 0, 800, 0}), (FrameMinMax{150, 35, 800, 1024}));
 }
 
 TEST(FrameMetricsTest, PlainFrameMetrics) {
