@@ -183,6 +183,11 @@ CaptionTextPlan captionTextPlan(const FrameObject& caption, const TbsDataSkinCap
     return p;
 }
 
+std::u16string captionTextToDraw(std::u16string_view text, const PixelRect& t, const MeasureUtf16& measure) {
+    if (text.empty() || t.empty()) return {};
+    return FitTextWithEllipsis(text, t.width(), measure);
+}
+
 CaptionTextPlaces captionTextPlaces(const PixelRect& t, Alignment alignment, int textWidth, int textHeight) {
     const int y = t.top + t.height() / 2 - textHeight / 2;
     int x = t.left;

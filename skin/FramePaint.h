@@ -13,6 +13,7 @@
 #include "skin/FrameGeometry.h"
 #include "skin/FrameObjects.h"
 #include "skin/Raster.h"
+#include "skin/TextFit.h"
 
 namespace vireltan {
 
@@ -70,6 +71,10 @@ struct CaptionTextPlan {
     friend bool operator==(const CaptionTextPlan&, const CaptionTextPlan&) = default;
 };
 CaptionTextPlan captionTextPlan(const FrameObject& caption, const TbsDataSkinCaption& def, bool active);
+
+// The caption text as drawn in T: nothing when the text or T is empty, else fitted to T's width with
+// "..." (so a text area narrower than "..." still shows "...").
+std::u16string captionTextToDraw(std::u16string_view text, const PixelRect& t, const MeasureUtf16& measure);
 
 // Where text of textWidth x textHeight is drawn in T (halves truncated toward zero); light and shadow
 // one pixel up-left and down-right. FitTextWithEllipsis(text, T.width()) comes first.

@@ -221,6 +221,26 @@ TEST(FramePaintTest, CaptionText) {
         {Alignment::taLeftJustify, 900, 18, {{30, 3}, {29, 2}, {31, 4}}},  // wider than T: fitted first
     };
     for (const Case& c : cases) EXPECT_EQ(captionTextPlaces(t, c.alignment, c.w, c.h), c.places);
+
+    const MeasureUtf16 sevenEach = [](std::u16string_view s) { return 7 * int(s.size()); };
+    struct Fit {
+        PixelRect t;
+        std::u16string text, drawn;
+    };
+    const Fit fits[] = {
+        {{30, 4, 677, 21}, u"   Vireltan - 12/2009", u"   Vireltan - 12/2009"},
+        {{30, 4, 100, 21}, u"   Vireltan - 12/2009", u"   Vire..."},  // 70 px: 7 characters and "..."
+        {{30, 4, 40, 21}, u"   Vireltan - 12/2009", u"..."},          // narrower than "..."
+        {{30, 4, 30, 21}, u"   Vireltan - 12/2009", u""},             // no text area
+        {{30, 4, 677, 21}, u"", u""},
+    };
+    for (const Fit& f : fits) {
+        const std::u16string drawn = captionTextToDraw(f.text, f.t, sevenEach);
+        EXPECT_EQ(drawn, f.drawn);
+        if (drawn.size() > 3) {
+            EXPECT_LE(sevenEach(drawn), f.t.width()) << "never past the area's right edge";
+        }
+    }
 }
 
 TEST(FramePaintTest, ObjectsOutsideThePictureDrawWhatIsDefined) {
