@@ -16,7 +16,7 @@ constexpr int kMorphTimerMs = 25;
 constexpr int kAnimateTimerMs = 25;
 constexpr int kMorphSteps = 5;
 
-enum class ObjectEvent { None, Enter, Leave, Down, Up };
+enum class ObjectEvent { None, Enter, Leave, Down, Up, Move };
 
 struct ObjectReaction {
     bool redraw = false;        // RedrawObject
