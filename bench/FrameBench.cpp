@@ -8,6 +8,7 @@
 // the animations show a middle frame), so the caption's image covers most of the top piece again.
 #include <benchmark/benchmark.h>
 
+#include <exception>
 #include <filesystem>
 #include <memory>
 
@@ -22,8 +23,8 @@ namespace {
 
 std::unique_ptr<TbsSkinData> windowSkin(bool captionImage) {
     TbsCompressedStoredSkin stored;
-    stored.setCompressedData(readWholeFile(std::filesystem::path(__FILE__).parent_path().parent_path() /
-                                           "resources" / "skin" / "vireltan.skin"));
+    stored.setCompressedData(
+        readWholeFile(std::filesystem::path(VIRELTAN_SOURCE_DIR) / "resources" / "skin" / "vireltan.skin"));
     auto skin = std::make_unique<TbsSkinData>();
     skin->LoadStoredSkin(stored);
     for (auto& d : skin->ObjectDefinitions) {
@@ -35,7 +36,13 @@ std::unique_ptr<TbsSkinData> windowSkin(bool captionImage) {
 }
 
 void framePaint(benchmark::State& state, bool allObjects) {
-    const std::unique_ptr<TbsSkinData> skin = windowSkin(allObjects);
+    std::unique_ptr<TbsSkinData> skin;
+    try {
+        skin = windowSkin(allObjects);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
     const FramePictures pictures = framePictures(*skin);
     FrameLayout layout;
     layout.objects = CreateSkinObjects(*skin);
