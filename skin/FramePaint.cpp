@@ -243,7 +243,8 @@ FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout,
                               inactive.height == skin.MainPicture.height;
     if (!in.windowActive && inactiveFits) plan.source.which = FramePictureRef::Which::Inactive;
     plan.geometry = frameGeometry(skin.FormInfo, m.pictureWidth, m.pictureHeight, m.width, m.height);
-    plan.places = framePiecePlaces(plan.geometry.pieces);
+    plan.strips = borderStripPlans(plan.geometry.pieces);
+    plan.places = framePiecePlaces(plan.geometry.pieces, plan.strips);
     plan.clientExclude = m.client;
     if (!in.windowActive && skin.FormInfo.autorenderinginactiveimage)
         plan.effect = skin.FormInfo.inactiveeffect;
@@ -327,13 +328,12 @@ PixelRect coveredByCaption(const FramePictures& pictures, const FramePaintPlan& 
 
 // ComposeBorderStrips, leaving out the top piece's pixels under `covered`: the caption image drawn
 // there next would only paint them again.
-void composePieces(const Raster& picture, const NinePieceParams& p, const PixelRect& covered,
-                   BorderStrips& strips) {
+void composePieces(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                   const PixelRect& covered, BorderStrips& strips) {
     if (covered.empty()) {
-        ComposeBorderStrips(picture, p, strips);
+        ComposeBorderStrips(picture, p, plans, strips);
         return;
     }
-    const BorderStripPlans plans = borderStripPlans(p);
     strips.top.resize(plans.topHeight > 0 ? p.width : 0, plans.topHeight);
     strips.bottom.resize(plans.bottomHeight > 0 ? p.width : 0, plans.bottomHeight);
     strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);
@@ -359,7 +359,7 @@ void composeFramePieces(const FramePictures& pictures, const FramePaintPlan& pla
                         NoiseGenerator& noise) {
     const Raster* source = pictures.find(plan.source);
     if (!plan.paint || !source) return;
-    composePieces(*source, plan.geometry.pieces, coveredByCaption(pictures, plan), pieces);
+    composePieces(*source, plan.geometry.pieces, plan.strips, coveredByCaption(pictures, plan), pieces);
     for (const ObjectDraw& d : plan.objects) {
         drawObjectImage(pictures, d.image, d.piece == FramePiece::Top ? pieces.top : pieces.bottom);
     }

@@ -101,7 +101,8 @@ struct ObjectDraw {
 struct FramePaintPlan {
     bool paint = false;  // false below the minimum size: nothing is painted
     FramePictureRef source;
-    FrameGeometry geometry;  // the pieces and the mask for the size
+    FrameGeometry geometry;   // the pieces and the mask for the size
+    BorderStripPlans strips;  // each piece's paint steps, made once per paint
     FramePiecePlaces places;
     std::vector<ObjectDraw> objects;
     std::optional<InactiveEffect> effect;
