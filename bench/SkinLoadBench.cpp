@@ -129,9 +129,8 @@ const Source& windowSkin() {
     static const Source source = [] {
         Source s;
         try {
-            s.stored.setCompressedData(
-                readWholeFile(std::filesystem::path(__FILE__).parent_path().parent_path() / "resources" /
-                              "skin" / "vireltan.skin"));
+            s.stored.setCompressedData(readWholeFile(std::filesystem::path(VIRELTAN_SOURCE_DIR) /
+                                                     "resources" / "skin" / "vireltan.skin"));
             s.fill();
         } catch (const SkinError& e) {
             s.error = e.what();
