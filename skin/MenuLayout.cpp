@@ -43,6 +43,7 @@ MenuMetrics plainMenuMetrics(const MenuSettings& settings) {
     m.separatorHeight = 4;
     m.maxItems = std::max(settings.MaxMenuItemsInWindow, 0);
     m.imageColumn = settings.imageListWidth > 0 ? settings.imageListWidth : 16;
+    m.imageColumnRoom = imageColumnRoom(settings);
     m.widthExtra = 2 + imageColumnRoom(settings) + 19 + 10;
     return m;
 }
@@ -68,6 +69,9 @@ MenuMetrics menuMetrics(const TbsSkinData* skin, const MenuSettings& settings) {
         m.skinnedItems = true;
         m.itemHeight = item->skinrect.height();
         m.separatorHeight = std::max(item->dividerrect.height(), 0);
+        m.textrect = item->textrect;
+        m.itemPictureWidth = item->skinrect.width();
+        m.hasImageRect = !item->imagerect.isEmpty();
         if (m.skinnedPopup)
             m.widthExtra += item->textrect.left + item->skinrect.width() - item->textrect.right;
     }

@@ -31,9 +31,14 @@ struct MenuMetrics {
     SkinRect itemsrect;
     int itemHeight = 20;
     int separatorHeight = 4;
-    int widthExtra = 0;    // added to the widest text: 2, the image column, 19 and the frame's share
-    int maxItems = 0;      // 0: no limit
-    int imageColumn = 16;  // drawn width of the image column in an item
+    int widthExtra = 0;        // added to the widest text: 2, the image column, 19 and the frame's share
+    int maxItems = 0;          // 0: no limit
+    int imageColumn = 16;      // drawn width of the image column in a skinned item
+    int imageColumnRoom = 19;  // its room in the width rule: image list width + 5, or 19
+    // The item picture's text area and width (skinned items only), for the item look.
+    SkinRect textrect;
+    int itemPictureWidth = 0;
+    bool hasImageRect = false;
 };
 
 // Marker bands and the shift of the items in scroll mode.
