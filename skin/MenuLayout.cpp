@@ -8,8 +8,12 @@
 namespace vireltan {
 namespace {
 
+int imageListWidth(const MenuSettings& settings) {
+    return std::clamp(settings.imageListWidth, 0, 1 << 16);
+}
+
 int imageColumnRoom(const MenuSettings& settings) {
-    return settings.imageListWidth > 0 ? settings.imageListWidth + 5 : 19;
+    return imageListWidth(settings) > 0 ? imageListWidth(settings) + 5 : 19;
 }
 
 std::string itemText(const MenuItemData& item) {
@@ -18,14 +22,29 @@ std::string itemText(const MenuItemData& item) {
     return text;
 }
 
-int frameMargin(const MenuMetrics& m) {
-    return m.skinnedPopup ? m.pictureHeight + m.itemsrect.top - m.itemsrect.bottom : 4;
+// Item heights and the popup's size stay far below any overflow whatever a skin or setting says: no
+// screen is a million pixels high, and sums of many items must not wrap round.
+constexpr int kMaxItemHeight = 1 << 16;
+constexpr long long kMaxExtent = 1 << 20;
+
+int clampExtent(long long value) {
+    return static_cast<int>(std::clamp(value, 0LL, kMaxExtent));
+}
+
+// A skin's rectangles may hold any integers; their sums are taken wide and kept in range.
+int clampSigned(long long value) {
+    return static_cast<int>(std::clamp(value, -kMaxExtent, kMaxExtent));
+}
+
+long long frameMargin(const MenuMetrics& m) {
+    return m.skinnedPopup ? 0LL + m.pictureHeight + m.itemsrect.top - m.itemsrect.bottom : 4;
 }
 
 PixelRect itemsAreaFor(const MenuMetrics& m, int width, int height) {
     if (!m.skinnedPopup) return {2, 2, width - 2, height - 2};
-    return {m.itemsrect.left, m.itemsrect.top, width + m.itemsrect.right - m.pictureWidth,
-            height + m.itemsrect.bottom - m.pictureHeight};
+    return {clampSigned(m.itemsrect.left), clampSigned(m.itemsrect.top),
+            clampSigned(0LL + width + m.itemsrect.right - m.pictureWidth),
+            clampSigned(0LL + height + m.itemsrect.bottom - m.pictureHeight)};
 }
 
 }  // namespace
@@ -39,10 +58,10 @@ const TbsDataSkinMenuItem* firstMenuItemDefinition(const TbsSkinData& skin) {
 
 MenuMetrics plainMenuMetrics(const MenuSettings& settings) {
     MenuMetrics m;
-    m.itemHeight = settings.DefMenuItemHeight > 0 ? settings.DefMenuItemHeight : 20;
+    m.itemHeight = settings.DefMenuItemHeight > 0 ? std::min(settings.DefMenuItemHeight, kMaxItemHeight) : 20;
     m.separatorHeight = 4;
     m.maxItems = std::max(settings.MaxMenuItemsInWindow, 0);
-    m.imageColumn = settings.imageListWidth > 0 ? settings.imageListWidth : 16;
+    m.imageColumn = imageListWidth(settings) > 0 ? imageListWidth(settings) : 16;
     m.imageColumnRoom = imageColumnRoom(settings);
     m.widthExtra = 2 + imageColumnRoom(settings) + 19 + 10;
     return m;
@@ -60,20 +79,26 @@ MenuMetrics menuMetrics(const TbsSkinData* skin, const MenuSettings& settings) {
         m.pictureHeight = skin->ActivePictures[picture].height;
         m.itemsrect = popup.itemsrect;
         // Without item rectangles only the frame's own share is known.
-        m.widthExtra =
-            2 + imageColumnRoom(settings) + 19 + m.pictureWidth + m.itemsrect.left - m.itemsrect.right;
+        m.widthExtra = clampSigned(2LL + imageColumnRoom(settings) + 19 + m.pictureWidth + m.itemsrect.left -
+                                   m.itemsrect.right);
     }
     const TbsDataSkinMenuItem* item = firstMenuItemDefinition(*skin);
     // Heights come from the definition for both the size and the stacking, so the two never disagree.
-    if (item != nullptr && item->skinrect.height() > 0) {
+    if (item != nullptr && 0LL + item->skinrect.bottom - item->skinrect.top > 0) {
         m.skinnedItems = true;
-        m.itemHeight = item->skinrect.height();
-        m.separatorHeight = std::max(item->dividerrect.height(), 0);
-        m.textrect = item->textrect;
-        m.itemPictureWidth = item->skinrect.width();
-        m.hasImageRect = !item->imagerect.isEmpty();
-        if (m.skinnedPopup)
-            m.widthExtra += item->textrect.left + item->skinrect.width() - item->textrect.right;
+        m.itemHeight = static_cast<int>(
+            std::min<long long>(0LL + item->skinrect.bottom - item->skinrect.top, kMaxItemHeight));
+        m.separatorHeight = static_cast<int>(
+            std::clamp<long long>(0LL + item->dividerrect.bottom - item->dividerrect.top, 0, kMaxItemHeight));
+        const SkinRect& t = item->textrect;
+        m.textrect = {clampSigned(t.left), clampSigned(t.top), clampSigned(t.right), clampSigned(t.bottom)};
+        m.itemPictureWidth = clampSigned(0LL + item->skinrect.right - item->skinrect.left);
+        const SkinRect& image = item->imagerect;
+        m.hasImageRect = 0LL + image.right - image.left > 0 && 0LL + image.bottom - image.top > 0;
+        if (m.skinnedPopup) {
+            m.widthExtra =
+                clampSigned(0LL + m.widthExtra + m.textrect.left + m.itemPictureWidth - m.textrect.right);
+        }
     }
     return m;
 }
@@ -85,30 +110,30 @@ int menuItemHeight(const MenuItemData& item, const MenuMetrics& metrics) {
 MenuSize menuPopupSize(const std::vector<MenuItemData>& items, const MenuMetrics& metrics, int workAreaHeight,
                        const MeasureUtf8& measure) {
     MenuSize size;
-    int widest = 0;
-    int sum = 0;
+    long long widest = 0;
+    long long height = 0;
     for (const auto& item : items) {
-        sum += menuItemHeight(item, metrics);
-        if (!item.isSeparator()) widest = std::max(widest, measure(itemText(item)));
+        height += menuItemHeight(item, metrics);
+        if (!item.isSeparator()) widest = std::max<long long>(widest, measure(itemText(item)));
     }
-    const int margin = frameMargin(metrics);
-    size.width = std::max(widest + metrics.widthExtra, 0);
-    size.height = sum + margin;
+    const long long margin = frameMargin(metrics);
+    size.width = clampExtent(widest + metrics.widthExtra);
+    height += margin;
     const int count = static_cast<int>(items.size());
     if (metrics.maxItems > 0 && metrics.maxItems < count) {
-        size.height = metrics.maxItems * metrics.itemHeight + margin + 2 * kMenuScrollBand;
+        height = static_cast<long long>(metrics.maxItems) * metrics.itemHeight + margin + 2 * kMenuScrollBand;
         size.scrollMode = true;
     }
-    if (size.height > workAreaHeight) {
-        size.height = workAreaHeight;
+    if (height > workAreaHeight) {
+        height = workAreaHeight;
         size.scrollMode = true;
         size.cutToWorkArea = true;
     }
     if (size.scrollMode) {
         // Both marker bands and one item at least, or the popup could show nothing to choose.
-        size.height = std::max(size.height, margin + 2 * kMenuScrollBand + metrics.itemHeight);
+        height = std::max(height, margin + 2 * kMenuScrollBand + metrics.itemHeight);
     }
-    size.height = std::max(size.height, 0);
+    size.height = clampExtent(height);
     return size;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -312,6 +313,48 @@ TEST(MenuLayout, HitTestingReadsTheSameLayout) {
     auto disabled = items;
     disabled[2].enabled = false;
     EXPECT_EQ(menuSelectableItemAt(layout, disabled, 10, 40), -1);
+}
+
+}  // namespace
+}  // namespace vireltan
+
+namespace vireltan {
+namespace {
+
+// Any integers a skin file or a setting can hold give a usable popup without overflow (UBSan watches).
+TEST(MenuLayout, ExtremeValuesStayInRange) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    auto skin = testing::loadCalculatorSkin();
+    skin->PopupWindow.itemsrect = {kMin, kMin, kMax, kMax};
+    for (auto& object : skin->ObjectDefinitions) {
+        if (auto* item = dynamic_cast<TbsDataSkinMenuItem*>(object.get())) {
+            item->skinrect = {kMin, kMin, kMax, kMax};
+            item->dividerrect = {kMin, 0, kMax, kMax};
+            item->textrect = {kMin, kMin, kMax, kMax};
+            item->imagerect = {kMin, kMin, kMax, kMax};
+        }
+    }
+    MenuSettings settings;
+    settings.DefMenuItemHeight = kMax;
+    settings.MaxMenuItemsInWindow = kMax;
+    settings.imageListWidth = kMax;
+    const auto huge = [](std::string_view) { return std::numeric_limits<int>::max(); };
+    std::vector<MenuItemData> items(50, testing::menuItem("&Wide", "Ctrl+W"));
+    items[1] = testing::menuSeparator();
+    for (const MenuMetrics& metrics : {menuMetrics(skin.get(), settings), menuMetrics(nullptr, settings)}) {
+        for (const int workArea : {kMax, 1000, 0, -50}) {
+            const MenuSize size = menuPopupSize(items, metrics, workArea, huge);
+            EXPECT_GE(size.width, 0);
+            EXPECT_GE(size.height, 0);
+            EXPECT_LE(size.height, 1 << 20);
+            const MenuLayout layout = menuPopupLayout(items, metrics, size, 3);
+            EXPECT_GE(layout.visibleCount, 0);
+            EXPECT_LE(layout.visibleCount, static_cast<int>(items.size()));
+            menuHitTest(layout, size.width / 2, size.height / 2);
+            menuFirstVisibleShowing(items, metrics, size, 0, 49);
+        }
+    }
 }
 
 }  // namespace
