@@ -14,8 +14,13 @@ MenuItemData standardItem(const MenuStringLookup& strings, std::string_view name
     return item;
 }
 
-// The standard items above the separator, in menu order.
-std::vector<MenuItemData> upperStandardItems(const SystemMenuState& s, const MenuStringLookup& strings) {
+// The standard items above the separator. The default menu lists maximize before restore; a user's
+// SystemMenu gets restore first. The two only differ when both apply (minimized, or rolled up, with
+// biMaximize).
+enum class StandardOrder { defaultMenu, userMenu };
+
+std::vector<MenuItemData> upperStandardItems(const SystemMenuState& s, const MenuStringLookup& strings,
+                                             StandardOrder order) {
     const auto icon = [&s](unsigned i) { return (s.borderIcons & i) != 0; };
     const bool minimized = s.state == FrameWindowState::minimized;
     const bool maximized = s.state == FrameWindowState::maximized;
@@ -24,14 +29,18 @@ std::vector<MenuItemData> upperStandardItems(const SystemMenuState& s, const Men
         items.push_back(standardItem(strings, "BSF_MINITEM", "MI_MINCAPTION", "Mi&nimize",
                                      s.alwaysMinimizeToTray ? smcSendToTray : smcMinimize));
     }
+    const auto addMaximize = [&] {
+        if (icon(biMaximize) && !maximized) {
+            items.push_back(standardItem(strings, "BSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize", smcMaximize));
+        }
+    };
+    if (order == StandardOrder::defaultMenu) addMaximize();
     if (s.state != FrameWindowState::normal || s.rolledUp) {
         // Rolled up (normal, or maximized before rolling up): unrolling restores; otherwise the state.
         items.push_back(standardItem(strings, "BSF_RESTORE", "MI_RESTORECAPTION", "&Restore",
                                      s.rolledUp && !minimized ? smcRollDown : smcRestore));
     }
-    if (icon(biMaximize) && !maximized) {
-        items.push_back(standardItem(strings, "BSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize", smcMaximize));
-    }
+    if (order == StandardOrder::userMenu) addMaximize();
     if (icon(biRollUp) && !s.rolledUp && !minimized && !(maximized && s.mdiChild)) {
         items.push_back(standardItem(strings, "BSF_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp", smcRollUp));
     }
@@ -57,7 +66,7 @@ bool isStandardName(std::string_view name) {
 
 std::vector<MenuItemData> defaultSystemMenuItems(const SystemMenuState& state,
                                                  const MenuStringLookup& strings) {
-    std::vector<MenuItemData> items = upperStandardItems(state, strings);
+    std::vector<MenuItemData> items = upperStandardItems(state, strings, StandardOrder::defaultMenu);
     if (!items.empty()) {
         MenuItemData separator;
         separator.caption = "-";
@@ -71,7 +80,7 @@ std::vector<MenuItemData> mergedSystemMenuItems(std::vector<MenuItemData> userIt
                                                 const SystemMenuState& state,
                                                 const MenuStringLookup& strings) {
     std::erase_if(userItems, [](const MenuItemData& item) { return isStandardName(item.name); });
-    std::vector<MenuItemData> items = upperStandardItems(state, strings);
+    std::vector<MenuItemData> items = upperStandardItems(state, strings, StandardOrder::userMenu);
     items.insert(items.end(), std::make_move_iterator(userItems.begin()),
                  std::make_move_iterator(userItems.end()));
     items.push_back(closeItem(state, strings));

@@ -45,15 +45,16 @@ enum SystemMenuCommand : int {
 inline constexpr std::string_view kSystemMenuItemNames[] = {"BSF_MINITEM", "BSF_MAXITEM",   "BSF_RESTORE",
                                                             "BSF_ROLLUP",  "BSF_MINTOTRAY", "BSF_CLOSE"};
 
-// The default system menu: minimize, restore, maximize, roll up, minimize to tray (each when it
+// The default system menu: minimize, maximize, restore, roll up, minimize to tray (each when it
 // applies), a separator when any of them is there, and close with its shortcut. Never disabled items:
 // what does not apply is left out.
 std::vector<MenuItemData> defaultSystemMenuItems(const SystemMenuState& state,
                                                  const MenuStringLookup& strings = {});
 
 // A user's SystemMenu with UseDefaultSysMenu: its standard items (found by name) removed, the
-// applicable ones put first, close last, no separator added. Applying it to its own result again gives
-// the same list, so reopening never duplicates the standard items.
+// applicable ones put first (minimize, restore, maximize, roll up, minimize to tray), close last, no
+// separator added. Applying it to its own result again gives the same list, so reopening never duplicates the
+// standard items.
 std::vector<MenuItemData> mergedSystemMenuItems(std::vector<MenuItemData> userItems,
                                                 const SystemMenuState& state,
                                                 const MenuStringLookup& strings = {});

@@ -72,19 +72,19 @@ TEST(SystemMenuItems, ItemsPerStateAndBorderIcons) {
         {"the calculator", {normal, false, calc}, {"Mi&nimize|min", "-", close}},
         {"with biMaximize", {normal, false, withMax}, {"Mi&nimize|min", "Ma&ximize|max", "-", close}},
         {"maximized", {maximized, false, withMax}, {"Mi&nimize|min", "&Restore|restore", "-", close}},
-        {"minimized", {minimized, false, withMax}, {"&Restore|restore", "Ma&ximize|max", "-", close}},
+        {"minimized", {minimized, false, withMax}, {"Ma&ximize|max", "&Restore|restore", "-", close}},
         {"the frame's default icons",
          {normal, false, frameDefault},
          {"Mi&nimize|min", "Ma&ximize|max", "Ro&llUp|rollup", "-", close}},
         {"rolled up",
          {normal, true, frameDefault},
-         {"Mi&nimize|min", "&Restore|rolldown", "Ma&ximize|max", "-", close}},
+         {"Mi&nimize|min", "Ma&ximize|max", "&Restore|rolldown", "-", close}},
         {"rolled up while maximized",
          {maximized, true, frameDefault},
          {"Mi&nimize|min", "&Restore|rolldown", "-", close}},
         {"minimized while rolled up",
          {minimized, true, frameDefault},
-         {"&Restore|restore", "Ma&ximize|max", "-", close}},
+         {"Ma&ximize|max", "&Restore|restore", "-", close}},
         {"maximized MDI child",
          {maximized, false, frameDefault, true},
          {"Mi&nimize|min", "&Restore|restore", "-", "&Close|Ctrl+F4|close"}},
@@ -147,6 +147,13 @@ TEST(SystemMenuItems, UserSystemMenuWithTheStandardItems) {
     // Without UseDefaultSysMenu the user's menu is shown as it is.
     EXPECT_EQ(describe(GetSystemMenuItems(state, &user, false)),
               (std::vector<std::string>{"&Hakkında|user", "&Ayarlar|user"}));
+    // Minimized with biMaximize: a user's menu takes restore before maximize, the default menu after.
+    SystemMenuState minimizedState;
+    minimizedState.state = FrameWindowState::minimized;
+    minimizedState.borderIcons = biMinimize | biMaximize;
+    EXPECT_EQ(describe(GetSystemMenuItems(minimizedState, &user, true)),
+              (std::vector<std::string>{"&Restore|restore", "Ma&ximize|max", "&Hakkında|user",
+                                        "&Ayarlar|user", "&Close|Alt+F4|close"}));
     const std::vector<MenuItemData> empty;
     EXPECT_EQ(describe(GetSystemMenuItems(state, &empty, false)), std::vector<std::string>{});
     EXPECT_EQ(describe(GetSystemMenuItems(SystemMenuState{}, &empty, true)),
