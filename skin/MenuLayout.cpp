@@ -95,6 +95,8 @@ MenuMetrics menuMetrics(const TbsSkinData* skin, const MenuSettings& settings) {
         m.itemPictureWidth = clampSigned(0LL + item->skinrect.right - item->skinrect.left);
         const SkinRect& image = item->imagerect;
         m.hasImageRect = 0LL + image.right - image.left > 0 && 0LL + image.bottom - image.top > 0;
+        m.imagerect = {clampSigned(image.left), clampSigned(image.top), clampSigned(image.right),
+                       clampSigned(image.bottom)};
         if (m.skinnedPopup) {
             m.widthExtra =
                 clampSigned(0LL + m.widthExtra + m.textrect.left + m.itemPictureWidth - m.textrect.right);

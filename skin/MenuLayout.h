@@ -37,6 +37,7 @@ struct MenuMetrics {
     int imageColumnRoom = 19;  // its room in the width rule: image list width + 5, or 19
     // The item picture's text area and width (skinned items only), for the item look.
     SkinRect textrect;
+    SkinRect imagerect;
     int itemPictureWidth = 0;
     bool hasImageRect = false;
 };

@@ -32,8 +32,13 @@ MenuItemLook menuItemLook(const std::vector<MenuItemData>& items, const MenuMetr
                          r.left + r.width() + metrics.textrect.right - metrics.itemPictureWidth,
                          r.top + metrics.textrect.bottom};
         const int column = metrics.hasImageRect ? 0 : metrics.imageColumn;
-        look.imageColumn = {look.textArea.left, look.textArea.top, look.textArea.left + metrics.imageColumn,
-                            look.textArea.bottom};
+        // A definition with its own image rectangle puts images there and leaves the text its room.
+        const SkinRect& image = metrics.imagerect;
+        look.imageColumn = metrics.hasImageRect
+                               ? PixelRect{r.left + image.left, r.top + image.top, r.left + image.right,
+                                           r.top + image.bottom}
+                               : PixelRect{look.textArea.left, look.textArea.top,
+                                           look.textArea.left + metrics.imageColumn, look.textArea.bottom};
         look.captionLeft = look.textArea.left + column;
     } else {
         look.background = item.isSeparator() ? MenuItemBackground::plainDivider

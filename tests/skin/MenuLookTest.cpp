@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/MenuLook.h"
+#include "skin/SkinObjects.h"
 #include "skin/SystemMenuItems.h"
 #include "tests/skin/MenuTestSupport.h"
 
@@ -112,6 +113,26 @@ TEST(MenuLook, PlainBackground) {
         EXPECT_EQ(menuPlainBackground(c.metrics, c.width, c.height), c.expected)
             << c.width << "x" << c.height;
     }
+}
+
+}  // namespace
+}  // namespace vireltan
+
+namespace vireltan {
+namespace {
+
+TEST(MenuLook, AnImageRectangleTakesTheImagesOutOfTheTextArea) {
+    auto skin = testing::loadCalculatorSkin();
+    for (auto& object : skin->ObjectDefinitions) {
+        if (auto* item = dynamic_cast<TbsDataSkinMenuItem*>(object.get())) item->imagerect = {1, 3, 17, 19};
+    }
+    const std::vector<MenuItemData> items = {testing::menuItem("&Open")};
+    const MenuMetrics metrics = menuMetrics(skin.get(), {});
+    const MenuLayout layout =
+        menuPopupLayout(items, metrics, menuPopupSize(items, metrics, 1000, testing::measureSevenPerChar), 0);
+    const MenuItemLook look = menuItemLook(items, metrics, layout, 0, false);
+    EXPECT_EQ(look.imageColumn, (PixelRect{3, 5, 19, 21}));
+    EXPECT_EQ(look.captionLeft, look.textArea.left);  // no column added before the caption
 }
 
 }  // namespace
