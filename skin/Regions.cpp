@@ -150,8 +150,11 @@ MaskPieces composeMaskPieces(const Raster& mask, const MaskRegionParams& p) {
 std::optional<RegionRects> ComposeMaskRegion(const Raster& mask, const MaskRegionParams& p) {
     if (mask.empty()) return std::nullopt;
     if (p.movedRightTop.x < p.movedLeftTop.x || p.movedLeftBottom.y < p.movedLeftTop.y) return std::nullopt;
-    const MaskPieces pieces = composeMaskPieces(mask, p);
-    const PixelRect& am = p.movedMaskRect;
+    return maskRegionFromPieces(composeMaskPieces(mask, p), p.movedMaskRect);
+}
+
+RegionRects maskRegionFromPieces(const MaskPieces& pieces, const PixelRect& movedMaskRect) {
+    const PixelRect& am = movedMaskRect;
     std::vector<PixelRect> all;
     if (!am.empty()) all.push_back(am);
     auto addPiece = [&all](const Raster& piece, int x, int y) {

@@ -42,6 +42,9 @@ struct MaskPieces {
 };
 MaskPieces composeMaskPieces(const Raster& mask, const MaskRegionParams& p);
 
+// A' united with the black pixels of the pieces at their places, normalized.
+RegionRects maskRegionFromPieces(const MaskPieces& pieces, const PixelRect& movedMaskRect);
+
 // The window region for the size: A' united with the black pixels of the four mask pieces, normalized.
 // No region when RT'.x < LT'.x or LB'.y < LT'.y (the window stays rectangular), or the mask is empty.
 std::optional<RegionRects> ComposeMaskRegion(const Raster& mask, const MaskRegionParams& p);

@@ -1,0 +1,65 @@
+// What a point of the window is, for WM_NCHITTEST: a typed answer computed from the frame layout, and
+// one mapping to the system's hit codes. The portable core cannot include the system headers, so the
+// codes the frame answers with are spelled out here with the system's values.
+#pragma once
+
+#include <cstdint>
+
+#include "skin/FrameObjects.h"
+#include "skin/FrameRegion.h"
+
+namespace vireltan {
+
+enum class FrameHit {
+    Client,
+    Caption,
+    Object,
+    Left,
+    Right,
+    Top,
+    TopLeft,
+    TopRight,
+    Bottom,
+    BottomLeft,
+    BottomRight
+};
+
+// The system's WM_NCHITTEST answers (winuser.h values).
+namespace syshit {
+constexpr int HTCLIENT = 1;
+constexpr int HTCAPTION = 2;
+constexpr int HTLEFT = 10;
+constexpr int HTRIGHT = 11;
+constexpr int HTTOP = 12;
+constexpr int HTTOPLEFT = 13;
+constexpr int HTTOPRIGHT = 14;
+constexpr int HTBOTTOM = 15;
+constexpr int HTBOTTOMLEFT = 16;
+constexpr int HTBOTTOMRIGHT = 17;
+constexpr int HTOBJECT = 19;
+}  // namespace syshit
+
+int toSystemHitCode(FrameHit hit);
+// The eight sizing answers (WM_SETCURSOR keeps them when it replaces the others by HTCLIENT).
+bool isSizingHit(FrameHit hit);
+
+// A mouse message's screen position (lParam: x in the low word, y in the high word, both signed
+// 16-bit, so a monitor left of or above the primary one gives negative values) made window-relative.
+PixelPoint windowPointFromLParam(std::uint32_t lParam, int windowLeft, int windowTop);
+
+struct FrameHitState {
+    bool rolledUp = false;
+    bool minimized = false;
+    bool maximized = false;
+    bool sizeable = false;  // bsSizeable or bsSizeToolWin
+    bool objectActive = false;
+    bool inSizeMove = false;
+};
+
+// HitTest with a skin ready; `shape` is null without a mask picture.
+FrameHit frameHitTest(const FrameLayout& layout, const FrameShape* shape, const FrameHitState& state,
+                      PixelPoint p);
+// HitTest of the plain frame (layout from plainFrameLayout).
+FrameHit plainFrameHitTest(const FrameLayout& layout, const FrameHitState& state, PixelPoint p);
+
+}  // namespace vireltan

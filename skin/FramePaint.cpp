@@ -1,0 +1,340 @@
+#include "skin/FramePaint.h"
+
+#include <algorithm>
+
+#include "skin/Blit.h"
+#include "skin/SkinData.h"
+#include "skin/SkinGeometry.h"
+#include "skin/SkinObjects.h"
+
+namespace vireltan {
+namespace {
+
+FramePictureRef mainPicture() {
+    return {};
+}
+FramePictureRef listPicture(int index) {
+    return {FramePictureRef::Which::List, index};
+}
+
+ObjectImage copyOf(FramePictureRef picture, const PixelRect& source, const PixelRect& target) {
+    ObjectImage i;
+    i.kind = source.empty() ? ObjectImage::Kind::None : ObjectImage::Kind::Copy;
+    i.picture = picture;
+    i.source = source;
+    i.target = target;
+    return i;
+}
+
+bool morphUnderWay(const FrameObject& o, bool skinEffects) {
+    if (!o.morphing || !skinEffects) return false;
+    return (o.state.active && o.state.morph != 1) || (!o.state.active && o.state.morph != 0);
+}
+
+ObjectImage morphOf(const FrameObject& o, FramePictureRef normal, const PixelRect& normalSource,
+                    const PixelRect& activeSource) {
+    ObjectImage i = copyOf(normal, normalSource, o.rect);
+    i.kind = ObjectImage::Kind::Morph;
+    i.activePicture = listPicture(o.activePicture);
+    i.activeSource = activeSource;
+    i.factor = o.state.morph;
+    i.morphKind = o.morphKind;
+    return i;
+}
+
+// TbsActiveSkinObject's look.
+ObjectImage baseImage(const FrameObject& o, const ObjectLook& look) {
+    const FrameObjectState& s = o.state;
+    const FramePictureRef active = listPicture(o.activePicture);
+    const FramePictureRef normal = o.inAPicture ? active : mainPicture();
+    if (o.enabled && !look.windowActive && !o.inactiveRect.empty())
+        return copyOf(active, o.inactiveRect, o.rect);
+    if (morphUnderWay(o, look.skinEffects)) return morphOf(o, normal, o.skinRect, o.activeRect);
+    if (!s.active || o.activeRect.empty()) {
+        if (look.redraw || o.inAPicture) return copyOf(normal, o.skinRect, o.rect);
+        return {};
+    }
+    return copyOf(active, o.activeRect, o.rect);
+}
+
+ObjectImage buttonImage(const FrameObject& o, const ObjectLook& look) {
+    const FramePictureRef active = listPicture(o.activePicture);
+    if (!o.enabled && !o.disabledRect.empty()) return copyOf(active, o.disabledRect, o.rect);
+    if (o.state.down && o.state.pointerIn && !o.downRect.empty()) return copyOf(active, o.downRect, o.rect);
+    return baseImage(o, look);
+}
+
+ObjectImage stdButtonImage(const FrameObject& o, const ObjectLook& look) {
+    if (!o.skinned) return {};  // the plain look is the Win32 side's drawing
+    const FrameObjectState& s = o.state;
+    const FramePictureRef active = listPicture(o.activePicture);
+    if (look.restoreState && o.enabled && !o.restoreRect.empty()) {
+        if (!look.windowActive && !o.restoreInactiveRect.empty()) {
+            return copyOf(active, o.restoreInactiveRect, o.rect);
+        }
+        if (s.down && s.pointerIn && !o.restoreDownRect.empty())
+            return copyOf(active, o.restoreDownRect, o.rect);
+        if (morphUnderWay(o, look.skinEffects)) return morphOf(o, active, o.restoreRect, o.restoreActiveRect);
+        if (s.active && !o.restoreActiveRect.empty()) return copyOf(active, o.restoreActiveRect, o.rect);
+        return copyOf(active, o.restoreRect, o.rect);
+    }
+    return buttonImage(o, look);
+}
+
+ObjectImage animateImage(const FrameObject& o, const ObjectLook& look) {
+    if (o.activePicture < 0) return {};
+    const FrameObjectState& s = o.state;
+    const bool restore = look.restoreState && !o.restoreActiveRect.empty();
+    const PixelRect strip = restore ? o.restoreActiveRect : o.activeRect;
+    const PixelRect down = restore ? o.restoreDownRect : o.downRect;
+    const PixelRect inactive = restore ? o.restoreInactiveRect : o.inactiveRect;
+    const int w = o.skinRect.width();
+    const int h = o.skinRect.height();
+    auto frame = [&](int k) {
+        k = std::clamp(k, 1, std::max(1, o.countFrames));
+        return PixelRect{strip.left + w * (k - 1), strip.top, strip.left + w * k, strip.top + h};
+    };
+    const FramePictureRef active = listPicture(o.activePicture);
+    if (s.menuShown) return copyOf(active, down.empty() ? frame(o.countFrames) : down, o.rect);
+    if (!look.windowActive && !inactive.empty()) return copyOf(active, inactive, o.rect);
+    if (!s.pressed || !s.pointerIn || down.empty()) return copyOf(active, frame(s.frame), o.rect);
+    return copyOf(active, down, o.rect);
+}
+
+// An image of the target's size from one source: a strip fit, a copy, or a stretch.
+Raster renderSide(const Raster& picture, const PixelRect& source, const ObjectImage& image) {
+    const PixelRect& t = image.target;
+    Raster out(t.width(), t.height());
+    if (out.empty()) return out;
+    if (image.strip && (image.fixedLeft > 0 || image.fixedRight > 0)) {
+        Raster strip;
+        ComposeHorizontalStrip(picture, source, image.fixedLeft, image.fixedRight, image.middle, t.width(),
+                               strip);
+        copyPiece(strip, strip.bounds(), out, 0, 0);
+    } else if (source.width() == t.width() && source.height() == t.height()) {
+        copyPiece(picture, source, out, 0, 0);
+    } else {
+        stretchPiece(picture, intersect(source, picture.bounds()), out, out.bounds());
+    }
+    return out;
+}
+
+}  // namespace
+
+const Raster* FramePictures::find(const FramePictureRef& ref) const {
+    switch (ref.which) {
+        case FramePictureRef::Which::Main:
+            return &main;
+        case FramePictureRef::Which::Inactive:
+            return &inactive;
+        case FramePictureRef::Which::List:
+            if (ref.index < 0 || ref.index >= int(list.size())) return nullptr;
+            return &list[std::size_t(ref.index)];
+    }
+    return nullptr;
+}
+
+FramePictures framePictures(const TbsSkinData& skin) {
+    FramePictures p;
+    p.main = rasterFromPicture(skin.MainPicture);
+    p.inactive = rasterFromPicture(skin.InactivePicture);
+    p.mask = rasterFromPicture(skin.MaskPicture);
+    for (const SkinPicture& picture : skin.ActivePictures) p.list.push_back(rasterFromPicture(picture));
+    return p;
+}
+
+ObjectImage objectImage(const FrameObject& o, const ObjectLook& look) {
+    switch (o.kind) {
+        case FrameObjectKind::StdButton:
+            return stdButtonImage(o, look);
+        case FrameObjectKind::Button:
+            return buttonImage(o, look);
+        case FrameObjectKind::Animate:
+            return animateImage(o, look);
+        case FrameObjectKind::Caption:
+        case FrameObjectKind::User:
+            return {};
+    }
+    return {};
+}
+
+CaptionTextPlan captionTextPlan(const FrameObject& caption, const TbsDataSkinCaption& def, bool active) {
+    CaptionTextPlan p;
+    const PixelRect& r = caption.rect;
+    PixelRect t = pixelRect(def.textrect);
+    if (!t.empty()) t.right = r.width() + t.right - def.skinrect.width();
+    const PixelRect frame = pixelRect(def.framerect);
+    if (!frame.empty()) {
+        const PixelRect ft = pixelRect(def.frametextrect);
+        t.left += ft.left;
+        t.top += ft.top;
+        t.right += ft.right - frame.width();
+    }
+    p.textRect = t.empty() ? PixelRect{} : t.offset(r.left, r.top);
+    p.alignment = def.alignment;
+    p.fontName = def.fontname;
+    p.fontHeight = def.fontheight;
+    p.fontStyle = def.fontstyle;
+    p.color = active ? def.activefontcolor : def.fontcolor;
+    p.light = def.light;
+    p.shadow = def.shadow;
+    p.lightColor = active ? def.activelightcolor : def.lightcolor;
+    p.shadowColor = active ? def.activeshadowcolor : def.shadowcolor;
+    return p;
+}
+
+CaptionTextPlaces captionTextPlaces(const PixelRect& t, Alignment alignment, int textWidth, int textHeight) {
+    const int y = t.top + t.height() / 2 - textHeight / 2;
+    int x = t.left;
+    if (alignment == Alignment::taRightJustify) x = t.right - textWidth;
+    if (alignment == Alignment::taCenter) x = t.left + t.width() / 2 - textWidth / 2;
+    return {{x, y}, {x - 1, y - 1}, {x + 1, y + 1}};
+}
+
+std::optional<ObjectImage> captionImage(const FrameObject& caption, const TbsDataSkinCaption& def,
+                                        const SkinFormInfo& form, const ObjectLook& look) {
+    const FrameObject& o = caption;
+    const FrameObjectState& s = o.state;
+    const bool animates = look.skinEffects && !o.animateRect.empty() && o.activePicture >= 0;
+    const bool morphs = morphUnderWay(o, look.skinEffects);
+    std::optional<ObjectImage> image;
+    if (animates && s.frame >= 1 && s.frame <= o.countFrames) {
+        const PixelRect& a = o.animateRect;
+        const int k = s.frame - 1;
+        const int n = std::max(1, o.countFrames);
+        PixelRect slice;
+        if (a.height() > o.skinRect.height()) {
+            const int h = a.height() / n;
+            slice = {a.left, a.top + h * k, a.right, a.top + h * (k + 1)};
+        } else {
+            const int w = a.width() / n;
+            slice = {a.left + w * k, a.top, a.left + w * (k + 1), a.bottom};
+        }
+        image = copyOf(listPicture(o.activePicture), slice, o.rect);
+    } else if (morphs) {
+        image = morphOf(o, mainPicture(), o.skinRect, o.activeRect);
+    } else if (o.activeRect.empty() || (!s.active && !def.stretcheffect && !animates)) {
+        return std::nullopt;  // the frame picture already shows the caption background
+    } else if (!s.active) {
+        image = copyOf(mainPicture(), o.skinRect, o.rect);
+    } else {
+        image = copyOf(listPicture(o.activePicture), o.activeRect, o.rect);
+    }
+    image->strip = true;
+    image->fixedLeft = std::max(0, form.lefttoppoint.x - def.skinrect.left);
+    image->fixedRight = std::max(0, def.skinrect.right - form.righttoppoint.x);
+    image->middle = def.stretcheffect ? FillMode::Stretch : FillMode::Tile;
+    return image;
+}
+
+FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout, const FramePaintInput& in) {
+    FramePaintPlan plan;
+    const FrameMetrics& m = layout.metrics;
+    if (m.width < in.minWidth || m.height < in.minHeight) return plan;
+    plan.paint = true;
+    const SkinPicture& inactive = skin.InactivePicture;
+    // An inactive picture of another size than the main one does not fit the frame's geometry.
+    const bool inactiveFits = !inactive.isEmpty() && inactive.width == skin.MainPicture.width &&
+                              inactive.height == skin.MainPicture.height;
+    if (!in.windowActive && inactiveFits) plan.source.which = FramePictureRef::Which::Inactive;
+    plan.geometry = frameGeometry(skin.FormInfo, m.pictureWidth, m.pictureHeight, m.width, m.height);
+    plan.places = framePiecePlaces(plan.geometry.pieces);
+    plan.clientExclude = m.client;
+    if (!in.windowActive && skin.FormInfo.autorenderinginactiveimage)
+        plan.effect = skin.FormInfo.inactiveeffect;
+
+    ObjectLook look;
+    look.windowActive = in.windowActive;
+    look.skinEffects = skin.EnableSkinEffects;
+    const int bottomTop = plan.geometry.pieces.moved.client.bottom;
+    for (std::size_t i = 0; i < layout.objects.size(); ++i) {
+        const FrameObject& o = layout.objects[i];
+        if (!o.visible) continue;
+        look.restoreState = (o.command == StdCommand::cmMaximize && in.maximized) ||
+                            (o.command == StdCommand::cmMinimize && in.restore.minimized) ||
+                            (o.command == StdCommand::cmRollUp && in.restore.rolledUp);
+        ObjectImage image;
+        if (o.kind == FrameObjectKind::Caption) {
+            if (plan.caption < 0) plan.caption = int(i);
+            const auto* def = o.definition >= 0 && o.definition < int(skin.ObjectDefinitions.size())
+                                  ? dynamic_cast<const TbsDataSkinCaption*>(
+                                        skin.ObjectDefinitions[std::size_t(o.definition)].get())
+                                  : nullptr;
+            if (def) image = captionImage(o, *def, skin.FormInfo, look).value_or(ObjectImage{});
+        } else {
+            image = objectImage(o, look);
+        }
+        if (image.kind == ObjectImage::Kind::None) continue;
+        ObjectDraw draw{int(i), FramePiece::Top, image};
+        if (o.rect.bottom > m.client.top) {
+            draw.piece = FramePiece::Bottom;
+            draw.image.target = image.target.offset(0, -bottomTop);
+        }
+        plan.objects.push_back(draw);
+    }
+    return plan;
+}
+
+void drawObjectImage(const FramePictures& pictures, const ObjectImage& image, Raster& dst) {
+    const Raster* picture = pictures.find(image.picture);
+    if (image.kind == ObjectImage::Kind::None || !picture || picture->empty()) return;
+    const PixelRect& t = image.target;
+    if (image.kind == ObjectImage::Kind::Copy && !image.strip && image.source.width() == t.width() &&
+        image.source.height() == t.height()) {
+        copyPiece(*picture, image.source, dst, t.left, t.top);  // clipped to the picture and dst
+        return;
+    }
+    Raster out = renderSide(*picture, image.source, image);
+    if (image.kind == ObjectImage::Kind::Morph) {
+        const Raster* active = pictures.find(image.activePicture);
+        if (active && !active->empty())
+            applyMorph(out, renderSide(*active, image.activeSource, image), image.morphKind, image.factor);
+    }
+    copyPiece(out, out.bounds(), dst, t.left, t.top);
+}
+
+void composeFramePieces(const FramePictures& pictures, const FramePaintPlan& plan, BorderStrips& pieces,
+                        NoiseGenerator& noise) {
+    const Raster* source = pictures.find(plan.source);
+    if (!plan.paint || !source) return;
+    ComposeBorderStrips(*source, plan.geometry.pieces, pieces);
+    for (const ObjectDraw& d : plan.objects) {
+        drawObjectImage(pictures, d.image, d.piece == FramePiece::Top ? pieces.top : pieces.bottom);
+    }
+    if (!plan.effect) return;
+    for (Raster* piece : {&pieces.top, &pieces.bottom, &pieces.left, &pieces.right}) {
+        if (!piece->empty()) applyInactiveEffect(*piece, *plan.effect, noise);
+    }
+}
+
+ClientBackgroundPlan planClientBackground(const TbsSkinData& skin, int clientWidth, int clientHeight,
+                                          int frameWidth, int frameHeight) {
+    ClientBackgroundPlan plan;
+    if (skin.SkinEmpty()) return plan;
+    const SkinFormInfo& form = skin.FormInfo;
+    int index = form.bgpictureindex;
+    if (index < -1 || index >= int(skin.ActivePictures.size())) index = -1;  // names no picture
+    PixelRect tile;
+    if (index == -1) {
+        const SkinPicture& main = skin.MainPicture;
+        tile = intersect(pixelRect(form.clientrect), {0, 0, main.width, main.height});
+    } else {
+        const SkinPicture& picture = skin.ActivePictures[std::size_t(index)];
+        tile = {0, 0, picture.width, picture.height};
+        plan.picture = listPicture(index);
+    }
+    if (tile.empty()) return plan;
+    plan.plainFill = false;
+    if (clientWidth <= 0 || clientHeight <= 0) return plan;
+    if (form.stretcheffect) {
+        const PaintOpKind kind = form.stretchtype == StretchType::stFull   ? PaintOpKind::Stretch
+                                 : form.stretchtype == StretchType::stVert ? PaintOpKind::StretchRows
+                                                                           : PaintOpKind::StretchColumns;
+        plan.ops.push_back({kind, tile, {0, 0, frameWidth, frameHeight}});
+    } else {
+        plan.ops.push_back({PaintOpKind::Tile, tile, {0, 0, clientWidth, clientHeight}});
+    }
+    return plan;
+}
+
+}  // namespace vireltan
