@@ -1,0 +1,205 @@
+// The skinned window frame: a component dropped on a form that takes over the form's non-client
+// area through the form's window-procedure hook. It answers the frame's messages itself (size, hit
+// test, painting, activation, the mouse over its objects) and passes every other message on to the
+// form's previous handling, unchanged and in order. The numbers come from the portable frame model
+// in skin/ (geometry, layout, hit test, button states, window-state arithmetic, paint plan); this
+// class only applies them to the window.
+#pragma once
+
+#include "gui/Bitmap.h"
+#include "gui/Form.h"
+#include "gui/SkinComponents.h"
+#include "gui/Timer.h"
+#include "skin/FrameButtons.h"
+#include "skin/FramePaint.h"
+#include "skin/FrameRegion.h"
+#include "skin/WindowStates.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace vireltan {
+
+class TbsSkinForm : public TComponent, public FormFrame {
+  public:
+    // The owner must be a form (std::bad_cast otherwise); the frame hooks itself in front of it.
+    explicit TbsSkinForm(TComponent* owner);
+    ~TbsSkinForm() override;
+
+    TForm& ownerWindow() const { return *form_; }
+
+    // Published properties (the ones this program's windows use).
+    SkinDataComponent* skinDataComponent() const { return skinDataComponent_; }
+    TbsSkinData* SkinData() const { return skinData_; }
+    // Setting the skin data applies it at once.
+    void setSkinData(SkinDataComponent* data);
+    const TbsBorderIcons& BorderIcons() const { return borderIcons_; }
+    void setBorderIcons(const TbsBorderIcons& icons);
+    bool ShowIcon() const { return showIcon_; }
+    void setShowIcon(bool value);
+    bool HideCaptionButtons = false;
+    bool Magnetic = false;
+    int MagneticSize = 5;
+    bool AlphaBlend = false;
+    bool AlphaBlendAnimation = false;
+    int AlphaBlendValue = 200;
+    bool MaximizeOnFullScreen = false;
+    TbsPositionInMonitor PositionInMonitor = TbsPositionInMonitor::bspDefault;
+    int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+    int ClientWidth = 0, ClientHeight = 0;
+
+    std::function<void()> OnActivate, OnDeActivate, OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
+    std::function<void()> OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
+    std::function<void(const std::string& idName, int x, int y, MouseButton button)> OnMouseUpEvent;
+    // The system menu's one entry point, with its anchor in screen coordinates. Unset, the frame opens
+    // the window commands in a plain popup menu; the skinned menu engine takes this place later.
+    std::function<void(const RECT& anchor)> OnSystemMenu;
+
+    // Operations named as the frame's other parts call them.
+    void ApplyFrameSkin();
+    void UpdateFrame(bool rebuild);
+    void UpdateWindowRegion(bool rebuild);
+    int MinFrameWidth() const;
+    int MinFrameHeight() const;
+    int MaxFrameWidth() const;
+    int MaxFrameHeight() const;
+    bool IsFrameActive() const { return active_; }
+    void SetFrameWindowState(TbsFrameWindowState state);
+    void SetRollUpState(bool on);
+    void PopupSystemMenu(const RECT& anchor);
+    void DoCommand(int object);
+
+    bool FrameSkinned() const { return frameSkinned_; }
+    bool SkinReady() const { return skinReady_; }
+    TbsFrameWindowState FrameWindowState() const { return model_.state; }
+    bool RolledUp() const { return model_.rolledUp; }
+    // The layout both painting and hit testing read, for the window's current size.
+    const FrameLayout& layout() const { return layout_; }
+    int activeObject() const { return activeObject_; }
+    int findObject(std::string_view idName) const;
+    // Whether a window region (the skin's outline) has been handed to the system.
+    bool hasWindowRegion() const { return regionSet_; }
+
+    FrameBorders frameBorders() const override;
+
+    // What the frame has painted, for tests and measurements.
+    struct PaintCounts {
+        int framePaints = 0;   // whole frames (four pieces composed)
+        int objectDraws = 0;   // single objects redrawn on the window
+        int captionTexts = 0;  // caption texts drawn
+        int clientBackgrounds = 0;
+    };
+    const PaintCounts& paintCounts() const { return paintCounts_; }
+    // The four pieces of the last frame paint, as composed (top, bottom, left, right).
+    const TBitmap& piece(FramePiece which) const { return pieces_[std::size_t(which)]; }
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+  private:
+    // The message table, and one member per row.
+    void FrameWndProc(TMessage& message, const WindowProcNext& next);
+    void onDestroy();
+    void onSize();
+    void onSizing(RECT& proposed);
+    void onActivate();
+    void onSetText();
+    void onShowWindow(bool show);
+    void onSetCursor(TMessage& message);
+    void onGetMinMaxInfo(MINMAXINFO& info);
+    void onNcCalcSize(TMessage& message);
+    LRESULT onNcHitTest(LPARAM position);
+    void onNcPaint();
+    void onNcActivate(bool active);
+    void onKeyMenu(LPARAM key);
+    void onAlphaTimer();
+    void onMoving(RECT& proposed);
+    void onEnterSizeMove();
+    void onExitSizeMove();
+    void onBeforeChange(const TbsSkinData* sender);
+    void onChange(const TbsSkinData* sender);
+    void onSkinnableForm(const TbsSkinData* sender);
+    void onMenuClosed();
+    void onPrintRequest(HDC dc);
+    void onNcMouse(UINT msg, WPARAM hit, LPARAM position);
+    void onClientButtonUp(MouseButton button);
+    void pressAt(PixelPoint p, MouseButton button);
+    void captionDoubleClick();
+
+    // Geometry.
+    HWND windowHandle() const;
+    RECT windowRect() const;
+    int windowWidth() const;
+    int windowHeight() const;
+    void frameSize(int& width, int& height) const;
+    bool toolWindow() const { return false; }
+    bool borderNone() const;
+    bool sizeable() const;
+    void refreshLayout(int width, int height);
+    void nudgeWidth();
+    RECT workArea(bool wholeMonitor) const;
+
+    // Painting (SkinFormPaint.cpp).
+    void PaintSkinFrame(HDC dc);
+    void PaintPlainFrame(HDC dc);
+    void PaintClientBackground(HDC dc);
+    void RedrawObject(int object);
+    void drawCaptionText(HDC dc, const FrameObject& caption);
+    void drawPlainButton(const FrameObject& button, Raster& target, int x, int y);
+    void paintFrame(HDC dc);
+    void sendNcPaint();
+
+    // Objects and the pointer (SkinFormObjects.cpp).
+    void createObjects();
+    void freeObjects();
+    void forgetTracking();
+    ObjectContext objectContext() const;
+    void TrackActiveObject(PixelPoint p, bool inside);
+    void applyReaction(int object, const ObjectReaction& reaction, PixelPoint p, MouseButton button);
+    void mouseDown(int object, PixelPoint p, MouseButton button);
+    void mouseUp(int object, PixelPoint p, MouseButton button);
+    void setCaptionActive(bool repaint);
+    void trackTimer();
+    void morphTimer();
+    void animateTimer();
+    RECT objectScreenRect(int object) const;
+    void setBounds(const PixelRect& bounds);
+    WindowStateInput windowStateInput() const;
+
+    TForm* form_ = nullptr;
+    WindowProcHook hook_;
+    SkinDataComponent* skinDataComponent_ = nullptr;
+    TbsSkinData* skinData_ = nullptr;
+    TbsBorderIcons borderIcons_{};
+    bool showIcon_ = false;
+
+    bool frameSkinned_ = true;
+    bool skinReady_ = false;
+    bool skinChanging_ = false;
+    bool active_ = false;
+    bool inSizeMove_ = false;
+    bool fullDrag_ = true;
+    bool regionSet_ = false;
+    int frameWidth_ = 0, frameHeight_ = 0;
+    FrameWindowModel model_;
+    SnapState snap_;
+
+    FramePictures pictures_;  // the skin's pictures as rasters, converted once per skin
+    FrameLayout layout_;
+    std::optional<FrameShape> shape_;
+    int activeObject_ = -1, previousObject_ = -1, capturedObject_ = -1;
+
+    TTimer* trackTimer_ = nullptr;
+    TTimer* morphTimer_ = nullptr;
+    TTimer* animateTimer_ = nullptr;
+
+    std::array<TBitmap, 4> pieces_;
+    TBitmap objectBitmap_;
+    TBitmap clientBitmap_;
+    NoiseGenerator noise_;
+    TFont captionFont_;
+    PaintCounts paintCounts_;
+};
+
+}  // namespace vireltan
