@@ -9,7 +9,7 @@ ifneq (,$(filter MINGW% MSYS%,$(UNAME)))
   ON_WINDOWS := 1
 endif
 
-.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run test bench fuzz format clean pictures
+.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run preview test bench fuzz format clean pictures
 
 all: native win32 win64
 
@@ -40,6 +40,17 @@ run: win32 win64
 	   echo "make run: this machine cannot run 32-bit programs; starting the 64-bit build"; \
 	   exe=build/win64/vireltan.exe; fi; \
 	bash scripts/wine-run.sh --show $$exe
+endif
+
+# The skinned controls beside their plain look (SKIN=file for another skin than the stored one).
+ifdef ON_WINDOWS
+preview:
+	cmake -S . -B build/msys2 -G Ninja -DCMAKE_BUILD_TYPE=Release && cmake --build build/msys2 --target skinpreview
+	./build/msys2/skinpreview.exe $(SKIN)
+else
+preview: deps
+	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target skinpreview
+	bash scripts/wine-run.sh --show build/win64/skinpreview.exe $(SKIN)
 endif
 
 # Every test of every build; a failing suite does not hide the others, the exit status tells.

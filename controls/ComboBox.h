@@ -23,6 +23,7 @@ enum TbsSkinCustomComboBoxStyle { bscbEditStyle, bscbFixedStyle };
 class TbsSkinComboBox : public TbsSkinCustomControl {
   public:
     static constexpr UINT kAutoScrollMs = 25;
+    static constexpr UINT_PTR kAutoScrollTimer = 1;
 
     explicit TbsSkinComboBox(TComponent* owner);
     ~TbsSkinComboBox() override;

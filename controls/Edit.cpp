@@ -1,5 +1,6 @@
 #include "controls/Edit.h"
 
+#include "gui/Application.h"
 #include "gui/Bitmap.h"
 #include "gui/Utf.h"
 
@@ -32,6 +33,8 @@ int plainPopup(TWinControl& owner, const std::vector<EditMenuItem>& items, POINT
                         toWide(item.caption).c_str());
         }
     }
+    // The menu's own loop takes the queued messages; the application's hooks still see them.
+    const ModalMessageFilter hooksSeeTheMenusLoop;
     const int chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                                       0, owner.handle(), nullptr);
     return chosen - 1;

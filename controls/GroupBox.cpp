@@ -1,5 +1,8 @@
 #include "controls/GroupBox.h"
 
+#include "skin/SkinGeometry.h"
+#include "skin/SplitPainting.h"
+
 namespace vireltan {
 
 namespace {
@@ -264,8 +267,7 @@ void TbsSkinPanel::ApplySkin() {
 void TbsSkinPanel::AdjustClientRect(RECT& rect) {
     rect = {0, 0, width(), height()};
     if (hasSkinLook()) {
-        const bool wholeControl = (borderStyle_ == TbsSkinBorderStyle::bvNone && !captionMode_ &&
-                                   geometry_.resizeMode == ResizeMode::NinePiece);
+        const bool wholeControl = backgroundPictureIndex() != -1 || coveredByClientImage();
         if (!wholeControl) {
             const SkinRect& client = geometry_.newClientRect;
             rect = {client.left, client.top, client.right, client.bottom};
@@ -312,6 +314,42 @@ void TbsSkinPanel::PaintPlainImage(TBitmap& bitmap) {
             break;
     }
     if (captionMode_) paintPlainCaption(canvas);
+}
+
+int TbsSkinPanel::backgroundPictureIndex() const {
+    const auto* definition = link_.definitionAs<TbsDataSkinPanelControl>();
+    return definition ? definition->bgpictureindex : -1;
+}
+
+bool TbsSkinPanel::coveredByClientImage() const {
+    return borderStyle_ == TbsSkinBorderStyle::bvNone && geometry_.resizeMode == ResizeMode::NinePiece &&
+           !captionMode_;
+}
+
+void TbsSkinPanel::Paint() {
+    if (width() < 1 || height() < 1) return;
+    LookUpDefinition();
+    const int background = hasSkinLook() && !transparentMode_ ? backgroundPictureIndex() : -1;
+    const Raster* source = hasSkinLook() ? picture() : nullptr;
+    if (background == -1 && !(source && coveredByClientImage() && !transparentMode_)) {
+        TbsSkinCustomControl::Paint();
+        return;
+    }
+    TBitmap bitmap(width(), height());
+    Raster pixels = bitmap.raster();
+    if (source && coveredByClientImage()) {
+        // The client image over the whole control from (0, 0), stretched or tiled as the client area is.
+        const PixelRect tile = pixelRect(geometry_.clientrect)
+                                   .offset(geometry_.compose.skinRect.left, geometry_.compose.skinRect.top);
+        const FillMode mode = geometry_.stretcheffect ? FillMode::Stretch : FillMode::Tile;
+        paintPlan(*source, fillPlan(tile, pixels.bounds(), mode, geometry_.stretchtype), pixels);
+    } else if (const Raster* picture = link_.data->activePictureRaster(background)) {
+        const Raster composed = composePanelBackground(*picture, geometry_.compose, width(), height());
+        for (int y = 0; y < composed.height(); ++y) pixels.setRow(y, composed.row(y));
+    } else {
+        TbsSkinCustomControl::PaintPlainImage(bitmap);
+    }
+    BitBlt(canvas().handle(), 0, 0, bitmap.width(), bitmap.height(), bitmap.canvasHandle(), 0, 0, SRCCOPY);
 }
 
 void TbsSkinPanel::PaintSkinImage(TBitmap& bitmap) {

@@ -80,12 +80,18 @@ class TbsSkinPanel : public TbsSkinCustomControl {
     const RECT& currentCaptionRect() const { return captionRect_; }
 
   protected:
+    // Before the base's painting, the two looks of a panel that cover the whole control without
+    // border strips: its own background picture, or (no border, no caption) its client image.
+    void Paint() override;
     void PaintPlainImage(TBitmap& bitmap) override;
     // The composed image, then the caption in the definition's font, colour and alignment.
     void PaintSkinImage(TBitmap& bitmap) override;
     void ParentBackgroundChanged() override;
 
   private:
+    // The background picture's index when the definition names one, else -1.
+    int backgroundPictureIndex() const;
+    bool coveredByClientImage() const;
     void paintPlainCaption(TCanvas& canvas);
     void paintSkinCaption(TBitmap& bitmap, RECT r, const TbsDataSkinPanelControl& definition);
     void repaintPlainCaption();

@@ -416,7 +416,23 @@ TEST(ComposeTest, TheDefinitionPicksTheOperation) {
     for (const Case& c : cases) {
         SkinRectGeometry g{c.skinRect, c.points, kAllTiled};
         EXPECT_EQ(selectComposeOperation(g), c.expected);
+        EXPECT_EQ(resizeModeOf(g), c.expected);  // one rule for both
     }
+}
+
+// The operations are the skinned controls' resize modes, by number: -1 no image, 0 fixed size, 1 both
+// ways, 2 across, 3 down.
+TEST(ComposeTest, OperationsNumberAsTheResizeModes) {
+    struct Case {
+        ResizeMode mode;
+        int number;
+    };
+    const Case cases[] = {{ResizeMode::None, -1},
+                          {ResizeMode::Copy, 0},
+                          {ResizeMode::NinePiece, 1},
+                          {ResizeMode::HorizontalStrip, 2},
+                          {ResizeMode::VerticalStrip, 3}};
+    for (const Case& c : cases) EXPECT_EQ(static_cast<int>(c.mode), c.number);
 }
 
 TEST(ComposeTest, PiecesOutsideThePictureDrawOnlyWhatExists) {

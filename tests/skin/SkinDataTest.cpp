@@ -1,4 +1,5 @@
 #include "skin/SkinData.h"
+#include "skin/SkinGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -636,6 +637,33 @@ TEST(SkinDataTest, PackedSkinFolderLoadsBack) {
     EXPECT_EQ(data.FindObjectDefinition("caption"), 0);
     EXPECT_EQ(data.FindControlDefinition("groupbox"), 0);
     EXPECT_EQ(data.ControlDefinitions[0]->skinrect, (SkinRect{352, 75, 411, 127}));
+}
+
+// The skin pictures as rasters for composing: the picture's pixels, made once and kept, gone with the
+// skin; nothing for an index outside the list.
+TEST(SkinDataTest, PictureRastersFollowThePicturesUntilTheSkinIsCleared) {
+    SkinContainer container;
+    container.pictures.push_back(testing::patternPicture(7, 5, 24, 3));
+    container.pictures.push_back(testing::patternPicture(4, 9, 8, 4));
+    container.text = testing::minimalSkinText();
+    TbsSkinData data;
+    data.LoadStoredSkin(testing::storedSkinOf(writeSkinContainer(container)));
+    ASSERT_FALSE(data.SkinEmpty());
+    struct Case {
+        int index;
+        bool present;
+    };
+    const Case cases[] = {{0, true}, {1, true}, {-1, false}, {2, false}, {1000, false}};
+    for (const Case& c : cases) {
+        const Raster* raster = data.activePictureRaster(c.index);
+        EXPECT_EQ(raster != nullptr, c.present) << c.index;
+        if (!raster) continue;
+        const SkinPicture& picture = data.ActivePictures[std::size_t(c.index)];
+        EXPECT_TRUE(raster->samePixels(rasterFromPicture(picture))) << c.index;
+        EXPECT_EQ(data.activePictureRaster(c.index), raster) << "made once, " << c.index;
+    }
+    data.ClearSkin();
+    EXPECT_EQ(data.activePictureRaster(0), nullptr);
 }
 
 }  // namespace

@@ -215,6 +215,65 @@ TEST(GroupBoxSkin, ResizeModesTakeOrRefuseTheRequestedSize) {
     }
 }
 
+// The panel looks that cover the whole control: its own background picture (tiled from (0, 0)), or,
+// without border and caption, its client image; both leave the whole control to aligned children.
+TEST(GroupBoxSkin, PanelBackgroundPictureAndClientImageCoverTheWholeControl) {
+    struct Case {
+        const char* keys;
+        TbsSkinBorderStyle border;
+        PixelRect tile;  // the picture piece repeated from (0, 0), in picture 1 or in picture 0
+        int picture;
+    };
+    const Case cases[] = {
+        {"bgpictureindex=1\r\n", TbsSkinBorderStyle::bvFrame, {0, 0, 7, 5}, 1},
+        {"bgpictureindex=-1\r\n", TbsSkinBorderStyle::bvNone, {2, 17, 57, 50}, 0},
+    };
+    for (const Case& c : cases) {
+        HostForm host{400, 300};
+        TbsSkinData skin;
+        skin.LoadStoredSkin(storedSkinOf(writeSkinContainer([&] {
+            SkinContainer container;
+            container.pictures.push_back(patternPicture(80, 60, 24, 1));
+            container.pictures.push_back(patternPicture(7, 5, 24, 2));
+            container.text = minimalSkinText();
+            container.text.replace(container.text.find("[SKINCONTROLS]\r\ncount=0"), 23,
+                                   "[SKINCONTROLS]\r\ncount=1\r\n0=panel:panel");
+            container.text += std::string(
+                                  "[panel]\r\npictureindex=0\r\nskinrect=0,0,59,52\r\n"
+                                  "lefttoppoint=5,17\r\nrighttoppoint=52,17\r\nleftbottompoint=5,47\r\n"
+                                  "rightbottompoint=52,47\r\nclientrect=2,17,57,50\r\n") +
+                              c.keys;
+            return container;
+        }())));
+        ASSERT_FALSE(skin.SkinEmpty());
+        auto* panel = new TbsSkinPanel(host.form);
+        panel->setParent(host.form);
+        panel->setBorderStyle(c.border);
+        panel->setBounds(0, 0, 130, 90);
+        panel->setSkinData(&skin);
+        ASSERT_TRUE(panel->hasSkinLook());
+        RECT client{};
+        panel->AdjustClientRect(client);
+        EXPECT_EQ(client.left, 0);
+        EXPECT_EQ(client.top, 0);
+        EXPECT_EQ(client.right, 130);
+        EXPECT_EQ(client.bottom, 90);
+        TBitmap shot;
+        renderClient(*panel, shot);
+        const Raster* source = skin.activePictureRaster(c.picture);
+        ASSERT_NE(source, nullptr);
+        int differing = 0;
+        for (int y = 0; y < 90; ++y) {
+            for (int x = 0; x < 130; ++x) {
+                const Bgr e =
+                    source->pixel(c.tile.left + x % c.tile.width(), c.tile.top + y % c.tile.height());
+                if (pixelAt(shot, x, y) != RGB(e.r, e.g, e.b)) ++differing;
+            }
+        }
+        EXPECT_EQ(differing, 0) << c.keys;
+    }
+}
+
 // The three change messages reach the window in order; every control linked to the changing skin
 // forgets its definition on the first and looks it up again on the second; unlinked controls and
 // controls of another skin are not touched.

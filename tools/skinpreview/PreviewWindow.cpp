@@ -1,0 +1,100 @@
+#include "tools/skinpreview/PreviewWindow.h"
+
+#include "controls/GroupBox.h"
+#include "controls/StdLabel.h"
+
+#include <cctype>
+#include <exception>
+
+namespace vireltan {
+
+namespace {
+
+constexpr int kColumnWidth = 300;
+const FontDescription kPlainFont{"Arial", 14, 0, clWindowText};
+const FontDescription kHeadingFont{"Arial", 14, fsBold, clWindowText};
+
+}  // namespace
+
+bool loadSkinFile(TbsCompressedStoredSkin& storedSkin, const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".ini") return storedSkin.PackSkinFile(file);
+    if (storedSkin.ImportCompressedFile(file)) return true;
+    storedSkin.setCompressedData(readWholeFile(file));
+    return !storedSkin.IsEmpty();
+}
+
+PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesystem::path>& skinFile)
+    : TForm(nullptr), storedSkin_(new StoredSkinComponent(this)), skinData_(new SkinDataComponent(this)) {
+    setCaption("skinpreview");
+    setBorderStyle(TFormBorderStyle::bsSingle);
+    setBorderIcons(biSystemMenu | biMinimize);
+    setColor(clBtnFace);
+    setClientSize(2 * kColumnWidth + 30, 330);
+    handleNeeded();
+
+    bool loaded = false;
+    try {
+        if (skinFile) {
+            loaded = loadSkinFile(storedSkin_->storedSkin(), *skinFile);
+            source_ = skinFile->filename().string();
+        } else {
+            loaded = storedSkin_->loadFromResource(instance, L"VIRELTAN_SKIN");
+            source_ = "stored skin";
+        }
+        // Loading announces the change; the skinned column is linked afterwards and applies it then.
+        if (loaded) skinData_->setCompressedStoredSkin(storedSkin_);
+    } catch (const std::exception& error) {
+        loaded = false;
+        source_ = std::string("not loaded: ") + error.what();
+    }
+    if (!loaded && source_.rfind("not loaded", 0) != 0) source_ = "not loaded: " + source_;
+    setCaption("skinpreview - " + source_);
+    addColumn(10, &skinData_->skinData(), "Skinned");
+    addColumn(20 + kColumnWidth, nullptr, "Plain");
+}
+
+void PreviewWindow::addColumn(int left, TbsSkinData* skin, const std::string& heading) {
+    auto* title = new TbsSkinStdLabel(this);
+    title->setParent(this);
+    title->setBounds(left, 8, kColumnWidth, 16);
+    title->setDefaultFont(kHeadingFont);
+    title->setCaption(heading);
+
+    auto* box = new TbsSkinGroupBox(this);
+    box->setParent(this);
+    box->setBounds(left, 30, kColumnWidth, 150);
+    box->setDefaultFont(kPlainFont);
+    box->setCaption("Gerekli Bilgiler...");
+    auto* inside = new TbsSkinStdLabel(this);
+    inside->setParent(box);
+    inside->setBounds(10, 40, 200, 16);
+    inside->setDefaultFont(kPlainFont);
+    inside->setCaption("İletkenin Çeşidi : (groupbox)");
+    box->setSkinData(skin);
+
+    auto* panel = new TbsSkinPanel(this);
+    panel->setParent(this);
+    panel->setBounds(left, 190, kColumnWidth, 70);
+    panel->setSkinData(skin);
+    auto* onPanel = new TbsSkinStdLabel(this);
+    onPanel->setParent(panel);
+    onPanel->setBounds(10, 10, 200, 16);
+    onPanel->setDefaultFont(kPlainFont);
+    onPanel->setCaption("panel");
+
+    const char* texts[] = {"stdlabel: Yapılan İşlemler", "stdlabel, disabled"};
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new TbsSkinStdLabel(this);
+        label->setParent(this);
+        label->setBounds(left, 272 + 24 * i, kColumnWidth, 16);
+        label->setDefaultFont(kPlainFont);
+        label->setAutoSize(false);
+        label->setCaption(texts[i]);
+        label->setEnabled(i == 0);
+        label->setSkinData(skin);
+    }
+}
+
+}  // namespace vireltan

@@ -1,0 +1,35 @@
+// The preview window: one column of controls linked to the skin, one of the same controls without
+// it, side by side.
+#pragma once
+
+#include "gui/Form.h"
+#include "gui/SkinComponents.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vireltan {
+
+class PreviewWindow : public TForm {
+  public:
+    // The skin of `skinFile` (a skin definition file, a compressed skin file or a stored skin), or
+    // without one the stored skin the program carries.
+    PreviewWindow(HINSTANCE instance, const std::optional<std::filesystem::path>& skinFile);
+
+    // What was loaded, for the caption: the file name or "stored skin"; empty when nothing loaded.
+    const std::string& skinSource() const { return source_; }
+
+  private:
+    void addColumn(int left, TbsSkinData* skin, const std::string& heading);
+
+    StoredSkinComponent* storedSkin_;
+    SkinDataComponent* skinData_;
+    std::string source_;
+};
+
+// Loads the stored skin from `file` by its kind: a definition file (.ini) is packed with the
+// pictures beside it; otherwise a compressed skin file, or failing that the file as a stored skin.
+bool loadSkinFile(TbsCompressedStoredSkin& storedSkin, const std::filesystem::path& file);
+
+}  // namespace vireltan
