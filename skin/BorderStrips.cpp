@@ -114,7 +114,11 @@ BorderStripPlans borderStripPlans(const NinePieceParams& p) {
 }
 
 void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips) {
-    const BorderStripPlans plans = borderStripPlans(p);
+    ComposeBorderStrips(picture, p, borderStripPlans(p), strips);
+}
+
+void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                         BorderStrips& strips) {
     strips.top.resize(plans.topHeight > 0 ? p.width : 0, plans.topHeight);
     strips.bottom.resize(plans.bottomHeight > 0 ? p.width : 0, plans.bottomHeight);
     strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);

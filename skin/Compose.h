@@ -151,6 +151,9 @@ BorderStrips ComposeBorderStrips(const Raster& picture, const NinePieceParams& p
 // The same into existing strips, reusing their memory when the sizes stay (a frame repainted at one
 // size); strips that are absent this time are emptied.
 void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, BorderStrips& strips);
+// The same with the plans of p already made.
+void ComposeBorderStrips(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                         BorderStrips& strips);
 
 // The four strips drawn straight into their places in a picture of the target size, in the order top
 // (at (0, 0)), left (0, C'.top), right (width - right width, C'.top), bottom (0, height - bottom

@@ -334,4 +334,51 @@ TrackChange trackActiveObject(const FrameLayout& layout, int active, int capture
     return t;
 }
 
+FrameCommand DoCommand(const FrameObject& o, const CommandState& s) {
+    switch (o.command) {
+        case StdCommand::cmClose:
+            return FrameCommand::Close;
+        case StdCommand::cmMaximize:
+            return s.maximized ? FrameCommand::Restore : FrameCommand::Maximize;
+        case StdCommand::cmMinimize:
+            if (s.AlwaysMinimizeToTray) return FrameCommand::SendToTray;
+            return s.minimized ? FrameCommand::Restore : FrameCommand::Minimize;
+        case StdCommand::cmSysMenu:
+            return FrameCommand::PopupSystemMenu;
+        case StdCommand::cmDefault:
+            return o.kind == FrameObjectKind::Animate && s.hasObjectMenu ? FrameCommand::PopupObjectMenu
+                                                                         : FrameCommand::None;
+        case StdCommand::cmRollUp:
+            return FrameCommand::ToggleRollUp;
+        case StdCommand::cmMinimizeToTray:
+            return FrameCommand::SendToTray;
+    }
+    return FrameCommand::None;
+}
+
+FrameCommand captionDoubleClick(const CaptionDoubleClick& c) {
+    if (c.sizeable && c.minimized) return FrameCommand::Restore;
+    if (c.sizeable && !c.maximized && !c.rolledUp && c.biMaximize) return FrameCommand::Maximize;
+    if (c.sizeable && c.maximized && !c.rolledUpAtMaximize) return FrameCommand::Restore;
+    return FrameCommand::ToggleRollUp;
+}
+
+PixelRect objectAnchor(const FrameObject& o, PixelPoint windowOrigin) {
+    return o.rect.offset(windowOrigin.x, windowOrigin.y);
+}
+
+PixelRect cursorAnchor(PixelPoint cursor) {
+    return {cursor.x, cursor.y, cursor.x, cursor.y};
+}
+
+std::vector<PixelRect> altSpaceAnchors(const FrameLayout& layout, PixelPoint windowOrigin) {
+    std::vector<PixelRect> anchors;
+    for (const FrameObject& o : layout.objects) {
+        if (o.hasCommand() && o.command == StdCommand::cmSysMenu && o.enabled) {
+            anchors.push_back(objectAnchor(o, windowOrigin));
+        }
+    }
+    return anchors;
+}
+
 }  // namespace vireltan

@@ -16,7 +16,7 @@ constexpr int kMorphTimerMs = 25;
 constexpr int kAnimateTimerMs = 25;
 constexpr int kMorphSteps = 5;
 
-enum class ObjectEvent { None, Enter, Leave, Down, Up };
+enum class ObjectEvent { None, Enter, Leave, Down, Up, Move };
 
 struct ObjectReaction {
     bool redraw = false;        // RedrawObject
@@ -75,5 +75,44 @@ struct TrackChange {
     friend bool operator==(const TrackChange&, const TrackChange&) = default;
 };
 TrackChange trackActiveObject(const FrameLayout& layout, int active, int captured, PixelPoint p, bool inside);
+
+// DoCommand of a standard button or an animated object, and the caption double click, as the window
+// command they ask for.
+enum class FrameCommand {
+    None,
+    Close,
+    Maximize,
+    Minimize,
+    Restore,
+    SendToTray,
+    PopupSystemMenu,
+    PopupObjectMenu,
+    ToggleRollUp
+};
+struct CommandState {
+    bool maximized = false;
+    bool minimized = false;
+    bool AlwaysMinimizeToTray = false;
+    bool hasObjectMenu = false;  // an animated cmdefault object with a menu item
+};
+FrameCommand DoCommand(const FrameObject& o, const CommandState& s);
+
+struct CaptionDoubleClick {
+    bool sizeable = false;
+    bool minimized = false;
+    bool maximized = false;
+    bool rolledUp = false;
+    bool rolledUpAtMaximize = false;
+    bool biMaximize = false;
+};
+// WM_NCLBUTTONDBLCLK on HTCAPTION: restore, maximize, or toggle the roll-up (which needs biRollUp).
+FrameCommand captionDoubleClick(const CaptionDoubleClick& c);
+
+// Where the system menu opens (screen coordinates): under a pressed system-menu object, at the cursor
+// for a right click on the caption (an empty rectangle), and for Alt+Space under every enabled
+// cmsysmenu object in list order (each opening replacing the one before).
+PixelRect objectAnchor(const FrameObject& o, PixelPoint windowOrigin);
+PixelRect cursorAnchor(PixelPoint cursor);
+std::vector<PixelRect> altSpaceAnchors(const FrameLayout& layout, PixelPoint windowOrigin);
 
 }  // namespace vireltan

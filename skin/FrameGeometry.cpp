@@ -37,7 +37,10 @@ FrameGeometry frameGeometry(const SkinFormInfo& form, int pictureWidth, int pict
 }
 
 FramePiecePlaces framePiecePlaces(const NinePieceParams& pieces) {
-    const BorderStripPlans plans = borderStripPlans(pieces);
+    return framePiecePlaces(pieces, borderStripPlans(pieces));
+}
+
+FramePiecePlaces framePiecePlaces(const NinePieceParams& pieces, const BorderStripPlans& plans) {
     const PixelRect& c = pieces.moved.client;
     const int w = pieces.width;
     const int h = pieces.height;

@@ -35,6 +35,7 @@ struct FramePiecePlaces {
     friend bool operator==(const FramePiecePlaces&, const FramePiecePlaces&) = default;
 };
 FramePiecePlaces framePiecePlaces(const NinePieceParams& pieces);
+FramePiecePlaces framePiecePlaces(const NinePieceParams& pieces, const BorderStripPlans& plans);
 
 // The four border pieces composed from the main picture and drawn at their places into one picture of
 // the outer size; what no piece covers (the client area) stays black.

@@ -64,6 +64,11 @@ bool isSizingHit(FrameHit hit) {
     return hit != FrameHit::Client && hit != FrameHit::Caption && hit != FrameHit::Object;
 }
 
+int formCursorHitCode(int systemCode) {
+    const bool sizing = systemCode >= syshit::HTLEFT && systemCode <= syshit::HTBOTTOMRIGHT;
+    return sizing ? systemCode : syshit::HTCLIENT;
+}
+
 PixelPoint windowPointFromLParam(std::uint32_t lParam, int windowLeft, int windowTop) {
     const auto x = std::int16_t(std::uint16_t(lParam & 0xFFFFu));
     const auto y = std::int16_t(std::uint16_t(lParam >> 16));

@@ -42,6 +42,9 @@ constexpr int HTOBJECT = 19;
 int toSystemHitCode(FrameHit hit);
 // The eight sizing answers (WM_SETCURSOR keeps them when it replaces the others by HTCLIENT).
 bool isSizingHit(FrameHit hit);
+// WM_SETCURSOR with UseFormCursorInNCArea: every code but HTCLIENT and the eight sizing codes becomes
+// HTCLIENT, so the window's own cursor shows over caption and objects.
+int formCursorHitCode(int systemCode);
 
 // A mouse message's screen position (lParam: x in the low word, y in the high word, both signed
 // 16-bit, so a monitor left of or above the primary one gives negative values) made window-relative.

@@ -146,6 +146,28 @@ int MaxFrameExtent(int areaExtent, int limit) {
     return limit != 0 && limit < areaExtent ? limit : areaExtent;
 }
 
+FrameMinMax frameMinMax(int minWidth, int minHeight, const PixelRect& area, const FrameSizeSettings& s) {
+    return {minWidth, minHeight, MaxFrameExtent(area.width(), s.MaxWidth),
+            MaxFrameExtent(area.height(), s.MaxHeight)};
+}
+
+FrameSizeStep frameSizeOnApply(int width, int height, int minWidth, int minHeight,
+                               const FrameSizeState& state) {
+    FrameSizeStep step{width, height, false};
+    const bool narrow = width < minWidth;
+    const bool low = height < minHeight;
+    if (narrow) step.width = minWidth;
+    if (low) step.height = minHeight;
+    step.nudge = !narrow && !low;
+    if (state.rolledUp || state.minimized) step.height = minHeight;
+    if (state.minimized) step.width = minWidth;
+    return step;
+}
+
+int nudgeWidth(int width, int minWidth) {
+    return width - 1 < minWidth ? width + 1 : width - 1;
+}
+
 FrameRegionAction frameRegionAction(const FrameRegionInput& in) {
     if (in.borderNone) return FrameRegionAction::Remove;
     if (in.maximizedMdiChild && in.systemAtLeast6) return FrameRegionAction::Rectangle;

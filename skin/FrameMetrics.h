@@ -73,6 +73,21 @@ struct FrameMinMax {
     int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
     friend bool operator==(const FrameMinMax&, const FrameMinMax&) = default;
 };
+// `area` is the monitor's work area, or the whole monitor with MaximizeOnFullScreen.
+FrameMinMax frameMinMax(int minWidth, int minHeight, const PixelRect& area, const FrameSizeSettings& s);
+
+// ApplyFrameSkin's size step: the window grown to the minimum where it is smaller (both sides, only
+// the height, or only the width), else a nudge of the width so that the system asks for the non-client
+// size again; rolled up or minimized the height is the minimum, minimized the width too.
+struct FrameSizeStep {
+    int width = 0, height = 0;
+    bool nudge = false;
+    friend bool operator==(const FrameSizeStep&, const FrameSizeStep&) = default;
+};
+FrameSizeStep frameSizeOnApply(int width, int height, int minWidth, int minHeight,
+                               const FrameSizeState& state);
+// The width a nudge passes through: W - 1, or W + 1 when W - 1 would fall below the minimum.
+int nudgeWidth(int width, int minWidth);
 
 // UpdateWindowRegion: the first rule that applies to the window.
 enum class FrameRegionAction {

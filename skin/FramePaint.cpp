@@ -183,6 +183,11 @@ CaptionTextPlan captionTextPlan(const FrameObject& caption, const TbsDataSkinCap
     return p;
 }
 
+std::u16string captionTextToDraw(std::u16string_view text, const PixelRect& t, const MeasureUtf16& measure) {
+    if (text.empty() || t.empty()) return {};
+    return FitTextWithEllipsis(text, t.width(), measure);
+}
+
 CaptionTextPlaces captionTextPlaces(const PixelRect& t, Alignment alignment, int textWidth, int textHeight) {
     const int y = t.top + t.height() / 2 - textHeight / 2;
     int x = t.left;
@@ -238,7 +243,8 @@ FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout,
                               inactive.height == skin.MainPicture.height;
     if (!in.windowActive && inactiveFits) plan.source.which = FramePictureRef::Which::Inactive;
     plan.geometry = frameGeometry(skin.FormInfo, m.pictureWidth, m.pictureHeight, m.width, m.height);
-    plan.places = framePiecePlaces(plan.geometry.pieces);
+    plan.strips = borderStripPlans(plan.geometry.pieces);
+    plan.places = framePiecePlaces(plan.geometry.pieces, plan.strips);
     plan.clientExclude = m.client;
     if (!in.windowActive && skin.FormInfo.autorenderinginactiveimage)
         plan.effect = skin.FormInfo.inactiveeffect;
@@ -247,6 +253,7 @@ FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout,
     look.windowActive = in.windowActive;
     look.skinEffects = skin.EnableSkinEffects;
     const int bottomTop = plan.geometry.pieces.moved.client.bottom;
+    plan.objects.reserve(layout.objects.size());
     for (std::size_t i = 0; i < layout.objects.size(); ++i) {
         const FrameObject& o = layout.objects[i];
         if (!o.visible) continue;
@@ -279,25 +286,80 @@ void drawObjectImage(const FramePictures& pictures, const ObjectImage& image, Ra
     const Raster* picture = pictures.find(image.picture);
     if (image.kind == ObjectImage::Kind::None || !picture || picture->empty()) return;
     const PixelRect& t = image.target;
-    if (image.kind == ObjectImage::Kind::Copy && !image.strip && image.source.width() == t.width() &&
-        image.source.height() == t.height()) {
-        copyPiece(*picture, image.source, dst, t.left, t.top);  // clipped to the picture and dst
+    if (image.kind == ObjectImage::Kind::Copy) {
+        // Straight into the destination, without an image of its own: a caption is as wide as the
+        // window, and a copy of it first would cost as much as its piece.
+        if (image.strip && (image.fixedLeft > 0 || image.fixedRight > 0)) {
+            const PaintPlan plan =
+                horizontalStripPlan(image.source, image.fixedLeft, image.fixedRight, image.middle, t.width());
+            paintPlan(*picture, plan, dst, {t.left, t.top}, t);
+        } else if (image.source.width() == t.width() && image.source.height() == t.height()) {
+            copyPiece(*picture, image.source, dst, t.left, t.top);  // clipped to the picture and dst
+        } else {
+            stretchPiece(*picture, intersect(image.source, picture->bounds()), dst, t);
+        }
         return;
     }
     Raster out = renderSide(*picture, image.source, image);
-    if (image.kind == ObjectImage::Kind::Morph) {
-        const Raster* active = pictures.find(image.activePicture);
-        if (active && !active->empty())
-            applyMorph(out, renderSide(*active, image.activeSource, image), image.morphKind, image.factor);
+    const Raster* active = pictures.find(image.activePicture);
+    if (active && !active->empty()) {
+        applyMorph(out, renderSide(*active, image.activeSource, image), image.morphKind, image.factor);
     }
     copyPiece(out, out.bounds(), dst, t.left, t.top);
 }
+
+namespace {
+
+// The part of the top piece that an object image paints over whole: a caption image cut from inside
+// its picture covers every pixel of its rectangle.
+PixelRect coveredByCaption(const FramePictures& pictures, const FramePaintPlan& plan) {
+    if (plan.caption < 0) return {};
+    for (const ObjectDraw& d : plan.objects) {
+        const ObjectImage& i = d.image;
+        if (d.object != plan.caption || d.piece != FramePiece::Top) continue;
+        const Raster* picture = pictures.find(i.picture);
+        const bool whole = i.kind == ObjectImage::Kind::Copy && i.strip && picture &&
+                           intersect(i.source, picture->bounds()) == i.source &&
+                           i.source.height() >= i.target.height();
+        return whole ? i.target : PixelRect{};
+    }
+    return {};
+}
+
+// ComposeBorderStrips, leaving out the top piece's pixels under `covered`: the caption image drawn
+// there next would only paint them again.
+void composePieces(const Raster& picture, const NinePieceParams& p, const BorderStripPlans& plans,
+                   const PixelRect& covered, BorderStrips& strips) {
+    if (covered.empty()) {
+        ComposeBorderStrips(picture, p, plans, strips);
+        return;
+    }
+    strips.top.resize(plans.topHeight > 0 ? p.width : 0, plans.topHeight);
+    strips.bottom.resize(plans.bottomHeight > 0 ? p.width : 0, plans.bottomHeight);
+    strips.left.resize(plans.leftWidth, plans.leftWidth > 0 ? plans.sideHeight : 0);
+    strips.right.resize(plans.rightWidth, plans.rightWidth > 0 ? plans.sideHeight : 0);
+    if (picture.empty()) return;
+    const PixelRect b = strips.top.bounds();
+    const PixelRect c = intersect(covered, b);
+    const PixelRect around[] = {{0, 0, b.right, c.top},
+                                {0, c.top, c.left, c.bottom},
+                                {c.right, c.top, b.right, c.bottom},
+                                {0, c.bottom, b.right, b.bottom}};
+    for (const PixelRect& part : around) {
+        if (!part.empty()) paintPlan(picture, plans.top, strips.top, {0, 0}, part);
+    }
+    paintPlan(picture, plans.bottom, strips.bottom, {0, 0}, strips.bottom.bounds());
+    paintPlan(picture, plans.left, strips.left, {0, 0}, strips.left.bounds());
+    paintPlan(picture, plans.right, strips.right, {0, 0}, strips.right.bounds());
+}
+
+}  // namespace
 
 void composeFramePieces(const FramePictures& pictures, const FramePaintPlan& plan, BorderStrips& pieces,
                         NoiseGenerator& noise) {
     const Raster* source = pictures.find(plan.source);
     if (!plan.paint || !source) return;
-    ComposeBorderStrips(*source, plan.geometry.pieces, pieces);
+    composePieces(*source, plan.geometry.pieces, plan.strips, coveredByCaption(pictures, plan), pieces);
     for (const ObjectDraw& d : plan.objects) {
         drawObjectImage(pictures, d.image, d.piece == FramePiece::Top ? pieces.top : pieces.bottom);
     }

@@ -13,6 +13,7 @@
 #include "skin/FrameGeometry.h"
 #include "skin/FrameObjects.h"
 #include "skin/Raster.h"
+#include "skin/TextFit.h"
 
 namespace vireltan {
 
@@ -71,6 +72,10 @@ struct CaptionTextPlan {
 };
 CaptionTextPlan captionTextPlan(const FrameObject& caption, const TbsDataSkinCaption& def, bool active);
 
+// The caption text as drawn in T: nothing when the text or T is empty, else fitted to T's width with
+// "..." (so a text area narrower than "..." still shows "...").
+std::u16string captionTextToDraw(std::u16string_view text, const PixelRect& t, const MeasureUtf16& measure);
+
 // Where text of textWidth x textHeight is drawn in T (halves truncated toward zero); light and shadow
 // one pixel up-left and down-right. FitTextWithEllipsis(text, T.width()) comes first.
 struct CaptionTextPlaces {
@@ -96,7 +101,8 @@ struct ObjectDraw {
 struct FramePaintPlan {
     bool paint = false;  // false below the minimum size: nothing is painted
     FramePictureRef source;
-    FrameGeometry geometry;  // the pieces and the mask for the size
+    FrameGeometry geometry;   // the pieces and the mask for the size
+    BorderStripPlans strips;  // each piece's paint steps, made once per paint
     FramePiecePlaces places;
     std::vector<ObjectDraw> objects;
     std::optional<InactiveEffect> effect;

@@ -6,6 +6,7 @@
 
 #include "CalculatorSkin.h"
 #include "skin/FrameButtons.h"
+#include "skin/WindowStates.h"
 
 namespace vireltan {
 namespace {
@@ -246,6 +247,70 @@ TEST(FrameButtonsTest, CaptionFollowsTheWindowsActiveState) {
     for (int tick = 0; tick < 6 && animateTick(objects).keepRunning; ++tick)
         frames.push_back(objects[0].state.frame);
     EXPECT_EQ(frames, (std::vector<int>{2, 3, 4}));
+}
+
+TEST(FrameButtonsTest, Commands) {
+    const std::vector<FrameObject> objects = calculatorObjects();
+    using C = FrameCommand;
+    struct Case {
+        int object;
+        CommandState state;
+        C command;
+    };
+    const Case cases[] = {
+        {kClose, {}, C::Close},
+        {kMinimize, {}, C::Minimize},
+        {kMinimize, {false, true, false, false}, C::Restore},
+        {kMinimize, {false, false, true, false}, C::SendToTray},
+        {kMaximize, {}, C::Maximize},
+        {kMaximize, {true, false, false, false}, C::Restore},
+        {kSysMenu, {}, C::PopupSystemMenu},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DoCommand(objects[std::size_t(c.object)], c.state), c.command) << c.object;
+    FrameObject custom = objects[kMinimize];
+    custom.command = StdCommand::cmDefault;
+    EXPECT_EQ(DoCommand(custom, {}), C::None);
+    EXPECT_EQ(DoCommand(custom, {false, false, false, true}), C::PopupObjectMenu);
+    custom.command = StdCommand::cmRollUp;
+    EXPECT_EQ(DoCommand(custom, {}), C::ToggleRollUp);
+    custom.command = StdCommand::cmMinimizeToTray;
+    EXPECT_EQ(DoCommand(custom, {}), C::SendToTray);
+}
+
+TEST(FrameButtonsTest, CaptionDoubleClick) {
+    using C = FrameCommand;
+    struct Case {
+        const char* what;
+        CaptionDoubleClick c;
+        C command;
+    };
+    const Case cases[] = {
+        {"calculator: not sizeable, toggles roll-up (which needs biRollUp)",
+         {false, false, false, false, false, false},
+         C::ToggleRollUp},
+        {"sizeable minimized", {true, true, false, false, false, true}, C::Restore},
+        {"sizeable normal", {true, false, false, false, false, true}, C::Maximize},
+        {"sizeable normal without biMaximize", {true, false, false, false, false, false}, C::ToggleRollUp},
+        {"sizeable maximized", {true, false, true, false, false, true}, C::Restore},
+        {"maximized, rolled up before", {true, false, true, true, true, true}, C::ToggleRollUp},
+        {"rolled up", {true, false, false, true, false, true}, C::ToggleRollUp},
+    };
+    for (const Case& c : cases) EXPECT_EQ(captionDoubleClick(c.c), c.command) << c.what;
+    // The roll-up itself does nothing without biRollUp: the calculator's double click changes nothing.
+    FrameWindowModel m;
+    EXPECT_FALSE(SetRollUpState(m, true, {false, 411, 35, 0}).changed);
+}
+
+TEST(FrameButtonsTest, SystemMenuAnchors) {
+    FrameLayout layout;
+    layout.objects = calculatorObjects();
+    updateFrameLayout(layout, calculatorSkin().FormInfo, 150, 150, 746, 411);
+    EXPECT_EQ(objectAnchor(layout.objects[kSysMenu], {100, -900}), (PixelRect{110, -890, 123, -877}));
+    EXPECT_EQ(cursorAnchor({300, 20}), (PixelRect{300, 20, 300, 20}));
+    EXPECT_EQ(altSpaceAnchors(layout, {0, 0}), (std::vector<PixelRect>{{10, 10, 23, 23}}));
+    layout.objects[kSysMenu].enabled = false;
+    EXPECT_TRUE(altSpaceAnchors(layout, {0, 0}).empty());
 }
 
 }  // namespace

@@ -97,6 +97,9 @@ TEST(FrameMetricsTest, SizeLimitRules) {
     EXPECT_EQ(MaxFrameExtent(1280, 0), 1280);
     EXPECT_EQ(MaxFrameExtent(1280, 800), 800);
     EXPECT_EQ(MaxFrameExtent(1280, 2000), 1280);
+    // A window dragged below 150 x 35 is held there; the maximum is the work area, or MaxWidth.
+    EXPECT_EQ(frameMinMax(150, 35, {0, 0, 1280, 994}, {}), (FrameMinMax{150, 35, 1280, 994}));
+    EXPECT_EQ(frameMinMax(150, 35, {-1280, 0, 0, 1024}, {0, 0, 800, 0}), (FrameMinMax{150, 35, 800, 1024}));
 }
 
 TEST(FrameMetricsTest, PlainFrameMetrics) {
@@ -109,6 +112,26 @@ TEST(FrameMetricsTest, PlainFrameMetrics) {
     EXPECT_EQ(plainMinFrameHeight(true, {}, {}), 21);
     EXPECT_EQ(plainMinFrameHeight(false, {0, 60, 0, 0}, {}), 60);
     EXPECT_EQ(plainMinFrameHeight(false, {0, 60, 0, 0}, {false, true}), 25);
+}
+
+TEST(FrameMetricsTest, SizeWhenTheSkinIsApplied) {
+    struct Case {
+        const char* what;
+        int w, h;
+        FrameSizeState state;
+        FrameSizeStep step;
+    };
+    const Case cases[] = {
+        {"large enough: nudged", 746, 411, {}, {746, 411, true}},
+        {"too small both ways", 100, 20, {}, {150, 35, false}},
+        {"too low", 746, 20, {}, {746, 35, false}},
+        {"too narrow", 100, 411, {}, {150, 411, false}},
+        {"rolled up", 746, 411, {false, true}, {746, 35, true}},
+        {"minimized", 746, 411, {true, false}, {150, 35, true}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(frameSizeOnApply(c.w, c.h, 150, 35, c.state), c.step) << c.what;
+    EXPECT_EQ(nudgeWidth(746, 150), 745);
+    EXPECT_EQ(nudgeWidth(150, 150), 151);
 }
 
 TEST(FrameMetricsTest, ClientAreaNeverOfNegativeSize) {

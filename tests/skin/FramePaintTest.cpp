@@ -134,6 +134,42 @@ TEST(FramePaintTest, ComposedPiecesCarryTheObjects) {
     EXPECT_EQ(pieces.top.height(), 27);
 }
 
+TEST(FramePaintTest, CaptionImageOverThePieceGivesTheSamePixels) {
+    // A caption with a picture of its own covers most of the top piece; the pieces are then composed
+    // around it, and must come out as composing everything and drawing the objects over it.
+    std::unique_ptr<TbsSkinData> skin = loadCalculatorSkin();
+    auto& caption = *skin->ObjectDefinitions[1];
+    ASSERT_EQ(caption.name, "caption");
+    caption.activepictureindex = 0;
+    caption.activeskinrect = {0, 96, 57, 113};
+    FrameLayout l = layoutFor(*skin, 746, 411);
+    for (FrameObject& o : l.objects) {
+        o.state.active = true;
+        o.state.pointerIn = o.kind != FrameObjectKind::Caption;
+        o.state.frame = 3;
+    }
+    const FramePictures pictures = framePictures(*skin);
+    const FramePaintPlan plan = planSkinFrame(*skin, l, {true, 150, 35, {}, false});
+    ASSERT_EQ(plan.objects.size(), 5u);
+    EXPECT_EQ(plan.objects[0].image.target, (PixelRect{28, 4, 681, 21}));
+    EXPECT_TRUE(plan.objects[0].image.strip);
+    EXPECT_EQ(plan.objects[0].image.fixedLeft, 2);
+    EXPECT_EQ(plan.objects[0].image.fixedRight, 4);
+    BorderStrips pieces;
+    NoiseGenerator noise;
+    composeFramePieces(pictures, plan, pieces, noise);
+    composeFramePieces(pictures, plan, pieces, noise);  // again into the same memory
+    BorderStrips expected = ComposeBorderStrips(pictures.main, plan.geometry.pieces);
+    for (const ObjectDraw& d : plan.objects) drawObjectImage(pictures, d.image, expected.top);
+    EXPECT_TRUE(pieces.top.samePixels(expected.top));
+    EXPECT_TRUE(pieces.bottom.samePixels(expected.bottom));
+    EXPECT_TRUE(pieces.left.samePixels(expected.left));
+    EXPECT_TRUE(pieces.right.samePixels(expected.right));
+    // The caption's fixed ends come unscaled from its picture.
+    EXPECT_EQ(pieces.top.pixel(28, 4), pictures.list[0].pixel(0, 96));
+    EXPECT_EQ(pieces.top.pixel(680, 20), pictures.list[0].pixel(56, 112));
+}
+
 TEST(FramePaintTest, InactiveEffectIsAppliedToEveryPieceObjectsIncluded) {
     std::unique_ptr<TbsSkinData> skin = loadCalculatorSkin();
     skin->FormInfo.autorenderinginactiveimage = true;
@@ -185,6 +221,26 @@ TEST(FramePaintTest, CaptionText) {
         {Alignment::taLeftJustify, 900, 18, {{30, 3}, {29, 2}, {31, 4}}},  // wider than T: fitted first
     };
     for (const Case& c : cases) EXPECT_EQ(captionTextPlaces(t, c.alignment, c.w, c.h), c.places);
+
+    const MeasureUtf16 sevenEach = [](std::u16string_view s) { return 7 * int(s.size()); };
+    struct Fit {
+        PixelRect t;
+        std::u16string text, drawn;
+    };
+    const Fit fits[] = {
+        {{30, 4, 677, 21}, u"   Vireltan - 12/2009", u"   Vireltan - 12/2009"},
+        {{30, 4, 100, 21}, u"   Vireltan - 12/2009", u"   Vire..."},  // 70 px: 7 characters and "..."
+        {{30, 4, 40, 21}, u"   Vireltan - 12/2009", u"..."},          // narrower than "..."
+        {{30, 4, 30, 21}, u"   Vireltan - 12/2009", u""},             // no text area
+        {{30, 4, 677, 21}, u"", u""},
+    };
+    for (const Fit& f : fits) {
+        const std::u16string drawn = captionTextToDraw(f.text, f.t, sevenEach);
+        EXPECT_EQ(drawn, f.drawn);
+        if (drawn.size() > 3) {
+            EXPECT_LE(sevenEach(drawn), f.t.width()) << "never past the area's right edge";
+        }
+    }
 }
 
 TEST(FramePaintTest, ObjectsOutsideThePictureDrawWhatIsDefined) {
