@@ -108,7 +108,7 @@ int TbsSkinForm::findObject(std::string_view idName) const {
 // before the frame's work, after it, or not at all.
 void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
     const bool skinned = frameSkinned_;
-    const bool fullDragSizing = inSizeMove_ && fullDrag_;
+    const bool fullDragSizing = pointer_.inSizeMove && fullDrag_;
     // clang-format off
     switch (m.msg) {
         case WM_DESTROY:           onDestroy(); next(m); break;
@@ -198,12 +198,17 @@ void TbsSkinForm::onSetText() {
 }
 
 void TbsSkinForm::onSetCursor(TMessage& m) {
-    (void)m;  // UseFormCursorInNCArea is off: the system's cursor for every hit code
+    if (!frameSkinned_ || !UseFormCursorInNCArea) return;
+    const int hit = formCursorHitCode(short(LOWORD(m.lParam)));
+    m.lParam = MAKELPARAM(hit, HIWORD(m.lParam));
 }
 
 void TbsSkinForm::onGetMinMaxInfo(MINMAXINFO& info) {
-    info.ptMinTrackSize = {MinFrameWidth(), MinFrameHeight()};
-    info.ptMaxTrackSize = {MaxFrameWidth(), MaxFrameHeight()};
+    const FrameMinMax m =
+        frameMinMax(MinFrameWidth(), MinFrameHeight(), toPixelRect(workArea(MaximizeOnFullScreen)),
+                    {MinWidth, MinHeight, MaxWidth, MaxHeight});
+    info.ptMinTrackSize = {m.minWidth, m.minHeight};
+    info.ptMaxTrackSize = {m.maxWidth, m.maxHeight};
 }
 
 void TbsSkinForm::onNcCalcSize(TMessage& m) {
@@ -241,21 +246,16 @@ void TbsSkinForm::onNcActivate(bool active) {
 void TbsSkinForm::onKeyMenu(LPARAM key) {
     if (key != ' ') return;
     // Alt+Space: under every enabled system-menu object in turn, each opening replacing the last.
-    for (std::size_t i = 0; i < layout_.objects.size(); ++i) {
-        const FrameObject& o = layout_.objects[i];
-        if (o.enabled && o.hasCommand() && o.command == StdCommand::cmSysMenu)
-            PopupSystemMenu(objectScreenRect(int(i)));
-    }
+    for (const PixelRect& a : altSpaceAnchors(layout_, windowOrigin()))
+        PopupSystemMenu({a.left, a.top, a.right, a.bottom});
 }
 
 void TbsSkinForm::onEnterSizeMove() {
     POINT cursor{};
     GetCursorPos(&cursor);
     snap_.cursor = {cursor.x, cursor.y};
-    resetHoverStates(layout_.objects);
+    pointer_.enterSizeMove(layout_);
     trackTimer_->setEnabled(false);
-    activeObject_ = capturedObject_ = -1;
-    inSizeMove_ = true;
     BOOL fullDrag = TRUE;
     SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
     fullDrag_ = fullDrag != FALSE;
@@ -263,7 +263,7 @@ void TbsSkinForm::onEnterSizeMove() {
 
 void TbsSkinForm::onExitSizeMove() {
     trackTimer_->setEnabled(false);
-    forgetTracking();
+    pointer_.forget();
     if (skinReady_) sendNcPaint();
 }
 
@@ -356,7 +356,7 @@ void TbsSkinForm::nudgeWidth() {
     if (!window) return;
     const RECT r = windowRect();
     const int width = r.right - r.left, height = r.bottom - r.top;
-    const int off = width - 1 < MinFrameWidth() ? width + 1 : width - 1;
+    const int off = vireltan::nudgeWidth(width, MinFrameWidth());
     constexpr UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window, nullptr, 0, 0, off, height, flags);
     SetWindowPos(window, nullptr, 0, 0, width, height, flags);
@@ -397,7 +397,7 @@ int TbsSkinForm::MaxFrameHeight() const {
 }
 
 void TbsSkinForm::ApplyFrameSkin() {
-    forgetTracking();
+    pointer_.forget();
     skinReady_ = skinData_ && !skinData_->SkinEmpty();
     pictures_ = skinReady_ ? framePictures(*skinData_) : FramePictures{};
     if (skinReady_ && frameSkinned_) {
@@ -415,18 +415,12 @@ void TbsSkinForm::ApplyFrameSkin() {
     }
     // Too small for the new frame: grow to its minimum; otherwise let the system ask for the frame's
     // size again.
-    const int minWidth = MinFrameWidth(), minHeight = MinFrameHeight();
-    int width = windowWidth(), height = windowHeight();
-    const bool narrow = width < minWidth, low = height < minHeight;
-    if (model_.rolledUp || model_.state == TbsFrameWindowState::Minimized) height = minHeight;
-    if (model_.state == TbsFrameWindowState::Minimized) width = minWidth;
-    if (narrow) width = minWidth;
-    if (low) height = minHeight;
-    if (width != windowWidth() || height != windowHeight()) {
-        form_->setBounds(form_->left(), form_->top(), width, height);
-    } else {
-        nudgeWidth();
-    }
+    const FrameSizeStep step =
+        frameSizeOnApply(windowWidth(), windowHeight(), MinFrameWidth(), MinFrameHeight(),
+                         {model_.state == TbsFrameWindowState::Minimized, model_.rolledUp});
+    if (step.width != windowWidth() || step.height != windowHeight())
+        form_->setBounds(form_->left(), form_->top(), step.width, step.height);
+    if (step.nudge) nudgeWidth();
     frameWidth_ = windowWidth();
     frameHeight_ = windowHeight();
     if (skinReady_) UpdateFrame(true);

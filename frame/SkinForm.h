@@ -6,14 +6,11 @@
 // class only applies them to the window.
 #pragma once
 
+#include "frame/FrameModel.h"
 #include "gui/Bitmap.h"
 #include "gui/Form.h"
 #include "gui/SkinComponents.h"
 #include "gui/Timer.h"
-#include "skin/FrameButtons.h"
-#include "skin/FramePaint.h"
-#include "skin/FrameRegion.h"
-#include "skin/WindowStates.h"
 
 #include <array>
 #include <functional>
@@ -40,6 +37,7 @@ class TbsSkinForm : public TComponent, public FormFrame {
     bool ShowIcon() const { return showIcon_; }
     void setShowIcon(bool value);
     bool HideCaptionButtons = false;
+    bool UseFormCursorInNCArea = false;
     bool Magnetic = false;
     int MagneticSize = 5;
     bool AlphaBlend = false;
@@ -77,7 +75,7 @@ class TbsSkinForm : public TComponent, public FormFrame {
     bool RolledUp() const { return model_.rolledUp; }
     // The layout both painting and hit testing read, for the window's current size.
     const FrameLayout& layout() const { return layout_; }
-    int activeObject() const { return activeObject_; }
+    int activeObject() const { return pointer_.active; }
     int findObject(std::string_view idName) const;
     // Whether a window region (the skin's outline) has been handed to the system.
     bool hasWindowRegion() const { return regionSet_; }
@@ -124,8 +122,6 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void onPrintRequest(HDC dc);
     void onNcMouse(UINT msg, WPARAM hit, LPARAM position);
     void onClientButtonUp(MouseButton button);
-    void pressAt(PixelPoint p, MouseButton button);
-    void captionDoubleClick();
 
     // Geometry.
     HWND windowHandle() const;
@@ -146,24 +142,26 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void PaintClientBackground(HDC dc);
     void RedrawObject(int object);
     void drawCaptionText(HDC dc, const FrameObject& caption);
-    void drawPlainButton(const FrameObject& button, Raster& target, int x, int y);
+    PlainColours plainColours() const;
+    PlainButtonState plainButtonState() const;
     void paintFrame(HDC dc);
     void sendNcPaint();
 
     // Objects and the pointer (SkinFormObjects.cpp).
     void createObjects();
     void freeObjects();
-    void forgetTracking();
     ObjectContext objectContext() const;
     void TrackActiveObject(PixelPoint p, bool inside);
+    // Carries out what the pointer model asks for: capture, each object's reaction, the caption's
+    // command and the system menu at the cursor.
+    void carry(const PointerResult& result, MouseButton button);
     void applyReaction(int object, const ObjectReaction& reaction, PixelPoint p, MouseButton button);
-    void mouseDown(int object, PixelPoint p, MouseButton button);
-    void mouseUp(int object, PixelPoint p, MouseButton button);
+    void runCommand(FrameCommand command, int object);
+    PixelPoint windowOrigin() const;
     void setCaptionActive(bool repaint);
     void trackTimer();
     void morphTimer();
     void animateTimer();
-    RECT objectScreenRect(int object) const;
     void setBounds(const PixelRect& bounds);
     WindowStateInput windowStateInput() const;
 
@@ -178,7 +176,6 @@ class TbsSkinForm : public TComponent, public FormFrame {
     bool skinReady_ = false;
     bool skinChanging_ = false;
     bool active_ = false;
-    bool inSizeMove_ = false;
     bool fullDrag_ = true;
     bool regionSet_ = false;
     int frameWidth_ = 0, frameHeight_ = 0;
@@ -188,7 +185,7 @@ class TbsSkinForm : public TComponent, public FormFrame {
     FramePictures pictures_;  // the skin's pictures as rasters, converted once per skin
     FrameLayout layout_;
     std::optional<FrameShape> shape_;
-    int activeObject_ = -1, previousObject_ = -1, capturedObject_ = -1;
+    FramePointer pointer_;
 
     TTimer* trackTimer_ = nullptr;
     TTimer* morphTimer_ = nullptr;

@@ -1,11 +1,6 @@
 // The frame's objects at run time: hit testing, the pointer over the objects, their timers, the
 // commands they run and the window states those commands set.
-// The hit-test model spells the system's HT* codes as constants of its own: it comes before the
-// system headers define them as macros.
-#include "skin/FrameHitTest.h"
-// clang-format off
 #include "frame/SkinForm.h"
-// clang-format on
 
 #include "gui/Application.h"
 #include "gui/Messages.h"
@@ -19,10 +14,6 @@ namespace {
 
 PixelRect toPixelRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
-}
-
-bool contains(const PixelRect& r, PixelPoint p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
 struct MenuDeleter {
@@ -45,11 +36,7 @@ void TbsSkinForm::createObjects() {
 
 void TbsSkinForm::freeObjects() {
     layout_.objects.clear();
-    forgetTracking();
-}
-
-void TbsSkinForm::forgetTracking() {
-    activeObject_ = previousObject_ = capturedObject_ = -1;
+    pointer_.forget();
 }
 
 ObjectContext TbsSkinForm::objectContext() const {
@@ -58,9 +45,14 @@ ObjectContext TbsSkinForm::objectContext() const {
     return c;
 }
 
-LRESULT TbsSkinForm::onNcHitTest(LPARAM position) {
+PixelPoint TbsSkinForm::windowOrigin() const {
     const RECT r = windowRect();
-    const PixelPoint p = windowPointFromLParam(std::uint32_t(position), r.left, r.top);
+    return {r.left, r.top};
+}
+
+LRESULT TbsSkinForm::onNcHitTest(LPARAM position) {
+    const PixelPoint origin = windowOrigin();
+    const PixelPoint p = windowPointFromLParam(std::uint32_t(position), origin.x, origin.y);
     int width = 0, height = 0;
     frameSize(width, height);
     if (layout_.metrics.width != width || layout_.metrics.height != height) refreshLayout(width, height);
@@ -69,11 +61,12 @@ LRESULT TbsSkinForm::onNcHitTest(LPARAM position) {
     state.minimized = model_.state == TbsFrameWindowState::Minimized;
     state.maximized = model_.state == TbsFrameWindowState::Maximized;
     state.sizeable = sizeable();
-    state.objectActive = activeObject_ >= 0;
-    state.inSizeMove = inSizeMove_;
+    state.objectActive = pointer_.active >= 0;
+    state.inSizeMove = pointer_.inSizeMove;
     const FrameHit hit = skinReady_ ? frameHitTest(layout_, shape_ ? &*shape_ : nullptr, state, p)
                                     : plainFrameHitTest(layout_, state, p);
-    // Over an object the pointer is followed from now on; the timer notices when it leaves.
+    // Over an object the pointer is followed from now on; the timer notices when it leaves. The timer
+    // runs only while the window is active.
     if (hit == FrameHit::Object && !trackTimer_->enabled() && active_) {
         TrackActiveObject(p, true);
         trackTimer_->setEnabled(true);
@@ -82,22 +75,25 @@ LRESULT TbsSkinForm::onNcHitTest(LPARAM position) {
 }
 
 void TbsSkinForm::TrackActiveObject(PixelPoint p, bool inside) {
-    if (layout_.objects.empty() || !active_) return;
-    previousObject_ = activeObject_;
-    const TrackChange change = trackActiveObject(layout_, activeObject_, capturedObject_, p, inside);
-    activeObject_ = change.active;
-    const ObjectContext c = objectContext();
-    if (change.leave >= 0) {
-        applyReaction(change.leave, objectMouseLeave(layout_.objects[std::size_t(change.leave)], c), p,
-                      MouseButton::Left);
-    }
-    if (change.enter >= 0) {
-        applyReaction(change.enter, objectMouseEnter(layout_.objects[std::size_t(change.enter)], c), p,
-                      MouseButton::Left);
+    carry(pointer_.track(layout_, p, inside, active_, objectContext()), MouseButton::Left);
+}
+
+void TbsSkinForm::carry(const PointerResult& r, MouseButton button) {
+    if (r.setCapture) SetCapture(windowHandle());
+    if (r.releaseCapture && GetCapture() == windowHandle()) ReleaseCapture();
+    if (r.stopTrackTimer) trackTimer_->setEnabled(false);
+    for (const auto& [object, reaction] : r.reactions) applyReaction(object, reaction, r.point, button);
+    if (r.captionCommand != FrameCommand::None) runCommand(r.captionCommand, -1);
+    if (r.systemMenuAtCursor) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        const PixelRect anchor = cursorAnchor({cursor.x, cursor.y});
+        PopupSystemMenu({anchor.left, anchor.top, anchor.right, anchor.bottom});
     }
 }
 
 void TbsSkinForm::applyReaction(int object, const ObjectReaction& r, PixelPoint p, MouseButton button) {
+    if (object < 0 || object >= int(layout_.objects.size())) return;
     const FrameObject o = layout_.objects[std::size_t(object)];
     if (r.redraw) RedrawObject(object);
     if (r.startMorph && !morphTimer_->enabled()) morphTimer_->setEnabled(true);
@@ -107,103 +103,41 @@ void TbsSkinForm::applyReaction(int object, const ObjectReaction& r, PixelPoint 
     };
     if (!r.commandFirst) fireUp();
     if (r.closeWindow) form_->close();
-    if (r.popupMenu && o.command == StdCommand::cmSysMenu) PopupSystemMenu(objectScreenRect(object));
+    if (r.popupMenu && o.command == StdCommand::cmSysMenu) runCommand(FrameCommand::PopupSystemMenu, object);
     if (r.runCommand) DoCommand(object);
     if (r.commandFirst) fireUp();
 }
 
-void TbsSkinForm::mouseDown(int object, PixelPoint p, MouseButton button) {
-    applyReaction(object, objectMouseDown(layout_.objects[std::size_t(object)], button, objectContext()), p,
-                  button);
-}
-
-void TbsSkinForm::mouseUp(int object, PixelPoint p, MouseButton button) {
-    applyReaction(object, objectMouseUp(layout_.objects[std::size_t(object)], button, objectContext()), p,
-                  button);
-}
-
-void TbsSkinForm::pressAt(PixelPoint p, MouseButton button) {
-    TrackActiveObject(p, true);
-    if (activeObject_ < 0) return;
-    capturedObject_ = activeObject_;
-    if (layout_.objects[std::size_t(capturedObject_)].kind != FrameObjectKind::Caption)
-        SetCapture(windowHandle());
-    mouseDown(capturedObject_, p, button);
-}
-
-void TbsSkinForm::onNcMouse(UINT msg, WPARAM hit, LPARAM position) {
+void TbsSkinForm::onNcMouse(UINT msg, WPARAM hitCode, LPARAM position) {
     if (!frameSkinned_) return;
-    const RECT r = windowRect();
-    const PixelPoint p = windowPointFromLParam(std::uint32_t(position), r.left, r.top);
-    const bool onCaption = hit == HTCAPTION;
+    const PixelPoint origin = windowOrigin();
+    const PixelPoint p = windowPointFromLParam(std::uint32_t(position), origin.x, origin.y);
+    const FrameHit hit = hitCode == HTCAPTION ? FrameHit::Caption : FrameHit::Object;
+    const ObjectContext c = objectContext();
+    CaptionDoubleClick window;
+    window.sizeable = sizeable();
+    window.minimized = model_.state == TbsFrameWindowState::Minimized;
+    window.maximized = model_.state == TbsFrameWindowState::Maximized;
+    window.rolledUp = model_.rolledUp;
+    window.rolledUpAtMaximize = model_.rolledUpAtMaximize;
+    window.biMaximize = borderIcons_.biMaximize;
+    // clang-format off
     switch (msg) {
-        case WM_NCLBUTTONDOWN:
-            // The press started the system's move loop, which has ended by now.
-            if (inSizeMove_) {
-                inSizeMove_ = false;
-                return;
-            }
-            pressAt(p, MouseButton::Left);
-            if (onCaption) capturedObject_ = -1;
-            break;
-        case WM_NCLBUTTONUP:
-        case WM_NCRBUTTONUP:
-            if (capturedObject_ >= 0) {
-                const int object = capturedObject_;
-                if (layout_.objects[std::size_t(object)].kind != FrameObjectKind::Caption) ReleaseCapture();
-                capturedObject_ = -1;
-                mouseUp(object, p, msg == WM_NCLBUTTONUP ? MouseButton::Left : MouseButton::Right);
-            }
-            break;
-        case WM_NCLBUTTONDBLCLK:
-            pressAt(p, MouseButton::Left);
-            if (activeObject_ >= 0)
-                applyReaction(activeObject_, objectDblClick(layout_.objects[std::size_t(activeObject_)]), p,
-                              MouseButton::Left);
-            if (onCaption) {
-                capturedObject_ = -1;
-                captionDoubleClick();
-            }
-            break;
-        case WM_NCRBUTTONDOWN:
-            pressAt(p, MouseButton::Right);
-            if (onCaption) {
-                capturedObject_ = -1;
-                POINT cursor{};
-                GetCursorPos(&cursor);
-                PopupSystemMenu({cursor.x, cursor.y, cursor.x, cursor.y});
-            }
-            break;
-        case WM_NCRBUTTONDBLCLK:
-            pressAt(p, MouseButton::Right);
-            if (onCaption) capturedObject_ = -1;
-            break;
-        default:  // WM_NCMOUSEMOVE: the objects follow the pointer through the hit test and the timer
-            break;
+        case WM_NCMOUSEMOVE:     carry(pointer_.ncMouseMove(layout_, p), MouseButton::Left); break;
+        case WM_NCLBUTTONDOWN:   carry(pointer_.ncButtonDown(layout_, p, MouseButton::Left, hit, active_, c), MouseButton::Left); break;
+        case WM_NCRBUTTONDOWN:   carry(pointer_.ncButtonDown(layout_, p, MouseButton::Right, hit, active_, c), MouseButton::Right); break;
+        case WM_NCLBUTTONUP:     carry(pointer_.ncButtonUp(layout_, p, MouseButton::Left, c), MouseButton::Left); break;
+        case WM_NCRBUTTONUP:     carry(pointer_.ncButtonUp(layout_, p, MouseButton::Right, c), MouseButton::Right); break;
+        case WM_NCLBUTTONDBLCLK: carry(pointer_.ncDoubleClick(layout_, p, MouseButton::Left, hit, window, active_, c), MouseButton::Left); break;
+        case WM_NCRBUTTONDBLCLK: carry(pointer_.ncDoubleClick(layout_, p, MouseButton::Right, hit, window, active_, c), MouseButton::Right); break;
+        default:                 break;
     }
-}
-
-void TbsSkinForm::captionDoubleClick() {
-    const bool minimized = model_.state == TbsFrameWindowState::Minimized;
-    const bool maximized = model_.state == TbsFrameWindowState::Maximized;
-    if (sizeable() && minimized) {
-        SetFrameWindowState(TbsFrameWindowState::Normal);
-    } else if (sizeable() && !maximized && !model_.rolledUp && borderIcons_.biMaximize) {
-        SetFrameWindowState(TbsFrameWindowState::Maximized);
-    } else if (sizeable() && maximized && !model_.rolledUpAtMaximize) {
-        SetFrameWindowState(TbsFrameWindowState::Normal);
-    } else {
-        SetRollUpState(!model_.rolledUp);
-    }
+    // clang-format on
 }
 
 // The button was released over the client area while the window held the mouse.
 void TbsSkinForm::onClientButtonUp(MouseButton button) {
-    if (capturedObject_ < 0) return;
-    const int object = capturedObject_;
-    capturedObject_ = -1;
-    ReleaseCapture();
-    mouseUp(object, {-1, -1}, button);
+    carry(pointer_.clientButtonUp(layout_, button, objectContext()), button);
 }
 
 void TbsSkinForm::onMenuClosed() {
@@ -236,19 +170,15 @@ void TbsSkinForm::setCaptionActive(bool repaint) {
 
 // The pointer is polled only while the window is active.
 void TbsSkinForm::trackTimer() {
-    if (!active_ || inSizeMove_ || !windowHandle()) {
+    if (!active_ || !windowHandle()) {
         trackTimer_->setEnabled(false);
         return;
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    const RECT r = windowRect();
-    const PixelPoint p{cursor.x - r.left, cursor.y - r.top};
-    if (!contains(layout_.metrics.client, p)) {
-        TrackActiveObject(p, true);
-    } else if (activeObject_ >= 0) {
-        TrackActiveObject({-1, -1}, true);
-    }
+    const PixelPoint origin = windowOrigin();
+    carry(pointer_.trackTimer(layout_, {cursor.x - origin.x, cursor.y - origin.y}, active_, objectContext()),
+          MouseButton::Left);
 }
 
 void TbsSkinForm::morphTimer() {
@@ -271,36 +201,39 @@ void TbsSkinForm::animateTimer() {
     if (!tick.keepRunning) animateTimer_->setEnabled(false);
 }
 
-RECT TbsSkinForm::objectScreenRect(int object) const {
-    const PixelRect& o = layout_.objects[std::size_t(object)].rect;
-    const RECT w = windowRect();
-    return {w.left + o.left, w.top + o.top, w.left + o.right, w.top + o.bottom};
+void TbsSkinForm::DoCommand(int object) {
+    CommandState s;
+    s.maximized = model_.state == TbsFrameWindowState::Maximized;
+    s.minimized = model_.state == TbsFrameWindowState::Minimized;
+    runCommand(vireltan::DoCommand(layout_.objects[std::size_t(object)], s), object);
 }
 
-void TbsSkinForm::DoCommand(int object) {
-    const FrameObject& o = layout_.objects[std::size_t(object)];
-    switch (o.command) {
-        case StdCommand::cmClose:
+void TbsSkinForm::runCommand(FrameCommand command, int object) {
+    switch (command) {
+        case FrameCommand::Close:
             form_->close();
             break;
-        case StdCommand::cmMaximize:
-            SetFrameWindowState(model_.state == TbsFrameWindowState::Maximized
-                                    ? TbsFrameWindowState::Normal
-                                    : TbsFrameWindowState::Maximized);
+        case FrameCommand::Maximize:
+            SetFrameWindowState(TbsFrameWindowState::Maximized);
             break;
-        case StdCommand::cmMinimize:
-            SetFrameWindowState(model_.state == TbsFrameWindowState::Minimized
-                                    ? TbsFrameWindowState::Normal
-                                    : TbsFrameWindowState::Minimized);
+        case FrameCommand::Minimize:
+            SetFrameWindowState(TbsFrameWindowState::Minimized);
             break;
-        case StdCommand::cmSysMenu:
-            PopupSystemMenu(objectScreenRect(object));
+        case FrameCommand::Restore:
+            SetFrameWindowState(TbsFrameWindowState::Normal);
             break;
-        case StdCommand::cmRollUp:
+        case FrameCommand::ToggleRollUp:
             SetRollUpState(!model_.rolledUp);
             break;
-        case StdCommand::cmMinimizeToTray:  // needs a tray icon, which this program's windows have none of
-        case StdCommand::cmDefault:         // no menu items on these objects
+        case FrameCommand::PopupSystemMenu:
+            if (object >= 0) {
+                const PixelRect a = objectAnchor(layout_.objects[std::size_t(object)], windowOrigin());
+                PopupSystemMenu({a.left, a.top, a.right, a.bottom});
+            }
+            break;
+        case FrameCommand::SendToTray:       // needs a tray icon, which this program's windows have none of
+        case FrameCommand::PopupObjectMenu:  // no object of this program's skins carries a menu
+        case FrameCommand::None:
             break;
     }
 }
@@ -345,7 +278,7 @@ void TbsSkinForm::SetFrameWindowState(TbsFrameWindowState state) {
     if (change.minimizeApplication && windowHandle()) ShowWindow(windowHandle(), SW_MINIMIZE);
     if (change.OnMaximize || (change.OnMinimize && !change.minimizeApplication)) {
         trackTimer_->setEnabled(false);
-        forgetTracking();
+        pointer_.forget();
     }
     if (change.bounds) setBounds(*change.bounds);
     if (change.OnRestore) {

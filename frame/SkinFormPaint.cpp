@@ -4,7 +4,6 @@
 
 #include "gui/Utf.h"
 #include "skin/Blit.h"
-#include "skin/Glyphs.h"
 #include "skin/SkinObjects.h"
 #include "skin/TextFit.h"
 
@@ -46,10 +45,9 @@ void textAt(HDC dc, int x, int y, std::u16string_view text, COLORREF color) {
     TextOutW(dc, x, y, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()));
 }
 
-// Fits the text to maxWidth with "..." in the font selected into dc.
-std::u16string fitted(HDC dc, const std::u16string& text, int maxWidth) {
-    return FitTextWithEllipsis(text, maxWidth,
-                               [dc](std::u16string_view s) { return int(textSize(dc, s).cx); });
+// Text widths in the font selected into dc.
+MeasureUtf16 measureIn(HDC dc) {
+    return [dc](std::u16string_view s) { return int(textSize(dc, s).cx); };
 }
 
 }  // namespace
@@ -137,7 +135,8 @@ void TbsSkinForm::drawCaptionText(HDC dc, const FrameObject& caption) {
     captionFont_.assign(
         FontDescription{plan.fontName, plan.fontHeight, fontStyleOf(plan.fontStyle), clBlack});
     ObjectSelection font(dc, captionFont_.handle());
-    const std::u16string shown = fitted(dc, text, plan.textRect.width());
+    const std::u16string shown = captionTextToDraw(text, plan.textRect, measureIn(dc));
+    if (shown.empty()) return;
     const SIZE size = textSize(dc, shown);
     const CaptionTextPlaces at = captionTextPlaces(plan.textRect, plan.alignment, size.cx, size.cy);
     SetBkMode(dc, TRANSPARENT);
@@ -175,7 +174,7 @@ void TbsSkinForm::RedrawObject(int object) {
         image.target = {0, 0, width, height};
         drawObjectImage(pictures_, image, target);
     } else {
-        drawPlainButton(o, target, 0, 0);
+        drawPlainButton(o, plainButtonState(), plainColours(), target);
     }
     ++paintCounts_.objectDraws;
     DeviceContext dc = DeviceContext::wholeWindow(window);
@@ -183,77 +182,44 @@ void TbsSkinForm::RedrawObject(int object) {
         BitBlt(dc.get(), o.rect.left, o.rect.top, width, height, objectBitmap_.canvasHandle(), 0, 0, SRCCOPY);
 }
 
-// A plain caption button: button face, a navy frame while the pointer is over it, and its line glyph.
-void TbsSkinForm::drawPlainButton(const FrameObject& button, Raster& target, int x, int y) {
-    const int w = button.rect.width(), h = button.rect.height();
-    const PixelRect r{x, y, x + w, y + h};
-    const bool hot = button.state.pointerIn, down = hot && button.state.down;
-    target.fillRect(r, hot ? (down ? Bgr{181, 147, 133} : Bgr{210, 189, 182}) : systemBgr(COLOR_BTNFACE));
-    if (hot) drawFrameRect(target, r, Bgr{128, 0, 0});
-    const Bgr ink = systemBgr(button.enabled ? COLOR_BTNTEXT : COLOR_BTNSHADOW);
-    const int gx = x + w / 2 - 5 + (down ? 1 : 0), gy = y + h / 2 - 4 + (down ? 1 : 0);
-    const bool maximized = model_.state == TbsFrameWindowState::Maximized;
-    const bool minimized = model_.state == TbsFrameWindowState::Minimized;
-    switch (button.command) {
-        case StdCommand::cmClose:
-            drawCross(target, gx, gy, ink);
-            break;
-        case StdCommand::cmMaximize:
-            maximized ? drawTwoWindowsGlyph(target, gx, gy, ink) : drawWindowGlyph(target, gx, gy, ink);
-            break;
-        case StdCommand::cmMinimize:
-            minimized ? drawTwoWindowsGlyph(target, gx, gy, ink) : drawLowBar(target, gx, gy, ink);
-            break;
-        case StdCommand::cmSysMenu:
-            drawFlatBox(target, gx, gy, ink);
-            break;
-        case StdCommand::cmRollUp:
-            model_.rolledUp ? drawDownTriangle(target, gx, gy, ink) : drawUpTriangle(target, gx, gy, ink);
-            break;
-        case StdCommand::cmMinimizeToTray:
-            target.fillRect({gx + 3, gy + 6, gx + 7, gy + 8}, ink);
-            break;
-        case StdCommand::cmDefault:
-            break;
-    }
+PlainColours TbsSkinForm::plainColours() const {
+    return {systemBgr(COLOR_BTNFACE),      systemBgr(COLOR_BTNTEXT), systemBgr(COLOR_BTNSHADOW),
+            systemBgr(COLOR_BTNHIGHLIGHT), systemBgr(COLOR_3DLIGHT), systemBgr(COLOR_3DDKSHADOW)};
+}
+
+PlainButtonState TbsSkinForm::plainButtonState() const {
+    return {model_.state == TbsFrameWindowState::Maximized, model_.state == TbsFrameWindowState::Minimized,
+            model_.rolledUp};
 }
 
 void TbsSkinForm::PaintPlainFrame(HDC dc) {
     if (skinChanging_) return;
     int width = 0, height = 0;
     frameSize(width, height);
-    const int h = plainCaptionHeight(toolWindow());
     if (width <= 6 || height <= 6) return;
     refreshLayout(width, height);
-    HWND window = windowHandle();
+    const PlainCaptionBar plan = plainCaptionBar(layout_, toolWindow());
 
-    // The caption bar: face, the alternating lines, the centred text and the plain buttons.
+    // The caption bar with its lines and buttons, then the text centred over the lines.
     TBitmap& bar = pieces_[std::size_t(FramePiece::Top)];
     GdiFlush();
-    if (bar.width() != width - 6 || bar.height() != h) bar.setSize(width - 6, h);
+    if (bar.width() != plan.place.width() || bar.height() != plan.place.height())
+        bar.setSize(plan.place.width(), plan.place.height());
     Raster pixels = bar.raster();
-    pixels.fill(systemBgr(COLOR_BTNFACE));
-    const PixelRect& caption = layout_.metrics.caption;
-    const int left = caption.left - 3, right = caption.right;
-    for (int line = 0; h - 4 > 1 && line < h - 5; ++line) {
-        pixels.fillRect({left + 2, 2 + line, right - 6, 3 + line},
-                        systemBgr(line % 2 == 0 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW));
-    }
-    for (const FrameObject& o : layout_.objects) {
-        if (o.visible && !o.rect.empty()) drawPlainButton(o, pixels, o.rect.left - 3, o.rect.top - 3);
-    }
+    composePlainCaptionBar(plan, layout_, plainButtonState(), plainColours(), pixels);
     const std::u16string text = utf16(form_->caption());
     if (!text.empty()) {
         HDC barDc = bar.canvasHandle();
         captionFont_.assign(FontDescription{"Arial", 14, fsBold, clBlack});
         ObjectSelection font(barDc, captionFont_.handle());
-        const std::u16string shown = fitted(barDc, text, right - left);
+        const std::u16string shown =
+            FitTextWithEllipsis(text, plan.textRight - plan.textLeft, measureIn(barDc));
         const SIZE size = textSize(barDc, shown);
-        const int x = left + (right - left) / 2 - (size.cx + 5) / 2, y = h / 2 - size.cy / 2;
-        RECT clear{x - 2, y - 2, x + size.cx + 2, y + size.cy + 2};
+        const PlainCaptionText at = plainCaptionText(plan, size.cx, size.cy);
+        const RECT clear{at.clear.left, at.clear.top, at.clear.right, at.clear.bottom};
         FillRect(barDc, &clear, GetSysColorBrush(COLOR_BTNFACE));
         SetBkMode(barDc, TRANSPARENT);
-        textAt(barDc, x, y, shown, GetSysColor(active_ ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+        textAt(barDc, at.place.x, at.place.y, shown, GetSysColor(active_ ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
         GdiFlush();
         ++paintCounts_.captionTexts;
     }
@@ -261,29 +227,29 @@ void TbsSkinForm::PaintPlainFrame(HDC dc) {
 
     DeviceContext own;
     if (!dc) {
-        own = DeviceContext::wholeWindow(window);
+        own = DeviceContext::wholeWindow(windowHandle());
         dc = own.get();
     }
     if (!dc) return;
     const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, 3, 3 + h, width - 3, height - 3);
-    BitBlt(dc, 3, 3, bar.width(), bar.height(), bar.canvasHandle(), 0, 0, SRCCOPY);
-    // Three bevels, each inside the one before.
-    const std::array<std::pair<int, int>, 3> bevels{{{COLOR_3DLIGHT, COLOR_3DDKSHADOW},
-                                                     {COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW},
-                                                     {COLOR_BTNFACE, COLOR_BTNFACE}}};
-    for (int i = 0; i < 3; ++i) {
-        HBRUSH light = GetSysColorBrush(bevels[std::size_t(i)].first);
-        HBRUSH dark = GetSysColorBrush(bevels[std::size_t(i)].second);
-        const RECT top{i, i, width - i, i + 1}, leftSide{i, i, i + 1, height - i};
-        const RECT bottom{i, height - i - 1, width - i, height - i},
-            rightSide{width - i - 1, i, width - i, height - i};
+    ExcludeClipRect(dc, plan.client.left, plan.client.top, plan.client.right, plan.client.bottom);
+    BitBlt(dc, plan.place.left, plan.place.top, bar.width(), bar.height(), bar.canvasHandle(), 0, 0, SRCCOPY);
+    // Three bevels, each inside the one before: light top-left and dark bottom-right, then the face.
+    const std::array<std::pair<int, int>, 3> colours{{{COLOR_3DLIGHT, COLOR_3DDKSHADOW},
+                                                      {COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW},
+                                                      {COLOR_BTNFACE, COLOR_BTNFACE}}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const PixelRect& b = plan.bevels[i];
+        HBRUSH light = GetSysColorBrush(colours[i].first);
+        HBRUSH dark = GetSysColorBrush(colours[i].second);
+        const RECT top{b.left, b.top, b.right, b.top + 1}, left{b.left, b.top, b.left + 1, b.bottom};
+        const RECT bottom{b.left, b.bottom - 1, b.right, b.bottom},
+            right{b.right - 1, b.top, b.right, b.bottom};
         FillRect(dc, &top, light);
-        FillRect(dc, &leftSide, light);
+        FillRect(dc, &left, light);
         FillRect(dc, &bottom, dark);
-        FillRect(dc, &rightSide, dark);
+        FillRect(dc, &right, dark);
     }
-    // Between the bevels and the bar's ends nothing else is left uncovered: the bar spans W - 6.
     RestoreDC(dc, saved);
 }
 
