@@ -29,7 +29,7 @@ struct SkinnedWindow {
     TbsSkinForm* frame = nullptr;
     SkinDataComponent* data = nullptr;
 
-    explicit SkinnedWindow(bool skinned = true, int left = kLeft) {
+    explicit SkinnedWindow(bool skinned = true, int left = kLeft, bool show = true) {
         form->setBorderStyle(TFormBorderStyle::bsSizeable);
         form->setCaption("states");
         form->setBounds(left, kTop, kWidth, kHeight);
@@ -42,6 +42,7 @@ struct SkinnedWindow {
             data->setCompressedStoredSkin(stored);
             frame->setSkinData(data);
         }
+        if (!show) return;
         form->show();
         pumpFor(30);
     }
@@ -176,6 +177,58 @@ TEST(SkinFormStates, ClientSizeIsReimposedAfterEachSkinApplication) {
     EXPECT_EQ(boundsOf(*w.form).right - boundsOf(*w.form).left, 746);
     w.frame->setSkinData(nullptr);  // the plain frame: 3 on each side
     EXPECT_EQ(boundsOf(*w.form).right - boundsOf(*w.form).left, 742);
+}
+
+TEST(SkinFormStates, MagneticWindowSnapsToTheWorkAreaAndBreaksAway) {
+    SkinnedWindow w;
+    w.frame->Magnetic = true;
+    const RECT area = workArea();
+    testing::CursorRestore cursor;
+    SetCursorPos(500, 500);
+    SendMessageW(w.form->handle(), WM_ENTERSIZEMOVE, 0, 0);
+    struct Case {
+        int cursorX;
+        int proposedLeft;
+        int left;
+    };
+    const Case cases[] = {
+        {500, area.left + 3, area.left},          // 3 pixels off the edge: snapped onto it
+        {503, area.left + 3, area.left},          // the cursor moved less than MagneticSize: held
+        {506, area.left + 3, area.left + 6},      // 6 pixels further: breaks away with the cursor
+        {600, area.left + 100, area.left + 100},  // far from every edge: where it was put
+    };
+    for (const Case& c : cases) {
+        SetCursorPos(c.cursorX, 500);
+        RECT proposed{c.proposedLeft, 200, c.proposedLeft + kWidth, 200 + kHeight};
+        SendMessageW(w.form->handle(), WM_MOVING, WMSZ_LEFT, LPARAM(&proposed));
+        EXPECT_EQ(proposed.left, c.left) << c.cursorX;
+        EXPECT_EQ(proposed.right - proposed.left, kWidth);
+    }
+    SendMessageW(w.form->handle(), WM_EXITSIZEMOVE, 0, 0);
+}
+
+TEST(SkinFormStates, FadeInEndsOpaqueAndUnlayered) {
+    SkinnedWindow w(true, kLeft, false);
+    w.frame->AlphaBlendAnimation = true;
+    w.form->show();
+    EXPECT_TRUE(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(testing::pumpUntil(
+        [&] { return !(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED); }, 3000));
+}
+
+TEST(SkinFormStates, AlphaBlendKeepsTheWindowTranslucent) {
+    SkinnedWindow w(true, kLeft, false);
+    w.frame->AlphaBlend = true;
+    w.form->show();
+    pumpFor(100);
+    ASSERT_TRUE(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(w.form->handle(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+    w.form->hide();
+    EXPECT_FALSE(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
 }  // namespace
