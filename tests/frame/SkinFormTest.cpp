@@ -70,6 +70,7 @@ class SkinFormTest : public ::testing::Test {
 
     void TearDown() override {
         recording = false;
+        other.reset();
         front.remove();
         behind.remove();
         form.reset();
@@ -115,7 +116,7 @@ class SkinFormTest : public ::testing::Test {
     }
 
   public:
-    std::unique_ptr<TForm> form;
+    std::unique_ptr<TForm> form, other;
     WindowProcHook behind, front;
     StoredSkinComponent* stored = nullptr;
     SkinDataComponent* data = nullptr;
@@ -263,6 +264,27 @@ TEST_F(SkinFormTest, MessageSequences) {
         {"WM_ACTIVATE",
          [](SkinFormTest& t) { SendMessageW(t.form->handle(), WM_ACTIVATE, WA_ACTIVE, 0); },
          {{WM_ACTIVATE, true}, {WM_NCPAINT, false}}},
+        {"deactivation by the system",
+         [](SkinFormTest& t) {
+             t.other = std::make_unique<TForm>(nullptr);
+             t.other->setBounds(900, 700, 200, 100);
+             t.other->show();
+             SetForegroundWindow(t.other->handle());
+         },
+         // The frame repaints for the frame's activation state, again for the caption's, and once
+         // more when the window hears it has lost the activation; only WM_ACTIVATE goes on.
+         {{WM_NCACTIVATE, false},
+          {WM_NCPAINT, false},
+          {WM_NCPAINT, false},
+          {WM_ACTIVATE, true},
+          {WM_NCPAINT, false}}},
+        {"activation by the system",
+         [](SkinFormTest& t) { SetForegroundWindow(t.form->handle()); },
+         {{WM_NCACTIVATE, false},
+          {WM_NCPAINT, false},
+          {WM_NCPAINT, false},
+          {WM_ACTIVATE, true},
+          {WM_NCPAINT, false}}},
         {"skin change",
          [](SkinFormTest& t) { t.data->setCompressedStoredSkin(t.stored); },
          {{BSM_BEFORECHANGE, true}, {BSM_CHANGE, true}, {WM_NCPAINT, false}, {BSM_AFTERCHANGE, true}}},
