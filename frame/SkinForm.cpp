@@ -4,6 +4,7 @@
 #include "gui/Messages.h"
 #include "gui/SkinClient.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 namespace vireltan {
@@ -131,7 +132,7 @@ void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
                 default:           next(m); break;
             }
             break;
-        case WM_TIMER:             if (m.wParam == 1 && (AlphaBlend || AlphaBlendAnimation)) onAlphaTimer(); next(m); break;
+        case WM_TIMER:             if (m.wParam == 1 && (alphaBlend_ || AlphaBlendAnimation)) onAlphaTimer(); next(m); break;
         case WM_SIZING:            next(m); if (fullDragSizing) onSizing(*reinterpret_cast<RECT*>(m.lParam)); break;
         case WM_MOVING:            if (skinned) onMoving(*reinterpret_cast<RECT*>(m.lParam)); next(m); break;
         case WM_ENTERSIZEMOVE:     if (skinned) onEnterSizeMove(); next(m); break;
@@ -498,12 +499,12 @@ void TbsSkinForm::UpdateWindowRegion(bool rebuild) {
 void TbsSkinForm::onShowWindow(bool show) {
     HWND window = windowHandle();
     if (!show) {
-        if (AlphaBlend)
+        if (alphaBlend_)
             SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
         return;
     }
     if (auto bounds = firstShowBounds(model_, windowStateInput())) setBounds(*bounds);
-    if (AlphaBlend || AlphaBlendAnimation) {
+    if (alphaBlend_ || AlphaBlendAnimation) {
         SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
         SetLayeredWindowAttributes(window, 0, 0, LWA_ALPHA);
         SetTimer(window, 1, 1, nullptr);
@@ -511,10 +512,25 @@ void TbsSkinForm::onShowWindow(bool show) {
     nudgeWidth();
 }
 
+void TbsSkinForm::setAlphaBlend(bool value) {
+    alphaBlend_ = value;
+    HWND window = windowHandle();
+    if (!window) return;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, value ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    if (value) SetLayeredWindowAttributes(window, 0, BYTE(alphaBlendValue_), LWA_ALPHA);
+}
+
+void TbsSkinForm::setAlphaBlendValue(int value) {
+    alphaBlendValue_ = std::clamp(value, 0, 255);
+    if (alphaBlend_ && windowHandle())
+        SetLayeredWindowAttributes(windowHandle(), 0, BYTE(alphaBlendValue_), LWA_ALPHA);
+}
+
 void TbsSkinForm::onAlphaTimer() {
     HWND window = windowHandle();
     KillTimer(window, 1);
-    const int target = fadeInTarget(AlphaBlend, AlphaBlendAnimation, AlphaBlendValue);
+    const int target = fadeInTarget(alphaBlend_, AlphaBlendAnimation, alphaBlendValue_);
     if (AlphaBlendAnimation) {
         Application().ProcessMessages();
         DWORD last = GetTickCount();
@@ -524,7 +540,7 @@ void TbsSkinForm::onAlphaTimer() {
             SetLayeredWindowAttributes(window, 0, BYTE(opacity), LWA_ALPHA);
         }
     } else if (target != 255) {
-        SetLayeredWindowAttributes(window, 0, BYTE(AlphaBlendValue), LWA_ALPHA);
+        SetLayeredWindowAttributes(window, 0, BYTE(alphaBlendValue_), LWA_ALPHA);
     }
     if (target == 255)
         SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);

@@ -40,9 +40,12 @@ class TbsSkinForm : public TComponent, public FormFrame {
     bool UseFormCursorInNCArea = false;
     bool Magnetic = false;
     int MagneticSize = 5;
-    bool AlphaBlend = false;
+    bool AlphaBlend() const { return alphaBlend_; }
+    // Layers the window (or ends its layering) at once; the value applies at once while layered.
+    void setAlphaBlend(bool value);
+    int AlphaBlendValue() const { return alphaBlendValue_; }
+    void setAlphaBlendValue(int value);
     bool AlphaBlendAnimation = false;
-    int AlphaBlendValue = 200;
     bool MaximizeOnFullScreen = false;
     TbsPositionInMonitor PositionInMonitor = TbsPositionInMonitor::bspDefault;
     int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
@@ -50,7 +53,14 @@ class TbsSkinForm : public TComponent, public FormFrame {
 
     std::function<void()> OnActivate, OnDeActivate, OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
     std::function<void()> OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
-    std::function<void(const std::string& idName, int x, int y, MouseButton button)> OnMouseUpEvent;
+    // The skin objects' events: x and y are window coordinates, (-1, -1) for a release over the client
+    // area while the object held the mouse.
+    using ObjectMouseEvent = std::function<void(const std::string& idName, int x, int y,
+                                                const PixelRect& objectRect, MouseButton button)>;
+    ObjectMouseEvent OnMouseDownEvent, OnMouseUpEvent;
+    std::function<void(const std::string& idName, int x, int y, const PixelRect& objectRect)>
+        OnMouseMoveEvent;
+    std::function<void(const std::string&idName)> OnMouseEnterEvent, OnMouseLeaveEvent;
     // The system menu's one entry point, with its anchor in screen coordinates. Unset, the frame opens
     // the window commands in a plain popup menu; the skinned menu engine takes this place later.
     std::function<void(const RECT& anchor)> OnSystemMenu;
@@ -171,6 +181,8 @@ class TbsSkinForm : public TComponent, public FormFrame {
     TbsSkinData* skinData_ = nullptr;
     TbsBorderIcons borderIcons_{};
     bool showIcon_ = false;
+    bool alphaBlend_ = false;
+    int alphaBlendValue_ = 200;
 
     bool frameSkinned_ = true;
     bool skinReady_ = false;

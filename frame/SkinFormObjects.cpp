@@ -98,14 +98,34 @@ void TbsSkinForm::applyReaction(int object, const ObjectReaction& r, PixelPoint 
     if (r.redraw) RedrawObject(object);
     if (r.startMorph && !morphTimer_->enabled()) morphTimer_->setEnabled(true);
     if (r.startAnimate && !animateTimer_->enabled()) animateTimer_->setEnabled(true);
-    auto fireUp = [&] {
-        if (r.event == ObjectEvent::Up && OnMouseUpEvent) OnMouseUpEvent(o.name, p.x, p.y, button);
+    // The up event comes after the command for every command but close.
+    auto fire = [&](bool afterCommand) {
+        if (afterCommand != (r.event == ObjectEvent::Up && r.commandFirst)) return;
+        switch (r.event) {
+            case ObjectEvent::Enter:
+                if (OnMouseEnterEvent) OnMouseEnterEvent(o.name);
+                break;
+            case ObjectEvent::Leave:
+                if (OnMouseLeaveEvent) OnMouseLeaveEvent(o.name);
+                break;
+            case ObjectEvent::Down:
+                if (OnMouseDownEvent) OnMouseDownEvent(o.name, p.x, p.y, o.rect, button);
+                break;
+            case ObjectEvent::Up:
+                if (OnMouseUpEvent) OnMouseUpEvent(o.name, p.x, p.y, o.rect, button);
+                break;
+            case ObjectEvent::Move:
+                if (OnMouseMoveEvent) OnMouseMoveEvent(o.name, p.x, p.y, o.rect);
+                break;
+            case ObjectEvent::None:
+                break;
+        }
     };
-    if (!r.commandFirst) fireUp();
+    fire(false);
     if (r.closeWindow) form_->close();
     if (r.popupMenu && o.command == StdCommand::cmSysMenu) runCommand(FrameCommand::PopupSystemMenu, object);
     if (r.runCommand) DoCommand(object);
-    if (r.commandFirst) fireUp();
+    fire(true);
 }
 
 void TbsSkinForm::onNcMouse(UINT msg, WPARAM hitCode, LPARAM position) {

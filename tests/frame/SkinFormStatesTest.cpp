@@ -218,7 +218,7 @@ TEST(SkinFormStates, FadeInEndsOpaqueAndUnlayered) {
 
 TEST(SkinFormStates, AlphaBlendKeepsTheWindowTranslucent) {
     SkinnedWindow w(true, kLeft, false);
-    w.frame->AlphaBlend = true;
+    w.frame->setAlphaBlend(true);
     w.form->show();
     pumpFor(100);
     ASSERT_TRUE(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED);

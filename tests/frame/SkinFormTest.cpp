@@ -351,6 +351,34 @@ TEST_F(SkinFormTest, PressOnCloseReleasedOutsideRunsNoCommand) {
     EXPECT_NE(GetCapture(), form->handle());
 }
 
+TEST_F(SkinFormTest, ObjectEventsCarryWindowCoordinates) {
+    std::vector<std::string> events;
+    auto note = [&](const char* what, const std::string& name, int x, int y) {
+        events.push_back(std::string(what) + " " + name + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+    frame->OnMouseEnterEvent = [&](const std::string& name) { note("enter", name, 0, 0); };
+    frame->OnMouseLeaveEvent = [&](const std::string& name) { note("leave", name, 0, 0); };
+    frame->OnMouseDownEvent = [&](const std::string& name, int x, int y, const PixelRect&, MouseButton) {
+        note("down", name, x, y);
+    };
+    frame->OnMouseUpEvent = [&](const std::string& name, int x, int y, const PixelRect&, MouseButton) {
+        note("up", name, x, y);
+    };
+    frame->OnSystemMenu = [](const RECT&) {};
+    const PixelPoint p = screenPoint(frame->findObject("sysmenubutton"));
+    RECT w{};
+    GetWindowRect(form->handle(), &w);
+    pointAt(p);
+    SendMessageW(form->handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(p.x, p.y));
+    SendMessageW(form->handle(), WM_LBUTTONUP, 0, 0);  // released over the client area while captured
+    SetCursorPos(w.left + 300, w.top + 200);
+    ASSERT_TRUE(pumpUntil([&] { return frame->activeObject() < 0; }, 1000));
+    // Standard buttons fire no down event; the release over the client area carries (-1, -1).
+    const std::vector<std::string> expected{"enter sysmenubutton 0,0", "up sysmenubutton -1,-1",
+                                            "leave sysmenubutton 0,0"};
+    EXPECT_EQ(events, expected);
+}
+
 TEST_F(SkinFormTest, CloseButtonClosesTheWindow) {
     bool closed = false;
     form->OnClose = [&] { closed = true; };
