@@ -401,6 +401,7 @@ void TbsSkinForm::ApplyFrameSkin() {
     pointer_.forget();
     skinReady_ = skinData_ && !skinData_->SkinEmpty();
     pictures_ = skinReady_ ? framePictures(*skinData_) : FramePictures{};
+    regionSize_ = {-1, -1};
     if (skinReady_ && frameSkinned_) {
         createObjects();
     } else {
@@ -468,7 +469,12 @@ void TbsSkinForm::UpdateWindowRegion(bool rebuild) {
         regionSet_ = WindowRegion::fromRects(list).applyTo(window, true);
     };
     const RegionRects whole{{PixelRect{0, 0, width, height}}, {0, 0, width, height}};
-    switch (frameRegionAction(in)) {
+    const FrameRegionAction action = frameRegionAction(in);
+    // The region changes only with the size or the skin.
+    const bool sized = action == FrameRegionAction::Rectangle || action == FrameRegionAction::ComposedMask;
+    if (sized && regionSet_ && regionSize_ == PixelPoint{width, height}) return;
+    regionSize_ = sized ? PixelPoint{width, height} : PixelPoint{-1, -1};
+    switch (action) {
         case FrameRegionAction::Remove:
             shape_.reset();
             if (skinReady_ || !frameSkinned_) {

@@ -52,8 +52,10 @@ MeasureUtf16 measureIn(HDC dc) {
 
 }  // namespace
 
+// A hidden window is not painted: the system asks for the frame when it shows the window.
 void TbsSkinForm::sendNcPaint() {
-    if (HWND window = windowHandle()) SendMessageW(window, WM_NCPAINT, 1, 0);
+    HWND window = windowHandle();
+    if (window && IsWindowVisible(window)) SendMessageW(window, WM_NCPAINT, 1, 0);
 }
 
 void TbsSkinForm::paintFrame(HDC dc) {
