@@ -61,6 +61,9 @@ class TbsSkinForm : public TComponent, public FormFrame {
     std::function<void(const std::string& idName, int x, int y, const PixelRect& objectRect)>
         OnMouseMoveEvent;
     std::function<void(const std::string&idName)> OnMouseEnterEvent, OnMouseLeaveEvent;
+    // Draws the caption text instead of the frame: the context drawn on (the top piece, or the plain
+    // caption bar), the caption's rectangle on it and whether the window is active.
+    std::function<void(HDC canvas, const RECT& rect, bool active)> OnCaptionPaint;
     // The system menu's one entry point, with its anchor in screen coordinates. Unset, the frame opens
     // the window commands in a plain popup menu; the skinned menu engine takes this place later.
     std::function<void(const RECT& anchor)> OnSystemMenu;

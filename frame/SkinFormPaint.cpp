@@ -131,6 +131,11 @@ void TbsSkinForm::drawCaptionText(HDC dc, const FrameObject& caption) {
     const auto* def =
         dynamic_cast<const TbsDataSkinCaption*>(definitions[std::size_t(caption.definition)].get());
     if (!def) return;
+    if (OnCaptionPaint) {
+        const PixelRect& r = caption.rect;
+        OnCaptionPaint(dc, {r.left, r.top, r.right, r.bottom}, caption.state.active);
+        return;
+    }
     const CaptionTextPlan plan = captionTextPlan(caption, *def, caption.state.active);
     const std::u16string text = utf16(form_->caption());
     if (plan.textRect.empty() || text.empty()) return;
@@ -210,7 +215,10 @@ void TbsSkinForm::PaintPlainFrame(HDC dc) {
     Raster pixels = bar.raster();
     composePlainCaptionBar(plan, layout_, plainButtonState(), plainColours(), pixels);
     const std::u16string text = utf16(form_->caption());
-    if (!text.empty()) {
+    if (OnCaptionPaint) {
+        const PixelRect& r = plan.textArea;
+        OnCaptionPaint(bar.canvasHandle(), {r.left, r.top, r.right, r.bottom}, active_);
+    } else if (!text.empty()) {
         HDC barDc = bar.canvasHandle();
         captionFont_.assign(FontDescription{"Arial", 14, fsBold, clBlack});
         ObjectSelection font(barDc, captionFont_.handle());

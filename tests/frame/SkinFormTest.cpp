@@ -227,6 +227,43 @@ TEST_F(SkinFormTest, ActiveAndInactiveDifferOnlyInTheCaptionText) {
     SendMessageW(form->handle(), WM_NCACTIVATE, TRUE, 0);
 }
 
+TEST_F(SkinFormTest, OnCaptionPaintReplacesTheCaptionText) {
+    struct Case {
+        bool skinned;
+        RECT rect;  // where the caption is drawn on its canvas (the plain bar's right edge unchecked)
+    };
+    const Case cases[] = {{true, {28, 4, 681, 21}},
+                          {false, {17, 0, 0, 19}}};  // plain: right of the system-menu button
+    for (const Case& c : cases) {
+        if (!c.skinned) frame->setSkinData(nullptr);
+        std::vector<RECT> calls;
+        frame->OnCaptionPaint = [&](HDC, const RECT& r, bool active) {
+            calls.push_back(r);
+            EXPECT_TRUE(active);
+        };
+        const int texts = frame->paintCounts().captionTexts;
+        TBitmap printed;
+        printFrame(printed);
+        ASSERT_EQ(calls.size(), 1u) << c.skinned;
+        EXPECT_EQ(calls[0].left, c.rect.left) << c.skinned;
+        EXPECT_EQ(calls[0].top, c.rect.top) << c.skinned;
+        EXPECT_EQ(calls[0].bottom, c.rect.bottom) << c.skinned;
+        EXPECT_EQ(frame->paintCounts().captionTexts, texts) << c.skinned;  // no text of the frame's
+        if (!c.skinned) continue;
+        EXPECT_EQ(calls[0].right, c.rect.right);
+        // The caption area shows the frame picture alone.
+        const FramePictures pictures = framePictures(data->skinData());
+        const Raster expected = composeFramePicture(
+            pictures.main, frameGeometry(data->skinData().FormInfo, 150, 150, kWidth, kHeight));
+        int differences = 0;
+        for (int y = 0; y < 27; ++y) {
+            for (int x = 0; x < kWidth; ++x)
+                differences += printed.raster().pixel(x, y) != expected.pixel(x, y);
+        }
+        EXPECT_EQ(differences, 0);
+    }
+}
+
 TEST_F(SkinFormTest, LongCaptionEndsInEllipsisInsideItsArea) {
     form->setCaption(std::string(200, 'W'));
     TBitmap printed;
