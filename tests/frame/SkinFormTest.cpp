@@ -163,8 +163,6 @@ TEST_F(SkinFormTest, TheSkinGivesTheClientAreaAndTheOutline) {
 }
 
 TEST_F(SkinFormTest, HitTestsAnswerForTheCalculatorFrame) {
-    RECT w{};
-    GetWindowRect(form->handle(), &w);
     struct Case {
         int x, y;
         LRESULT hit;
@@ -176,10 +174,17 @@ TEST_F(SkinFormTest, HitTestsAnswerForTheCalculatorFrame) {
         {5, 27, HTCLIENT},    {740, 402, HTCLIENT},
         {741, 403, HTOBJECT}, {15, 15, HTOBJECT /*system menu*/},
     };
-    for (const Case& c : cases) {
-        const LRESULT hit =
-            SendMessageW(form->handle(), WM_NCHITTEST, 0, MAKELPARAM(w.left + c.x, w.top + c.y));
-        EXPECT_EQ(hit, c.hit) << c.x << "," << c.y;
+    // On the primary monitor, and left of and above it (negative screen coordinates).
+    for (const POINT origin : {POINT{60, 40}, POINT{-300, -200}}) {
+        form->setBounds(origin.x, origin.y, kWidth, kHeight);
+        RECT w{};
+        GetWindowRect(form->handle(), &w);
+        ASSERT_EQ(w.left, origin.x);
+        for (const Case& c : cases) {
+            const LRESULT hit =
+                SendMessageW(form->handle(), WM_NCHITTEST, 0, MAKELPARAM(w.left + c.x, w.top + c.y));
+            EXPECT_EQ(hit, c.hit) << origin.x << ": " << c.x << "," << c.y;
+        }
     }
 }
 
