@@ -2,7 +2,6 @@
 
 #include "app/win/ControlClasses.h"
 #include "gui/Application.h"
-#include "gui/SkinClient.h"
 
 namespace vireltan {
 
@@ -18,7 +17,6 @@ TiletkenRhesap::TiletkenRhesap(TComponent* owner, HINSTANCE instance)
     setColor(clBtnFace);
     font().assign(fontFor(FontKind::Inherited));
     setBounds(0, 0, window.outerWidth, window.outerHeight);
-    skinChangeRelay_ = relaySkinChangesToControls(*this);
 
     skipped_ = buildComponents(*this, calculatorWindowDesign(), classes_, handlers(), instance_).skipped;
     // The handlers run only from events, and no event reaches them before the components exist.

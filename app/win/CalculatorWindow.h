@@ -52,8 +52,6 @@ class TiletkenRhesap : public TForm {
     std::unique_ptr<WindowFields> fields_;
     std::unique_ptr<Calculator> calculator_;
     std::vector<std::string> skipped_;
-    // Until the window has its skinned frame, the window passes skin changes on to its controls.
-    WindowProcHook skinChangeRelay_;
 };
 
 }  // namespace vireltan

@@ -5,6 +5,7 @@
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
+#include "frame/SkinForm.h"
 #include "gui/SkinComponents.h"
 #include "gui/Timer.h"
 #include "gui/Utf.h"
@@ -106,6 +107,33 @@ ClassBinding skinData() {
     b.apply = [](TComponent&, const ComponentDesign&, HINSTANCE) {};
     b.bindReference = [](TComponent& component, TComponent& referenced) {
         as<SkinDataComponent>(component).setCompressedStoredSkin(&as<StoredSkinComponent>(referenced));
+    };
+    return b;
+}
+
+// The frame's BorderIcons as the design lists them; the ones not listed are off.
+TbsBorderIcons borderIconsOf(const ComponentDesign& row) {
+    TbsBorderIcons icons{false, false, false, false, false};
+    for (std::string_view icon : row.items) {
+        if (icon == "biSystemMenu") icons.biSystemMenu = true;
+        if (icon == "biMinimize") icons.biMinimize = true;
+        if (icon == "biMaximize") icons.biMaximize = true;
+        if (icon == "biRollUp") icons.biRollUp = true;
+        if (icon == "biMinimizeToTray") icons.biMinimizeToTray = true;
+    }
+    return icons;
+}
+
+ClassBinding skinForm() {
+    ClassBinding b;
+    b.create = [](TComponent* owner) -> TComponent* { return new TbsSkinForm(owner); };
+    b.apply = [](TComponent& component, const ComponentDesign& row, HINSTANCE) {
+        auto& frame = as<TbsSkinForm>(component);
+        frame.setBorderIcons(borderIconsOf(row));
+        frame.setShowIcon(false);
+    };
+    b.bindReference = [](TComponent& component, TComponent& referenced) {
+        as<TbsSkinForm>(component).setSkinData(&as<SkinDataComponent>(referenced));
     };
     return b;
 }
@@ -214,6 +242,7 @@ ClassRegistry calculatorControlClasses() {
     classes["TbsSkinEdit"] = edit();
     classes["TbsCompressedStoredSkin"] = storedSkin();
     classes["TbsSkinData"] = skinData();
+    classes["TbsSkinForm"] = skinForm();
     return classes;
 }
 

@@ -13,6 +13,7 @@ constexpr std::array<sv, 8> kMaterialItems{"Altın",     "Gümüş",     "Bakır
 constexpr std::array<sv, 19> kCrossSections{"0,08", "0,14", "0,25", "0,34", "0,5", "0,75", "1",
                                             "1,5",  "2,5",  "4",    "6",    "10",  "16",   "25",
                                             "35",   "50",   "70",   "95",   "120"};
+constexpr std::array<sv, 2> kFrameBorderIcons{"biSystemMenu", "biMinimize"};
 constexpr std::array<sv, 2> kPhases{"Monofaze (Tek Faz)", "Trifaze (3 Faz)"};
 
 constexpr sv kLabel = "TbsSkinStdLabel";
@@ -166,8 +167,11 @@ constexpr std::array kDesign{
                     .events = {{EventKind::OnTimer, "Timer2Timer"}}},
     ComponentDesign{.name = "Timer3", .className = kTimer, .interval = 100,
                     .events = {{EventKind::OnTimer, "Timer3Timer"}}},
-    // The skinned frame (bsSkinForm1) comes with the frame layer. Setting the stored skin loads it and
-    // announces the change to every window; the group boxes, created before, take it on then.
+    // The skinned frame takes over the window's messages at once and gets its skin once every
+    // component exists. Setting the stored skin loads it and announces the change to every window; the
+    // group boxes, created before, take it on then.
+    ComponentDesign{.name = "bsSkinForm1", .className = "TbsSkinForm", .items = kFrameBorderIcons,
+                    .reference = kSkin},
     ComponentDesign{.name = "bsCompressedStoredSkin1", .className = kStoredSkin, .picture = "VIRELTAN_SKIN"},
     ComponentDesign{.name = "bsSkinData1", .className = kSkinData, .reference = "bsCompressedStoredSkin1"},
 };

@@ -2,6 +2,7 @@
 
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
+#include "frame/SkinForm.h"
 
 #include <cctype>
 #include <exception>
@@ -28,10 +29,17 @@ bool loadSkinFile(TbsCompressedStoredSkin& storedSkin, const std::filesystem::pa
 PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesystem::path>& skinFile)
     : TForm(nullptr), storedSkin_(new StoredSkinComponent(this)), skinData_(new SkinDataComponent(this)) {
     setCaption("skinpreview");
-    setBorderStyle(TFormBorderStyle::bsSingle);
-    setBorderIcons(biSystemMenu | biMinimize);
+    setBorderStyle(TFormBorderStyle::bsSizeable);
     setColor(clBtnFace);
-    setClientSize(2 * kColumnWidth + 30, 330);
+    // Every frame feature on: every caption command, snapping to the work area's edges, the fade-in.
+    // The client size is imposed again after each skin application, whatever the skin's borders.
+    frame_ = new TbsSkinForm(this);
+    frame_->setBorderIcons({true, true, true, true, true});
+    frame_->Magnetic = true;
+    frame_->AlphaBlendAnimation = true;
+    frame_->ClientWidth = 2 * kColumnWidth + 30;
+    frame_->ClientHeight = 330;
+    setClientSize(frame_->ClientWidth, frame_->ClientHeight);
     handleNeeded();
 
     bool loaded = false;
@@ -51,6 +59,8 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     }
     if (!loaded && source_.rfind("not loaded", 0) != 0) source_ = "not loaded: " + source_;
     setCaption("skinpreview - " + source_);
+    // A skin that did not load, or loaded only in part (empty), gives the plain frame.
+    frame_->setSkinData(skinData_);
     addColumn(10, &skinData_->skinData(), "Skinned");
     addColumn(20 + kColumnWidth, nullptr, "Plain");
 }

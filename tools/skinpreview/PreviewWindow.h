@@ -11,6 +11,8 @@
 
 namespace vireltan {
 
+class TbsSkinForm;
+
 class PreviewWindow : public TForm {
   public:
     // The skin of `skinFile` (a skin definition file, a compressed skin file or a stored skin), or
@@ -23,6 +25,7 @@ class PreviewWindow : public TForm {
   private:
     void addColumn(int left, TbsSkinData* skin, const std::string& heading);
 
+    TbsSkinForm* frame_ = nullptr;
     StoredSkinComponent* storedSkin_;
     SkinDataComponent* skinData_;
     std::string source_;

@@ -8,6 +8,7 @@
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
+#include "frame/SkinForm.h"
 #include "gui/Application.h"
 #include "gui/HintWindow.h"
 #include "gui/Utf.h"
@@ -143,7 +144,7 @@ TEST_F(CalculatorWindowTest, FormCreateLeavesTheDesignedStartState) {
     EXPECT_EQ(transfer->hint(), "Gerilim Düşümüne Aktar");  // until the first tick of Timer3
 }
 
-TEST_F(CalculatorWindowTest, ShownWindowHasTheSystemFrameSizeAndPlace) {
+TEST_F(CalculatorWindowTest, ShownWindowWearsTheSkinnedFrameAtItsSizeAndPlace) {
     window().show();
     EXPECT_TRUE(window().Timer1->enabled());
     EXPECT_TRUE(window().Timer2->enabled());
@@ -154,11 +155,24 @@ TEST_F(CalculatorWindowTest, ShownWindowHasTheSystemFrameSizeAndPlace) {
     EXPECT_EQ(outer.bottom - outer.top, 411);
     EXPECT_NEAR(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 746) / 2, 1);
     EXPECT_NEAR(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 411) / 2, 1);
+    // The skinned frame draws the caption and its commands: the window keeps WS_CAPTION but none of
+    // the system's caption buttons, and its client area is what the skin's frame leaves.
     const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_FALSE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
+    auto* frame = window().component<TbsSkinForm>("bsSkinForm1");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->SkinReady());
+    EXPECT_EQ(frame->BorderIcons(), (TbsBorderIcons{true, true, false, false, false}));
+    EXPECT_FALSE(frame->ShowIcon());
+    EXPECT_TRUE(frame->hasWindowRegion());
+    RECT client{};
+    GetClientRect(handle, &client);
+    EXPECT_EQ(client.right, 736);
+    EXPECT_EQ(client.bottom, 376);
     wchar_t caption[64] = {};
     GetWindowTextW(handle, caption, 64);
     EXPECT_EQ(toUtf8(caption), "   Vireltan - 12/2009");

@@ -1,0 +1,292 @@
+// Painting the frame: the skin frame composed in four pieces and copied once each, the caption text,
+// single objects redrawn on their own, the plain frame without a skin, and the client background.
+#include "frame/SkinForm.h"
+
+#include "gui/Utf.h"
+#include "skin/Blit.h"
+#include "skin/SkinObjects.h"
+#include "skin/TextFit.h"
+
+namespace vireltan {
+
+namespace {
+
+COLORREF colorRefFromSkin(SkinColor color) {
+    if (isSystemColor(color)) return GetSysColor(systemColorIndex(color));
+    return COLORREF(std::uint32_t(color) & 0xFFFFFFu);
+}
+
+Bgr bgrOf(COLORREF c) {
+    return {GetBValue(c), GetGValue(c), GetRValue(c)};
+}
+
+Bgr systemBgr(int index) {
+    return bgrOf(GetSysColor(index));
+}
+
+unsigned fontStyleOf(const FontStyles& s) {
+    return (s.bold ? fsBold : 0u) | (s.italic ? fsItalic : 0u) | (s.underline ? fsUnderline : 0u) |
+           (s.strikeOut ? fsStrikeOut : 0u);
+}
+
+std::u16string utf16(const std::string& text) {
+    const std::wstring wide = toWide(text);
+    return {wide.begin(), wide.end()};
+}
+
+SIZE textSize(HDC dc, std::u16string_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()), &size);
+    return size;
+}
+
+void textAt(HDC dc, int x, int y, std::u16string_view text, COLORREF color) {
+    SetTextColor(dc, color);
+    TextOutW(dc, x, y, reinterpret_cast<const wchar_t*>(text.data()), int(text.size()));
+}
+
+// Text widths in the font selected into dc.
+MeasureUtf16 measureIn(HDC dc) {
+    return [dc](std::u16string_view s) { return int(textSize(dc, s).cx); };
+}
+
+}  // namespace
+
+// A hidden window is not painted: the system asks for the frame when it shows the window.
+void TbsSkinForm::sendNcPaint() {
+    HWND window = windowHandle();
+    if (window && IsWindowVisible(window)) SendMessageW(window, WM_NCPAINT, 1, 0);
+}
+
+void TbsSkinForm::paintFrame(HDC dc) {
+    if (skinReady_) {
+        PaintSkinFrame(dc);
+    } else {
+        PaintPlainFrame(dc);
+    }
+}
+
+void TbsSkinForm::PaintSkinFrame(HDC dc) {
+    int width = 0, height = 0;
+    frameSize(width, height);
+    if (width < MinFrameWidth() || height < MinFrameHeight()) return;  // the system's last image stays
+    refreshLayout(width, height);
+    FramePaintInput in;
+    in.windowActive = active_;
+    in.minWidth = MinFrameWidth();
+    in.minHeight = MinFrameHeight();
+    in.restore = {model_.state == TbsFrameWindowState::Minimized, model_.rolledUp};
+    in.maximized = model_.state == TbsFrameWindowState::Maximized;
+    const FramePaintPlan plan = planSkinFrame(*skinData_, layout_, in);
+    if (!plan.paint) return;
+
+    // The pieces are composed straight into the DIB sections that are copied to the window.
+    GdiFlush();
+    const std::array<const PixelRect*, 4> places{&plan.places.top, &plan.places.bottom, &plan.places.left,
+                                                 &plan.places.right};
+    BorderStrips strips;
+    const std::array<Raster*, 4> rasters{&strips.top, &strips.bottom, &strips.left, &strips.right};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const PixelRect& place = *places[i];
+        if (place.empty()) continue;
+        if (pieces_[i].width() != place.width() || pieces_[i].height() != place.height())
+            pieces_[i].setSize(place.width(), place.height());
+        *rasters[i] = pieces_[i].raster();
+    }
+    composeFramePieces(pictures_, plan, strips, noise_);
+    for (std::size_t i = 0; i < 4; ++i) {
+        Raster& strip = *rasters[i];
+        if (strip.empty() || !strip.ownsPixels()) continue;
+        // A strip of another size than its place was composed apart: it goes to the window as it is.
+        pieces_[i].setSize(strip.width(), strip.height());
+        Raster target = pieces_[i].raster();
+        copyPiece(strip, strip.bounds(), target, 0, 0);
+    }
+    ++paintCounts_.framePaints;
+    if (plan.caption >= 0)
+        drawCaptionText(pieces_[std::size_t(FramePiece::Top)].canvasHandle(),
+                        layout_.objects[std::size_t(plan.caption)]);
+
+    DeviceContext own;
+    if (!dc) {
+        own = DeviceContext::wholeWindow(windowHandle());
+        dc = own.get();
+    }
+    if (!dc) return;
+    const int saved = SaveDC(dc);
+    const PixelRect& c = plan.clientExclude;
+    ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const PixelRect& place = *places[i];
+        if (place.empty() || rasters[i]->empty()) continue;
+        BitBlt(dc, place.left, place.top, pieces_[i].width(), pieces_[i].height(), pieces_[i].canvasHandle(),
+               0, 0, SRCCOPY);
+    }
+    RestoreDC(dc, saved);
+}
+
+void TbsSkinForm::drawCaptionText(HDC dc, const FrameObject& caption) {
+    const auto& definitions = skinData_->ObjectDefinitions;
+    if (caption.definition < 0 || caption.definition >= int(definitions.size())) return;
+    const auto* def =
+        dynamic_cast<const TbsDataSkinCaption*>(definitions[std::size_t(caption.definition)].get());
+    if (!def) return;
+    if (OnCaptionPaint) {
+        const PixelRect& r = caption.rect;
+        OnCaptionPaint(dc, {r.left, r.top, r.right, r.bottom}, caption.state.active);
+        return;
+    }
+    const CaptionTextPlan plan = captionTextPlan(caption, *def, caption.state.active);
+    const std::u16string text = utf16(form_->caption());
+    if (plan.textRect.empty() || text.empty()) return;
+    captionFont_.assign(
+        FontDescription{plan.fontName, plan.fontHeight, fontStyleOf(plan.fontStyle), clBlack});
+    ObjectSelection font(dc, captionFont_.handle());
+    const std::u16string shown = captionTextToDraw(text, plan.textRect, measureIn(dc));
+    if (shown.empty()) return;
+    const SIZE size = textSize(dc, shown);
+    const CaptionTextPlaces at = captionTextPlaces(plan.textRect, plan.alignment, size.cx, size.cy);
+    SetBkMode(dc, TRANSPARENT);
+    if (plan.light) textAt(dc, at.light.x, at.light.y, shown, colorRefFromSkin(plan.lightColor));
+    if (plan.shadow) textAt(dc, at.shadow.x, at.shadow.y, shown, colorRefFromSkin(plan.shadowColor));
+    textAt(dc, at.text.x, at.text.y, shown, colorRefFromSkin(plan.color));
+    GdiFlush();
+    ++paintCounts_.captionTexts;
+}
+
+void TbsSkinForm::RedrawObject(int object) {
+    HWND window = windowHandle();
+    if (!window || borderNone() || object < 0 || object >= int(layout_.objects.size())) return;
+    const FrameObject& o = layout_.objects[std::size_t(object)];
+    if (!o.visible || o.rect.empty()) return;
+    if (skinReady_ && o.kind == FrameObjectKind::Caption) {
+        sendNcPaint();  // its text lies on the frame picture: the frame is painted again
+        return;
+    }
+    const int width = o.rect.width(), height = o.rect.height();
+    GdiFlush();
+    objectBitmap_.setSize(width, height);
+    Raster target = objectBitmap_.raster();
+    if (skinReady_) {
+        ObjectLook look;
+        look.windowActive = active_;
+        look.redraw = true;
+        look.restoreState =
+            (o.command == StdCommand::cmMaximize && model_.state == TbsFrameWindowState::Maximized) ||
+            (o.command == StdCommand::cmMinimize && model_.state == TbsFrameWindowState::Minimized) ||
+            (o.command == StdCommand::cmRollUp && model_.rolledUp);
+        look.skinEffects = skinData_->EnableSkinEffects;
+        ObjectImage image = objectImage(o, look);
+        if (image.kind == ObjectImage::Kind::None) return;
+        image.target = {0, 0, width, height};
+        drawObjectImage(pictures_, image, target);
+    } else {
+        drawPlainButton(o, plainButtonState(), plainColours(), target);
+    }
+    ++paintCounts_.objectDraws;
+    DeviceContext dc = DeviceContext::wholeWindow(window);
+    if (dc)
+        BitBlt(dc.get(), o.rect.left, o.rect.top, width, height, objectBitmap_.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+PlainColours TbsSkinForm::plainColours() const {
+    return {systemBgr(COLOR_BTNFACE),      systemBgr(COLOR_BTNTEXT), systemBgr(COLOR_BTNSHADOW),
+            systemBgr(COLOR_BTNHIGHLIGHT), systemBgr(COLOR_3DLIGHT), systemBgr(COLOR_3DDKSHADOW)};
+}
+
+PlainButtonState TbsSkinForm::plainButtonState() const {
+    return {model_.state == TbsFrameWindowState::Maximized, model_.state == TbsFrameWindowState::Minimized,
+            model_.rolledUp};
+}
+
+void TbsSkinForm::PaintPlainFrame(HDC dc) {
+    if (skinChanging_) return;
+    int width = 0, height = 0;
+    frameSize(width, height);
+    if (width <= 6 || height <= 6) return;
+    refreshLayout(width, height);
+    const PlainCaptionBar plan = plainCaptionBar(layout_, toolWindow());
+
+    // The caption bar with its lines and buttons, then the text centred over the lines.
+    TBitmap& bar = pieces_[std::size_t(FramePiece::Top)];
+    GdiFlush();
+    if (bar.width() != plan.place.width() || bar.height() != plan.place.height())
+        bar.setSize(plan.place.width(), plan.place.height());
+    Raster pixels = bar.raster();
+    composePlainCaptionBar(plan, layout_, plainButtonState(), plainColours(), pixels);
+    const std::u16string text = utf16(form_->caption());
+    if (OnCaptionPaint) {
+        const PixelRect& r = plan.textArea;
+        OnCaptionPaint(bar.canvasHandle(), {r.left, r.top, r.right, r.bottom}, active_);
+    } else if (!text.empty()) {
+        HDC barDc = bar.canvasHandle();
+        captionFont_.assign(FontDescription{"Arial", 14, fsBold, clBlack});
+        ObjectSelection font(barDc, captionFont_.handle());
+        const std::u16string shown =
+            FitTextWithEllipsis(text, plan.textRight - plan.textLeft, measureIn(barDc));
+        const SIZE size = textSize(barDc, shown);
+        const PlainCaptionText at = plainCaptionText(plan, size.cx, size.cy);
+        const RECT clear{at.clear.left, at.clear.top, at.clear.right, at.clear.bottom};
+        FillRect(barDc, &clear, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(barDc, TRANSPARENT);
+        textAt(barDc, at.place.x, at.place.y, shown, GetSysColor(active_ ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+        GdiFlush();
+        ++paintCounts_.captionTexts;
+    }
+    ++paintCounts_.framePaints;
+
+    DeviceContext own;
+    if (!dc) {
+        own = DeviceContext::wholeWindow(windowHandle());
+        dc = own.get();
+    }
+    if (!dc) return;
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, plan.client.left, plan.client.top, plan.client.right, plan.client.bottom);
+    BitBlt(dc, plan.place.left, plan.place.top, bar.width(), bar.height(), bar.canvasHandle(), 0, 0, SRCCOPY);
+    // Three bevels, each inside the one before: light top-left and dark bottom-right, then the face.
+    const std::array<std::pair<int, int>, 3> colours{{{COLOR_3DLIGHT, COLOR_3DDKSHADOW},
+                                                      {COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW},
+                                                      {COLOR_BTNFACE, COLOR_BTNFACE}}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const PixelRect& b = plan.bevels[i];
+        HBRUSH light = GetSysColorBrush(colours[i].first);
+        HBRUSH dark = GetSysColorBrush(colours[i].second);
+        const RECT top{b.left, b.top, b.right, b.top + 1}, left{b.left, b.top, b.left + 1, b.bottom};
+        const RECT bottom{b.left, b.bottom - 1, b.right, b.bottom},
+            right{b.right - 1, b.top, b.right, b.bottom};
+        FillRect(dc, &top, light);
+        FillRect(dc, &left, light);
+        FillRect(dc, &bottom, dark);
+        FillRect(dc, &right, dark);
+    }
+    RestoreDC(dc, saved);
+}
+
+void TbsSkinForm::PaintClientBackground(HDC dc) {
+    HWND window = windowHandle();
+    if (!dc || !window) return;
+    ++paintCounts_.clientBackgrounds;
+    RECT client{};
+    GetClientRect(window, &client);
+    const Raster* picture = nullptr;
+    ClientBackgroundPlan plan;
+    if (skinReady_) {
+        int width = 0, height = 0;
+        frameSize(width, height);
+        plan = planClientBackground(*skinData_, client.right, client.bottom, width, height);
+        if (!plan.plainFill) picture = pictures_.find(plan.picture);
+    }
+    if (!picture || picture->empty()) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        return;
+    }
+    if (client.right <= 0 || client.bottom <= 0) return;
+    GdiFlush();
+    clientBitmap_.setSize(client.right, client.bottom);
+    Raster target = clientBitmap_.raster();
+    paintPlan(*picture, plan.ops, target);
+    BitBlt(dc, 0, 0, client.right, client.bottom, clientBitmap_.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+}  // namespace vireltan
