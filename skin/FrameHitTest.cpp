@@ -35,29 +35,29 @@ bool nearEdge(const FrameMetrics& m, const FrameShape* shape, PixelPoint p) {
 int toSystemHitCode(FrameHit hit) {
     switch (hit) {
         case FrameHit::Client:
-            return syshit::HTCLIENT;
+            return syshit::kClient;
         case FrameHit::Caption:
-            return syshit::HTCAPTION;
+            return syshit::kCaption;
         case FrameHit::Object:
-            return syshit::HTOBJECT;
+            return syshit::kObject;
         case FrameHit::Left:
-            return syshit::HTLEFT;
+            return syshit::kLeft;
         case FrameHit::Right:
-            return syshit::HTRIGHT;
+            return syshit::kRight;
         case FrameHit::Top:
-            return syshit::HTTOP;
+            return syshit::kTop;
         case FrameHit::TopLeft:
-            return syshit::HTTOPLEFT;
+            return syshit::kTopLeft;
         case FrameHit::TopRight:
-            return syshit::HTTOPRIGHT;
+            return syshit::kTopRight;
         case FrameHit::Bottom:
-            return syshit::HTBOTTOM;
+            return syshit::kBottom;
         case FrameHit::BottomLeft:
-            return syshit::HTBOTTOMLEFT;
+            return syshit::kBottomLeft;
         case FrameHit::BottomRight:
-            return syshit::HTBOTTOMRIGHT;
+            return syshit::kBottomRight;
     }
-    return syshit::HTOBJECT;
+    return syshit::kObject;
 }
 
 bool isSizingHit(FrameHit hit) {
@@ -65,8 +65,8 @@ bool isSizingHit(FrameHit hit) {
 }
 
 int formCursorHitCode(int systemCode) {
-    const bool sizing = systemCode >= syshit::HTLEFT && systemCode <= syshit::HTBOTTOMRIGHT;
-    return sizing ? systemCode : syshit::HTCLIENT;
+    const bool sizing = systemCode >= syshit::kLeft && systemCode <= syshit::kBottomRight;
+    return sizing ? systemCode : syshit::kClient;
 }
 
 PixelPoint windowPointFromLParam(std::uint32_t lParam, int windowLeft, int windowTop) {

@@ -26,17 +26,17 @@ enum class FrameHit {
 
 // The system's WM_NCHITTEST answers (winuser.h values).
 namespace syshit {
-constexpr int HTCLIENT = 1;
-constexpr int HTCAPTION = 2;
-constexpr int HTLEFT = 10;
-constexpr int HTRIGHT = 11;
-constexpr int HTTOP = 12;
-constexpr int HTTOPLEFT = 13;
-constexpr int HTTOPRIGHT = 14;
-constexpr int HTBOTTOM = 15;
-constexpr int HTBOTTOMLEFT = 16;
-constexpr int HTBOTTOMRIGHT = 17;
-constexpr int HTOBJECT = 19;
+constexpr int kClient = 1;
+constexpr int kCaption = 2;
+constexpr int kLeft = 10;
+constexpr int kRight = 11;
+constexpr int kTop = 12;
+constexpr int kTopLeft = 13;
+constexpr int kTopRight = 14;
+constexpr int kBottom = 15;
+constexpr int kBottomLeft = 16;
+constexpr int kBottomRight = 17;
+constexpr int kObject = 19;
 }  // namespace syshit
 
 int toSystemHitCode(FrameHit hit);

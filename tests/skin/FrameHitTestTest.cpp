@@ -186,7 +186,7 @@ TEST(FrameHitTestTest, SystemCodes) {
     for (const Case& c : cases) {
         EXPECT_EQ(toSystemHitCode(c.hit), c.code);
         EXPECT_EQ(isSizingHit(c.hit), c.sizing);
-        EXPECT_EQ(formCursorHitCode(c.code), c.sizing ? c.code : syshit::HTCLIENT);
+        EXPECT_EQ(formCursorHitCode(c.code), c.sizing ? c.code : syshit::kClient);
     }
 }
 
