@@ -11,8 +11,6 @@ namespace vireltan {
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"Vireltan.Control";
-
 TShiftState shiftFromKeys(WPARAM keys) {
     TShiftState shift = 0;
     if (keys & MK_SHIFT) shift |= ssShift;
@@ -64,7 +62,7 @@ void WindowProcHook::remove() {
 }
 
 LRESULT CALLBACK controlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* control = static_cast<TWinControl*>(GetPropW(window, kControlProperty));
+    TWinControl* control = Application().controlOf(window);
     if (!control && msg == WM_NCCREATE) {
         control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (control) control->attach(window);
@@ -110,7 +108,7 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::fromHandle(HWND window) {
-    return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+    return window ? Application().controlOf(window) : nullptr;
 }
 
 HWND TWinControl::handle() {
@@ -166,13 +164,13 @@ void TWinControl::destroyHandle() {
 
 void TWinControl::attach(HWND window) {
     handle_ = window;
-    SetPropW(window, kControlProperty, this);
+    Application().bindWindow(window, this);
 }
 
 void TWinControl::detach() {
     if (!handle_) return;
     if (defaultProc_) SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
-    RemovePropW(handle_, kControlProperty);
+    Application().unbindWindow(handle_);
     defaultProc_ = nullptr;
     handle_ = nullptr;
     trackingLeave_ = false;
