@@ -14,12 +14,16 @@
 #                 type into the window as the earlier phases left it)
 #   SOAK_ARCH     32, 64 or auto (default): the shipped 32-bit build where this machine runs 32-bit
 #                 programs natively, else the 64-bit one (32-bit under QEMU emulation measures QEMU)
+#   SOAK_POINTER  away (default): between the typing and the measuring the pointer goes to the
+#                 screen's corner, off both windows; window: it rests on the calculator (Wine then
+#                 polls the pointer for the window's mouse-leave tracking, which Windows does not)
 #   SOAK_PROGRAM  another build of the calculator to measure (default $build/vireltan.exe)
 #   scripts/soak.sh --arch   prints the build the run would use
 set -euo pipefail
 top=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 cd "$top"
 seconds=${SOAK_SECONDS:-60}
+pointer=${SOAK_POINTER:-away}
 phases=${SOAK_PHASES:-idle filled failing}
 arch=${SOAK_ARCH:-auto}
 if [ "$arch" = auto ]; then
@@ -140,9 +144,15 @@ paste_failing_input() {
   sleep 2
 }
 
+rest_pointer() {
+  if [ "$pointer" = away ]; then probe pointer 1279 1023; else point_at_window; fi
+  sleep 1
+}
+
 report=build/soak/report-win$arch.txt
 {
-  echo "soak: $(date -u '+%Y-%m-%d %H:%M UTC'), win$arch, ${seconds} s a phase; object counts: $counts_source"
+  echo "soak: $(date -u '+%Y-%m-%d %H:%M UTC'), win$arch, ${seconds} s a phase, pointer $pointer;" \
+       "object counts: $counts_source"
   printf '%-8s %8s %8s %8s | %8s %8s %8s | %6s | %-30s %-30s %-30s\n' phase program server total \
     bare b.server b.total ratio "start rss/anon/user/gdi/rep" "1 min" "end"
 } | tee "$report"
@@ -154,6 +164,7 @@ for phase in $phases; do
     failing) paste_failing_input ;;
     *) echo "soak: unknown phase $phase" >&2; exit 1 ;;
   esac
+  rest_pointer
   first=$(reading)
   read -r a0 s0 b0 t0 <<<"$(cpu_all)"
   minute=-

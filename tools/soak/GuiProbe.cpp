@@ -2,6 +2,9 @@
 //   guiprobe counts CLASS     the USER and GDI object counts of the process that owns the top-level
 //                             window of that class, and the error reports it has open
 //   guiprobe clipboard TEXT   puts TEXT on the clipboard, for a paste into a field
+//   guiprobe pointer X Y      moves the pointer to a screen point (on a bare X server Wine does not
+//                             hear of moves outside its windows, so xdotool alone cannot take the
+//                             pointer off the window as far as the program knows)
 // Counts come from GetGuiResources where the system reports them. Wine does not (it answers 0), so
 // the USER count is then the process's windows, counted one by one, and the GDI count is what the
 // program's own handle owners hold, asked of its window with a registered message.
@@ -108,6 +111,9 @@ int clipboard(const wchar_t* text) {
 int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wstring(argv[1]) == L"counts") return counts(argv[2]);
     if (argc == 3 && std::wstring(argv[1]) == L"clipboard") return clipboard(argv[2]);
-    std::fprintf(stderr, "usage: guiprobe counts CLASS | guiprobe clipboard TEXT\n");
+    if (argc == 4 && std::wstring(argv[1]) == L"pointer") {
+        return SetCursorPos(_wtoi(argv[2]), _wtoi(argv[3])) ? 0 : 1;
+    }
+    std::fprintf(stderr, "usage: guiprobe counts CLASS | clipboard TEXT | pointer X Y\n");
     return 2;
 }
