@@ -9,7 +9,7 @@ ifneq (,$(filter MINGW% MSYS%,$(UNAME)))
   ON_WINDOWS := 1
 endif
 
-.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run preview test bench fuzz format clean pictures
+.PHONY: all bootstrap deps native native-asan fuzz-build win32 win64 run preview test bench fuzz soak format clean pictures
 
 all: native win32 win64
 
@@ -74,6 +74,13 @@ fuzz: fuzz-build
 	    status=1; tail -n 30 build/fuzz/logs/$$name.log; \
 	  fi; \
 	done; exit $$status
+
+# What the open window costs over time against a bare window with the same timers (scripts/soak.sh):
+# SOAK_SECONDS=600 make soak for the long run; the 32-bit build where this machine runs it natively.
+soak: deps
+	@arch=$$(bash scripts/soak.sh --arch); \
+	cmake --preset win$$arch >/dev/null && cmake --build --preset win$$arch --target vireltan baretimers guiprobe; \
+	bash scripts/soak.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -201,9 +201,8 @@ void TbsSkinEdit::repaintFrame() {
     if (handleAllocated()) SendMessageW(handle(), WM_NCPAINT, 1, 0);
 }
 
-void TbsSkinEdit::Change() {
+void TbsSkinEdit::textChanged() {
     repaintAll();
-    TMaskEdit::Change();
 }
 
 HBRUSH TbsSkinEdit::controlColor(HDC dc) {

@@ -75,7 +75,7 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void createParams(CreateParams& params) override;
     void handleCreated() override;
     void fontChanged() override;
-    void Change() override;
+    void textChanged() override;
     HBRUSH controlColor(HDC dc) override;
     void WndProc(TMessage& message) override;
     void Loaded() override;

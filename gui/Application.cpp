@@ -261,6 +261,19 @@ void TApplication::broadcast(UINT msg, WPARAM wParam, LPARAM lParam, TForm* firs
     }
 }
 
+TWinControl* TApplication::controlOf(HWND window) const {
+    const auto found = controls_.find(window);
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+void TApplication::bindWindow(HWND window, TWinControl* control) {
+    controls_[window] = control;
+}
+
+void TApplication::unbindWindow(HWND window) {
+    controls_.erase(window);
+}
+
 THintWindow& TApplication::hintWindow() {
     if (!hintWindow_) {
         Initialize();

@@ -7,12 +7,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vireltan {
 
 class TForm;
 class THintWindow;
+class TWinControl;
 
 // One installed application message hook; uninstalls itself when it goes (or stays inert when the
 // application went first). Hooks come and go in any order.
@@ -109,6 +111,18 @@ class TApplication {
 
     THintWindow& hintWindow();
 
+    // Our control of each of our windows, null for any other window. Every message needs it; an
+    // index kept here answers without asking the window system (under Wine a window property is a
+    // request to the server).
+    TWinControl* controlOf(HWND window) const;
+    void bindWindow(HWND window, TWinControl* control);
+    void unbindWindow(HWND window);
+
+    // The GDI objects and memory contexts our handle owners (gui/Handles.h) hold now. Where the
+    // system keeps no count of a process's GDI objects (Wine), this is what tells a leak.
+    long liveGdiObjects() const { return liveGdiObjects_; }
+    void countGdiObjects(int delta) { liveGdiObjects_ += delta; }
+
     // Kept by TForm.
     void addForm(TForm* form);
     void removeForm(TForm* form);
@@ -127,6 +141,8 @@ class TApplication {
     std::shared_ptr<MessageHookRegistration::Chain> messageHooks_;
     bool errorReportOpen_ = false;
     std::unique_ptr<THintWindow> hintWindow_;
+    std::unordered_map<HWND, TWinControl*> controls_;
+    long liveGdiObjects_ = 0;
 };
 
 TApplication& Application();

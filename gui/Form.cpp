@@ -131,6 +131,12 @@ void TForm::DoCreate() {
 }
 
 void TForm::WndProc(TMessage& message) {
+    // A registered message has no fixed number to put in the table.
+    static const UINT gdiObjectCountQuery = RegisterWindowMessageW(kGdiObjectCountQuery);
+    if (message.msg == gdiObjectCountQuery) {
+        message.result = static_cast<LRESULT>(Application().liveGdiObjects());
+        return;
+    }
     // clang-format off
     switch (message.msg) {
         case WM_ACTIVATE:   wmActivate(message); break;

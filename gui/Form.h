@@ -6,6 +6,10 @@
 
 namespace vireltan {
 
+// A form answers this registered message with the number of GDI objects the program's handle
+// owners hold (TApplication::liveGdiObjects): the soak's probe reads it where the system keeps no count.
+inline constexpr wchar_t kGdiObjectCountQuery[] = L"Vireltan.GdiObjectCount";
+
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };

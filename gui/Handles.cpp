@@ -1,13 +1,21 @@
 #include "gui/Handles.h"
 
+#include "gui/Application.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace vireltan {
 
+void detail::countGdiObject(int delta) {
+    Application().countGdiObjects(delta);
+}
+
 DeviceContext DeviceContext::memory(HDC compatibleWith) {
-    return DeviceContext(CreateCompatibleDC(compatibleWith), Kind::memory, nullptr);
+    HDC dc = CreateCompatibleDC(compatibleWith);
+    if (dc) detail::countGdiObject(1);
+    return DeviceContext(dc, Kind::memory, nullptr);
 }
 
 DeviceContext DeviceContext::client(HWND window) {
@@ -39,7 +47,10 @@ DeviceContext::~DeviceContext() {
 
 void DeviceContext::close() {
     if (!dc_) return;
-    if (kind_ == Kind::memory) DeleteDC(dc_);
+    if (kind_ == Kind::memory) {
+        DeleteDC(dc_);
+        detail::countGdiObject(-1);
+    }
     if (kind_ == Kind::window) ReleaseDC(window_, dc_);
     dc_ = nullptr;
 }

@@ -9,13 +9,20 @@
 
 namespace vireltan {
 
+namespace detail {
+// Keeps the application's tally of the GDI objects our owners hold (TApplication::liveGdiObjects).
+void countGdiObject(int delta);
+}  // namespace detail
+
 // Owns one GDI object (font, brush, pen, bitmap, region) and deletes it once.
 template <typename Handle>
 class GdiObject {
   public:
     GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(other.release()) {}
+    explicit GdiObject(Handle handle) : handle_(handle) {
+        if (handle_) detail::countGdiObject(1);
+    }
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     GdiObject& operator=(GdiObject&& other) noexcept {
         reset(other.release());
         return *this;
@@ -26,10 +33,17 @@ class GdiObject {
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
-    Handle release() { return std::exchange(handle_, nullptr); }
+    Handle release() {
+        if (handle_) detail::countGdiObject(-1);
+        return std::exchange(handle_, nullptr);
+    }
     void reset(Handle handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
+        if (handle_) {
+            DeleteObject(handle_);
+            detail::countGdiObject(-1);
+        }
         handle_ = handle;
+        if (handle_) detail::countGdiObject(1);
     }
 
   private:

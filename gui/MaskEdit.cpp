@@ -42,16 +42,25 @@ void TMaskEdit::setText(const std::string& text) {
         Change();
         return;
     }
-    // The change event follows every assignment, the same text and the empty one included; the
-    // control's own notification is used when it comes, so the event never fires twice.
+    // The change event follows every assignment, the same text and the empty one included. The
+    // same text is not sent to the control, which would redraw what it already shows.
+    if (text == this->text()) {
+        Change();
+        return;
+    }
+    // The control's own notification is used when it comes, so the event never fires twice.
     changeSeen_ = false;
     SetWindowTextW(handle(), toWide(text).c_str());
-    if (!changeSeen_) Change();
+    if (!changeSeen_) {
+        textChanged();
+        Change();
+    }
 }
 
 void TMaskEdit::commandNotification(WORD code) {
     if (code == EN_CHANGE) {
         changeSeen_ = true;
+        textChanged();
         Change();
     }
 }

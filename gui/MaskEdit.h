@@ -55,7 +55,11 @@ class TMaskEdit : public TWinControl {
     void commandNotification(WORD code) override;
     HBRUSH controlColor(HDC dc) override;
     void WndProc(TMessage& message) override;
+    // The event: after every assignment of the text, and after every change typed or pasted.
     virtual void Change();
+    // The text now differs from what the control showed before (the event may follow a write that
+    // changed nothing); what a control redraws for its text belongs here.
+    void textChanged() override {}
 
     void wmSetFocus(TMessage& message);
 

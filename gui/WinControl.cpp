@@ -11,8 +11,6 @@ namespace vireltan {
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"Vireltan.Control";
-
 TShiftState shiftFromKeys(WPARAM keys) {
     TShiftState shift = 0;
     if (keys & MK_SHIFT) shift |= ssShift;
@@ -83,7 +81,7 @@ struct CreatingControl {
 }  // namespace
 
 LRESULT CALLBACK controlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* control = static_cast<TWinControl*>(GetPropW(window, kControlProperty));
+    TWinControl* control = Application().controlOf(window);
     if (!control) {
         if (msg == WM_NCCREATE) {
             control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -133,7 +131,7 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::fromHandle(HWND window) {
-    return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+    return window ? Application().controlOf(window) : nullptr;
 }
 
 HWND TWinControl::handle() {
@@ -193,13 +191,13 @@ void TWinControl::destroyHandle() {
 
 void TWinControl::attach(HWND window) {
     handle_ = window;
-    SetPropW(window, kControlProperty, this);
+    Application().bindWindow(window, this);
 }
 
 void TWinControl::detach() {
     if (!handle_) return;
     if (defaultProc_) SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
-    RemovePropW(handle_, kControlProperty);
+    Application().unbindWindow(handle_);
     defaultProc_ = nullptr;
     handle_ = nullptr;
     trackingLeave_ = false;

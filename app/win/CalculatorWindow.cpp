@@ -45,9 +45,16 @@ EventHandlers TiletkenRhesap::handlers() {
             key = static_cast<wchar_t>(typed);
         };
     };
-    h.notify["Timer1Timer"] = [this] { calculator_->Timer1Timer(); };
-    h.notify["Timer2Timer"] = [this] { calculator_->Timer2Timer(); };
-    h.notify["Timer3Timer"] = [this] { calculator_->Timer3Timer(); };
+    // The ticks rewrite the same results again and again; each field hears only its final text.
+    auto tick = [this](void (Calculator::*handler)()) {
+        return [this, handler] {
+            const WindowFields::Batch batch(*fields_);
+            ((*calculator_).*handler)();
+        };
+    };
+    h.notify["Timer1Timer"] = tick(&Calculator::Timer1Timer);
+    h.notify["Timer2Timer"] = tick(&Calculator::Timer2Timer);
+    h.notify["Timer3Timer"] = tick(&Calculator::Timer3Timer);
     h.notify["iletkencChange"] = [this] { calculator_->iletkencChange(); };
     h.notify["PNGButton1Click"] = [this] { calculator_->PNGButton1Click(); };
     h.notify["GDakimChange"] = [this] { calculator_->GDakimChange(); };

@@ -2,6 +2,8 @@
 
 #include "app/win/Image.h"
 
+#include <utility>
+
 namespace vireltan {
 
 namespace {
@@ -23,6 +25,9 @@ WindowFields::WindowFields(TWinControl& window, const ClassRegistry& classes, HI
         if (const ComponentDesign* row = designRow(name)) {
             const auto binding = classes.find(row->className);
             if (binding != classes.end()) bindings_[static_cast<std::size_t>(i)] = &binding->second;
+            for (const EventDesign& event : row->events) {
+                if (event.kind == EventKind::OnChange) announcesChange_[static_cast<std::size_t>(i)] = true;
+            }
         }
     }
     transferButton_ = dynamic_cast<TControl*>(window.findComponent("PNGButton1"));
@@ -30,6 +35,7 @@ WindowFields::WindowFields(TWinControl& window, const ClassRegistry& classes, HI
 }
 
 std::string WindowFields::text(CalcField field) const {
+    if (const auto& held = pending_[static_cast<std::size_t>(field)]) return *held;
     TControl* c = control(field);
     return c ? c->text() : std::string();
 }
@@ -42,7 +48,24 @@ std::string WindowFields::textOutsideSelection(CalcField field) const {
 }
 
 void WindowFields::setText(CalcField field, const std::string& text) {
+    if (deferred(field)) {
+        pending_[static_cast<std::size_t>(field)] = text;
+        return;
+    }
     if (TControl* c = control(field)) c->setText(text);
+}
+
+bool WindowFields::deferred(CalcField field) const {
+    const auto index = static_cast<std::size_t>(field);
+    return batchDepth_ > 0 && controls_[index] && !announcesChange_[index];
+}
+
+void WindowFields::commit() {
+    for (std::size_t i = 0; i < pending_.size(); ++i) {
+        std::optional<std::string> held = std::exchange(pending_[i], std::nullopt);
+        // The controls leave a text that is already shown as it is.
+        if (held) controls_[i]->setText(*held);
+    }
 }
 
 void WindowFields::clear(CalcField field) {

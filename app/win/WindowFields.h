@@ -6,6 +6,8 @@
 #include "app/win/WindowBuilder.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 namespace vireltan {
 
@@ -27,8 +29,32 @@ class WindowFields : public CalculatorFields {
 
     TControl* control(CalcField field) const { return controls_[static_cast<std::size_t>(field)]; }
 
+    // While a batch is open, texts written to fields without a change event are held back and read
+    // from here; closing the batch hands each field its last text once. A tick that writes an
+    // intermediate text and replaces it again, or rewrites what a field shows, so costs the
+    // control nothing. Fields with a change event are written at once: their event runs in step.
+    class Batch {
+      public:
+        explicit Batch(WindowFields& fields) : fields_(fields) { ++fields_.batchDepth_; }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Also when the handler fails: what it wrote before the failing step stays written.
+        ~Batch() {
+            if (--fields_.batchDepth_ == 0) fields_.commit();
+        }
+
+      private:
+        WindowFields& fields_;
+    };
+
   private:
+    void commit();
+    bool deferred(CalcField field) const;
+
     std::array<TControl*, kCalcFieldCount> controls_{};
+    std::array<bool, kCalcFieldCount> announcesChange_{};
+    std::array<std::optional<std::string>, kCalcFieldCount> pending_{};
+    int batchDepth_ = 0;
     std::array<const ClassBinding*, kCalcFieldCount> bindings_{};
     TControl* transferButton_ = nullptr;
     TImage* preview_ = nullptr;

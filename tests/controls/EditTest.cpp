@@ -385,6 +385,43 @@ TEST_F(Edit, ClearRepaintsTheEmptiedField) {
     EXPECT_TRUE(inkBox(shot, RECT{2, 2, 78, 16}, sys(COLOR_WINDOW)).empty());
 }
 
+// Writing the text the field already holds is announced like any write, but neither reaches the
+// native edit nor asks for a repaint; a different text does both.
+TEST_F(Edit, OnlyADifferentTextIsSentAndRepainted) {
+    struct Case {
+        const char* before;
+        const char* written;  // null: Clear
+        int sent;             // WM_SETTEXT reaching the native edit
+        bool repainted;
+    };
+    const Case cases[] = {
+        {"8888", "8888", 0, false}, {"", nullptr, 0, false},    {"", "", 0, false},
+        {"8888", "8889", 1, true},  {"8888", nullptr, 1, true}, {"", "0,5", 1, true},
+    };
+    int sent = 0;
+    auto hook = edit->installWindowProcHook([&](TMessage& message, const WindowProcNext& next) {
+        if (message.msg == WM_SETTEXT) ++sent;
+        next(message);
+    });
+    for (const Case& c : cases) {
+        const std::string label = std::string(c.before) + " <- " + (c.written ? c.written : "Clear");
+        edit->setText(c.before);
+        UpdateWindow(edit->handle());
+        ASSERT_FALSE(GetUpdateRect(edit->handle(), nullptr, FALSE)) << label;
+        sent = 0;
+        changes = 0;
+        if (c.written) {
+            edit->setText(c.written);
+        } else {
+            edit->Clear();
+        }
+        EXPECT_EQ(edit->text(), c.written ? c.written : "") << label;
+        EXPECT_EQ(changes, 1) << label;
+        EXPECT_EQ(sent, c.sent) << label;
+        EXPECT_EQ(GetUpdateRect(edit->handle(), nullptr, FALSE) != 0, c.repainted) << label;
+    }
+}
+
 // A right click opens the menu where the mouse is; the menu key (a negative position) in the
 // middle of the field.
 TEST_F(Edit, ContextMenuOpensAtTheMouseOrTheMiddle) {

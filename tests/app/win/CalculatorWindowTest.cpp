@@ -20,7 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -680,6 +682,74 @@ TEST_F(CalculatorWindowTest, FailingTicksOpenOneReportAndChangeNothing) {
         for (const std::string& name : kResultEdits) after.push_back(windowText(name));
         for (const std::string& name : labels) after.push_back(text(name));
         EXPECT_EQ(after, before) << c.field;
+    }
+}
+
+// Every message that sends a text to one of the window's controls or paints it, by control.
+struct PaintTally {
+    std::vector<WindowProcHook> hooks;
+    std::map<std::string, int> texts, paints;
+
+    explicit PaintTally(TForm& form) {
+        watch(form);
+        forEachControl(form, [this](TControl& control) {
+            if (control.isWindowed()) watch(static_cast<TWinControl&>(control));
+        });
+    }
+    void watch(TWinControl& control) {
+        const std::string name = control.name().empty() ? "(inner edit)" : control.name();
+        hooks.push_back(
+            control.installWindowProcHook([this, name](TMessage& message, const WindowProcNext& next) {
+                if (message.msg == WM_SETTEXT) ++texts[name];
+                if (message.msg == WM_PAINT || message.msg == WM_NCPAINT || message.msg == WM_ERASEBKGND)
+                    ++paints[name];
+                next(message);
+            }));
+    }
+    void clear() {
+        texts.clear();
+        paints.clear();
+    }
+};
+
+// The ticks recompute everything from the inputs every period; when that gives the texts the
+// fields already show, nothing is sent to a control and nothing is repainted. A changed input
+// still reaches its results (so the tally does see what a tick sends).
+TEST_F(CalculatorWindowTest, TicksThatChangeNothingSendAndRepaintNothing) {
+    struct Case {
+        const char* inputs;
+        std::function<void()> enter;
+    };
+    const Case cases[] = {
+        {"empty", [] {}},
+        {"both panels filled", [this] { fillBothPanelsAndTick(); }},
+        {"another material, a three-phase line",
+         [this] {
+             setText("iletkenc", "Krom-Nikel");
+             setText("kesiti", "2,5");
+             setText("GDakim", "3");
+             setText("faztip", "Trifaze (3 Faz)");
+         }},
+    };
+    window().show();
+    for (const Case& c : cases) {
+        c.enter();
+        for (TTimer* timer : {window().Timer1, window().Timer2, window().Timer3}) tick(timer);
+        RedrawWindow(window().handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PaintTally tally(window());
+        for (TTimer* timer : {window().Timer1, window().Timer2, window().Timer3}) tick(timer);
+        RedrawWindow(window().handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_EQ(tally.texts, (std::map<std::string, int>{})) << c.inputs;
+        EXPECT_EQ(tally.paints, (std::map<std::string, int>{})) << c.inputs;
+    }
+    PaintTally tally(window());
+    setText("Iuzun", "200");
+    tally.clear();
+    tick(window().Timer1);
+    RedrawWindow(window().handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    for (const std::string& name : kResultEdits) {
+        EXPECT_EQ(tally.texts[name], 1) << name;  // once, though three rows are written twice
+        EXPECT_GE(tally.paints[name], 1) << name;
     }
 }
 
