@@ -33,33 +33,6 @@ TWinControl* controlOfWindow(HWND window) {
 
 }  // namespace
 
-struct MessageHookRegistration::Entry {
-    TApplication::MessageHook hook;
-    bool removed = false;
-};
-
-struct MessageHookRegistration::Chain {
-    std::vector<std::shared_ptr<Entry>> entries;  // oldest first
-};
-
-MessageHookRegistration& MessageHookRegistration::operator=(MessageHookRegistration&& other) noexcept {
-    if (this != &other) {
-        remove();
-        chain_ = std::move(other.chain_);
-        entry_ = std::move(other.entry_);
-    }
-    return *this;
-}
-
-void MessageHookRegistration::remove() {
-    if (auto chain = chain_.lock(); chain && entry_) {
-        entry_->removed = true;
-        std::erase(chain->entries, entry_);
-    }
-    chain_.reset();
-    entry_.reset();
-}
-
 namespace {
 
 int modalFilterDepth = 0;
@@ -158,18 +131,12 @@ void TApplication::processMessage(MSG& message) {
 }
 
 MessageHookRegistration TApplication::installMessageHook(MessageHook hook) {
-    if (!messageHooks_) messageHooks_ = std::make_shared<MessageHookRegistration::Chain>();
-    auto entry = std::make_shared<MessageHookRegistration::Entry>(
-        MessageHookRegistration::Entry{std::move(hook), false});
-    messageHooks_->entries.push_back(entry);
-    return MessageHookRegistration(messageHooks_, std::move(entry));
+    return messageHooks_.install(std::move(hook));
 }
 
 bool TApplication::runMessageHooks(MSG& message) {
-    if (!messageHooks_ || messageHooks_->entries.empty()) return false;
-    // A snapshot, newest first: a hook may install or remove hooks (its own too) while it runs;
-    // removed ones are skipped.
-    const std::vector<std::shared_ptr<MessageHookRegistration::Entry>> entries = messageHooks_->entries;
+    if (messageHooks_.empty()) return false;
+    const HookEntries<MessageHook> entries = messageHooks_.snapshot();
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
         if (!(*it)->removed && (*it)->hook(message)) return true;
     }

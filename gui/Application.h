@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "gui/HookChain.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,28 +18,10 @@ class TForm;
 class THintWindow;
 class TWinControl;
 
-// One installed application message hook; uninstalls itself when it goes (or stays inert when the
-// application went first). Hooks come and go in any order.
-class MessageHookRegistration {
-  public:
-    MessageHookRegistration() = default;
-    MessageHookRegistration(MessageHookRegistration&&) noexcept = default;
-    MessageHookRegistration& operator=(MessageHookRegistration&& other) noexcept;
-    MessageHookRegistration(const MessageHookRegistration&) = delete;
-    MessageHookRegistration& operator=(const MessageHookRegistration&) = delete;
-    ~MessageHookRegistration() { remove(); }
-    void remove();
-    bool installed() const { return entry_ != nullptr; }
-
-  private:
-    friend class TApplication;
-    struct Chain;
-    struct Entry;
-    MessageHookRegistration(std::weak_ptr<Chain> chain, std::shared_ptr<Entry> entry)
-        : chain_(std::move(chain)), entry_(std::move(entry)) {}
-    std::weak_ptr<Chain> chain_;
-    std::shared_ptr<Entry> entry_;
-};
+// The application's message hooks see every message its loops take from the queue, newest first; one
+// that answers true consumes the message.
+using MessageHook = std::function<bool(MSG&)>;
+using MessageHookRegistration = HookRegistration<MessageHook>;
 
 // While one exists, the messages a modal loop of the system takes from the queue (a message box's,
 // a popup menu's) pass the application's message hooks too, as the application's own loop's do.
@@ -91,7 +75,7 @@ class TApplication {
     // Sees every message the loop (or a modal loop under a ModalMessageFilter) takes from the queue
     // before anything else does; returning true consumes it. The hook installed last sees a message
     // first; one that consumes it hides it from the hooks installed before it.
-    using MessageHook = std::function<bool(MSG&)>;
+    using MessageHook = vireltan::MessageHook;
     [[nodiscard]] MessageHookRegistration installMessageHook(MessageHook hook);
     // Runs the installed hooks on `message`; true when one consumed it.
     bool runMessageHooks(MSG& message);
@@ -138,7 +122,7 @@ class TApplication {
     TForm* activeForm_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;
-    std::shared_ptr<MessageHookRegistration::Chain> messageHooks_;
+    HookChain<MessageHook> messageHooks_;
     bool errorReportOpen_ = false;
     std::unique_ptr<THintWindow> hintWindow_;
     std::unordered_map<HWND, TWinControl*> controls_;

@@ -34,33 +34,6 @@ void registerClassOnce(const CreateParams& params);
 
 }  // namespace
 
-struct WindowProcHook::Entry {
-    WindowProcHookFn hook;
-    bool removed = false;
-};
-
-struct WindowProcHook::Chain {
-    std::vector<std::shared_ptr<Entry>> entries;  // oldest first
-};
-
-WindowProcHook& WindowProcHook::operator=(WindowProcHook&& other) noexcept {
-    if (this != &other) {
-        remove();
-        chain_ = std::move(other.chain_);
-        entry_ = std::move(other.entry_);
-    }
-    return *this;
-}
-
-void WindowProcHook::remove() {
-    if (auto chain = chain_.lock(); chain && entry_) {
-        entry_->removed = true;
-        std::erase(chain->entries, entry_);
-    }
-    chain_.reset();
-    entry_.reset();
-}
-
 namespace {
 
 // The control whose window CreateWindowEx is making on this thread. Some messages come before
@@ -127,7 +100,7 @@ TWinControl::~TWinControl() {
     // Children we do not own outlive our window; their own windows go with it.
     while (!controls_.empty()) controls_.back()->setParent(nullptr);
     destroyHandle();
-    hooks_.reset();
+    hooks_.clear();
 }
 
 TWinControl* TWinControl::fromHandle(HWND window) {
@@ -362,21 +335,18 @@ LRESULT TWinControl::perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 WindowProcHook TWinControl::installWindowProcHook(WindowProcHookFn hook) {
-    if (!hooks_) hooks_ = std::make_shared<WindowProcHook::Chain>();
-    auto entry = std::make_shared<WindowProcHook::Entry>(WindowProcHook::Entry{std::move(hook), false});
-    hooks_->entries.push_back(entry);
-    return WindowProcHook(hooks_, std::move(entry));
+    return hooks_.install(std::move(hook));
 }
 
 void TWinControl::dispatch(TMessage& message) {
-    if (!hooks_ || hooks_->entries.empty()) {
+    if (hooks_.empty()) {
         WndProc(message);
         return;
     }
-    // A snapshot: hooks may come and go while a message is on its way; removed ones are skipped.
+    // Newest first, each hook passing on to the next older one and the last to the control itself.
     struct Runner {
         TWinControl* control;
-        std::vector<std::shared_ptr<WindowProcHook::Entry>> entries;
+        HookEntries<WindowProcHookFn> entries;
         void run(TMessage& message, std::size_t count) {
             while (count > 0 && entries[count - 1]->removed) --count;
             if (count == 0) {
@@ -386,7 +356,7 @@ void TWinControl::dispatch(TMessage& message) {
             entries[count - 1]->hook(message, [this, count](TMessage& passed) { run(passed, count - 1); });
         }
     };
-    Runner runner{this, hooks_->entries};
+    Runner runner{this, hooks_.snapshot()};
     runner.run(message, runner.entries.size());
 }
 

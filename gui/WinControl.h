@@ -5,6 +5,7 @@
 
 #include "gui/Control.h"
 #include "gui/Graphics.h"
+#include "gui/HookChain.h"
 #include "gui/Messages.h"
 
 #include <memory>
@@ -33,25 +34,7 @@ class TWinControl;
 
 // One installed window-procedure hook; uninstalls itself when it goes (or stays inert when the
 // control went first).
-class WindowProcHook {
-  public:
-    WindowProcHook() = default;
-    WindowProcHook(WindowProcHook&&) noexcept = default;
-    WindowProcHook& operator=(WindowProcHook&& other) noexcept;
-    WindowProcHook(const WindowProcHook&) = delete;
-    WindowProcHook& operator=(const WindowProcHook&) = delete;
-    ~WindowProcHook() { remove(); }
-    void remove();
-
-  private:
-    friend class TWinControl;
-    struct Chain;
-    struct Entry;
-    WindowProcHook(std::weak_ptr<Chain> chain, std::shared_ptr<Entry> entry)
-        : chain_(std::move(chain)), entry_(std::move(entry)) {}
-    std::weak_ptr<Chain> chain_;
-    std::shared_ptr<Entry> entry_;
-};
+using WindowProcHook = HookRegistration<WindowProcHookFn>;
 
 using TKeyEvent = std::function<void(WORD& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(wchar_t& key)>;
@@ -176,7 +159,7 @@ class TWinControl : public TControl {
     TControl* captureControl_ = nullptr;  // graphic child holding the mouse between down and up
     TControl* hover_ = nullptr;           // control under the mouse (a graphic child or this)
     bool trackingLeave_ = false;
-    std::shared_ptr<WindowProcHook::Chain> hooks_;
+    HookChain<WindowProcHookFn> hooks_;
 };
 
 class TCustomControl : public TWinControl {
