@@ -50,6 +50,32 @@ MeasureUtf16 measureIn(HDC dc) {
     return [dc](std::u16string_view s) { return int(textSize(dc, s).cx); };
 }
 
+// Where a frame paint goes: the device context it was given (a print request's) or the whole window's,
+// with the client area clipped away; the context's state comes back when the paint ends.
+class FrameTarget {
+  public:
+    FrameTarget(HDC given, HWND window, const PixelRect& client) : dc_(given) {
+        if (!dc_) {
+            own_ = DeviceContext::wholeWindow(window);
+            dc_ = own_.get();
+        }
+        if (!dc_) return;
+        saved_ = SaveDC(dc_);
+        ExcludeClipRect(dc_, client.left, client.top, client.right, client.bottom);
+    }
+    ~FrameTarget() {
+        if (dc_) RestoreDC(dc_, saved_);
+    }
+    FrameTarget(const FrameTarget&) = delete;
+    FrameTarget& operator=(const FrameTarget&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    DeviceContext own_;
+    HDC dc_;
+    int saved_ = 0;
+};
+
 }  // namespace
 
 // A hidden window is not painted: the system asks for the frame when it shows the window.
@@ -107,22 +133,14 @@ void TbsSkinForm::PaintSkinFrame(HDC dc) {
         drawCaptionText(pieces_[std::size_t(FramePiece::Top)].canvasHandle(),
                         layout_.objects[std::size_t(plan.caption)]);
 
-    DeviceContext own;
-    if (!dc) {
-        own = DeviceContext::wholeWindow(windowHandle());
-        dc = own.get();
-    }
-    if (!dc) return;
-    const int saved = SaveDC(dc);
-    const PixelRect& c = plan.clientExclude;
-    ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
+    const FrameTarget target(dc, windowHandle(), plan.clientExclude);
+    if (!target.get()) return;
     for (std::size_t i = 0; i < 4; ++i) {
         const PixelRect& place = *places[i];
         if (place.empty() || rasters[i]->empty()) continue;
-        BitBlt(dc, place.left, place.top, pieces_[i].width(), pieces_[i].height(), pieces_[i].canvasHandle(),
-               0, 0, SRCCOPY);
+        BitBlt(target.get(), place.left, place.top, pieces_[i].width(), pieces_[i].height(),
+               pieces_[i].canvasHandle(), 0, 0, SRCCOPY);
     }
-    RestoreDC(dc, saved);
 }
 
 void TbsSkinForm::drawCaptionText(HDC dc, const FrameObject& caption) {
@@ -235,14 +253,9 @@ void TbsSkinForm::PaintPlainFrame(HDC dc) {
     }
     ++paintCounts_.framePaints;
 
-    DeviceContext own;
-    if (!dc) {
-        own = DeviceContext::wholeWindow(windowHandle());
-        dc = own.get();
-    }
+    const FrameTarget target(dc, windowHandle(), plan.client);
+    dc = target.get();
     if (!dc) return;
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, plan.client.left, plan.client.top, plan.client.right, plan.client.bottom);
     BitBlt(dc, plan.place.left, plan.place.top, bar.width(), bar.height(), bar.canvasHandle(), 0, 0, SRCCOPY);
     // Three bevels, each inside the one before: light top-left and dark bottom-right, then the face.
     const std::array<std::pair<int, int>, 3> colours{{{COLOR_3DLIGHT, COLOR_3DDKSHADOW},
@@ -260,7 +273,6 @@ void TbsSkinForm::PaintPlainFrame(HDC dc) {
         FillRect(dc, &bottom, dark);
         FillRect(dc, &right, dark);
     }
-    RestoreDC(dc, saved);
 }
 
 void TbsSkinForm::PaintClientBackground(HDC dc) {
