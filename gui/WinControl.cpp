@@ -130,6 +130,7 @@ void TWinControl::createHandle() {
     CreateParams params;
     createParams(params);
     if ((params.style & WS_CHILD) && !params.parent) return;  // no window until there is a parent
+    if (handle_) return;  // the parent's window, just made for our parameters, made ours with it
     if (!params.systemClass) registerClassOnce(params);
     const std::wstring caption = toWide(TControl::text());
     const CreatingControl creating(params.systemClass ? nullptr : this);
@@ -183,8 +184,9 @@ void TWinControl::setParent(TWinControl* parent) {
         destroyHandle();
     } else if (handle_) {
         SetParent(handle_, parent->handle());
-    } else {
-        parent->handleNeeded();
+    } else if (parent->handleAllocated()) {
+        // Otherwise the window comes with the parent's: building a tree of controls costs no windows
+        // (nor their moves and repaints) until it is shown.
         createHandle();
     }
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,53 @@ TEST_F(GraphicControls, ParentBackgroundNotificationReachesWindowedAndGraphicChi
     EXPECT_EQ(inner->backgroundCalls, 0);  // only the direct children hear it
     SendMessageW(panel->handle(), CM_PARENTBACKGROUNDCHANGED, 0, 0);
     EXPECT_EQ(panel->backgroundCalls, 2);
+}
+
+// A tree built under a form without a window has no windows of its own; they come, one each, with
+// the window of the first control asked for one, whatever its depth.
+TEST(WindowCreation, ComesWithTheFormsWindowOnceEach) {
+    struct Case {
+        const char* asked;  // "form", "outer" or "inner"
+    };
+    const Case cases[] = {{"form"}, {"outer"}, {"inner"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.asked);
+        auto form = std::make_unique<TForm>(nullptr);
+        form->setBounds(50, 50, 300, 200);
+        auto* outer = new Panel(form.get(), form.get(), {10, 10, 200, 150});
+        auto* inner = new Panel(form.get(), outer, {5, 5, 50, 50});
+        EXPECT_FALSE(form->handleAllocated());
+        EXPECT_FALSE(outer->handleAllocated());
+        EXPECT_FALSE(inner->handleAllocated());
+        const std::string asked = c.asked;
+        TWinControl* first = asked == "form"    ? static_cast<TWinControl*>(form.get())
+                             : asked == "outer" ? static_cast<TWinControl*>(outer)
+                                                : static_cast<TWinControl*>(inner);
+        HWND window = first->handle();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(form->handleAllocated());
+        ASSERT_TRUE(outer->handleAllocated());
+        ASSERT_TRUE(inner->handleAllocated());
+        EXPECT_EQ(GetParent(outer->handle()), form->handle());
+        EXPECT_EQ(GetParent(inner->handle()), outer->handle());
+        // Exactly one child window each: none made twice while the parents were being made.
+        int outerChildren = 0;
+        for (HWND child = GetWindow(form->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            ++outerChildren;
+        int innerChildren = 0;
+        for (HWND child = GetWindow(outer->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            ++innerChildren;
+        EXPECT_EQ(outerChildren, 1);
+        EXPECT_EQ(innerChildren, 1);
+        RECT bounds{};
+        GetWindowRect(inner->handle(), &bounds);
+        MapWindowPoints(HWND_DESKTOP, outer->handle(), reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_EQ(bounds.left, 5);
+        EXPECT_EQ(bounds.top, 5);
+        // A control added under a form that has its window gets its own at once.
+        auto* late = new Panel(form.get(), form.get(), {0, 0, 10, 10});
+        EXPECT_TRUE(late->handleAllocated());
+    }
 }
 
 using Controls = FormFixture;

@@ -1,4 +1,4 @@
-// startuptime bare|skinned: prints the milliseconds from the process's creation to the end of the
+// startuptime bare|skinned [stages]: prints the milliseconds from the process's creation to the end of the
 // first complete paint (frame and client) of a 746 x 411 window: a bare system window, or the
 // calculator window in its skinned frame. The window closes at once after.
 #include "app/win/CalculatorWindow.h"
@@ -8,7 +8,9 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <map>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -18,6 +20,35 @@ double millisecondsSinceStart() {
     GetSystemTimeAsFileTime(&now);
     auto ticks = [](const FILETIME& t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
     return double(ticks(now) - ticks(created)) / 10000.0;
+}
+
+// "stages": the time at each step of the skinned start and the messages each window class received
+// up to then, on stderr, to see where the start-up goes.
+bool stagesWanted = false;
+std::map<std::wstring, std::map<UINT, int>>* messageCounts = nullptr;
+
+LRESULT CALLBACK countMessage(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && messageCounts) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        wchar_t name[64] = L"";
+        GetClassNameW(sent->hwnd, name, 64);
+        ++(*messageCounts)[name][sent->message];
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK countPosted(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && messageCounts && wParam == PM_REMOVE) {
+        const auto* posted = reinterpret_cast<const MSG*>(lParam);
+        wchar_t name[64] = L"";
+        GetClassNameW(posted->hwnd, name, 64);
+        ++(*messageCounts)[name][posted->message];
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void stage(const char* name) {
+    if (stagesWanted) std::fprintf(stderr, "%-12s %8.1f ms\n", name, millisecondsSinceStart());
 }
 
 LRESULT CALLBACK bareProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -50,20 +81,39 @@ double bareWindow(HINSTANCE instance) {
 }
 
 double skinnedWindow(HINSTANCE instance) {
+    stage("main");
+    std::map<std::wstring, std::map<UINT, int>> counts;
+    if (stagesWanted) {
+        messageCounts = &counts;
+        SetWindowsHookExW(WH_CALLWNDPROC, countMessage, nullptr, GetCurrentThreadId());
+        SetWindowsHookExW(WH_GETMESSAGE, countPosted, nullptr, GetCurrentThreadId());
+    }
     vireltan::TApplication& application = vireltan::Application();
     application.Initialize();
+    stage("initialized");
     auto window = std::make_unique<vireltan::TiletkenRhesap>(nullptr, instance);
+    stage("constructed");
     application.setMainForm(window.get());
     window->show();
+    stage("shown");
     RedrawWindow(window->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
-    return millisecondsSinceStart();
+    const double elapsed = millisecondsSinceStart();
+    stage("painted");
+    messageCounts = nullptr;
+    for (const auto& [className, messages] : counts) {
+        std::fprintf(stderr, "%ls:", className.c_str());
+        for (const auto& [message, count] : messages) std::fprintf(stderr, " %04x=%d", message, count);
+        std::fprintf(stderr, "\n");
+    }
+    return elapsed;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     const bool bare = commandLine && std::wcsstr(commandLine, L"bare");
+    stagesWanted = commandLine && std::wcsstr(commandLine, L"stages");
     const double elapsed = bare ? bareWindow(instance) : skinnedWindow(instance);
     std::printf("%s %.1f\n", bare ? "bare" : "skinned", elapsed);
     std::fflush(stdout);
