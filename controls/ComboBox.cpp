@@ -4,6 +4,8 @@
 #include "gui/Bitmap.h"
 #include "gui/Platform.h"
 #include "gui/Utf.h"
+#include "skin/ControlLooks.h"
+#include "skin/SkinGeometry.h"
 
 #include <windowsx.h>
 
@@ -90,6 +92,19 @@ void TbsSkinComboBox::DefaultFontChanged() {
 
 void TbsSkinComboBox::applyEditLook() {
     if (!edit_) return;
+    if (const TbsDataSkinComboBox* combo = hasSkinLook() ? skinDefinition() : nullptr) {
+        FontDescription face = DefaultFont().description();
+        if (UseSkinFont()) {
+            face.face = combo->fontname;
+            face.height = combo->fontheight;
+            face.style = fontStyleFromSkin(combo->fontstyle);
+        }
+        const bool lit = !combo->activeskinrect.isEmpty() && (hot_ || edit_->focused());
+        face.color = colorFromSkin(lit ? combo->activefontcolor : combo->fontcolor);
+        if (!enabled()) face.color = clGrayText;
+        if (!(edit_->font().description() == face)) edit_->font().assign(face);
+        return;
+    }
     FontDescription face = DefaultFont().description();
     if (!enabled()) face.color = clGrayText;
     edit_->font().assign(face);
@@ -147,7 +162,7 @@ void TbsSkinComboBox::fontChanged() {
 }
 
 void TbsSkinComboBox::layout() {
-    layout_ = plainComboLayout(width(), height());
+    layout_ = currentLayout();
     if (edit_) {
         const RECT bounds = comboEditBounds(layout_.itemArea, fontTextHeight(edit_->font()));
         edit_->setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
@@ -218,11 +233,17 @@ void TbsSkinComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int
 void TbsSkinComboBox::MouseEnter() {
     TbsSkinCustomControl::MouseEnter();
     hot_ = true;
+    // Only the skinned look lights up.
+    if (hasSkinLook()) {
+        applyEditLook();
+        invalidate();
+    }
 }
 
 void TbsSkinComboBox::MouseLeave() {
     TbsSkinCustomControl::MouseLeave();
     hot_ = false;
+    if (hasSkinLook()) applyEditLook();
     buttonHot_ = false;
     invalidate();
 }
@@ -526,9 +547,13 @@ void TbsSkinComboBox::paintItemArea(TCanvas& canvas) {
 
 void TbsSkinComboBox::paintTo(TCanvas& canvas) {
     if (width() <= 0 || height() <= 0) return;
-    layout_ = plainComboLayout(width(), height());
+    layout_ = currentLayout();
     TBitmap bitmap(width(), height());
-    PaintPlainImage(bitmap);
+    if (hasSkinLook()) {
+        PaintSkinImage(bitmap);
+    } else {
+        PaintPlainImage(bitmap);
+    }
     canvas.draw(0, 0, bitmap);
 }
 
@@ -557,8 +582,128 @@ void TbsSkinComboBox::PaintPlainImage(TBitmap& bitmap) {
 }
 
 void TbsSkinComboBox::Paint() {
-    layout_ = plainComboLayout(width(), height());
+    LookUpDefinition();
+    layout_ = currentLayout();
     TbsSkinCustomControl::Paint();
+}
+
+const TbsDataSkinComboBox* TbsSkinComboBox::skinDefinition() const {
+    return link_.definitionAs<TbsDataSkinComboBox>();
+}
+
+bool TbsSkinComboBox::skinLookReady() const {
+    return skinDefinition() != nullptr && picture() != nullptr;
+}
+
+const TbsDataSkinButtonControl* TbsSkinComboBox::buttonDefinition() const {
+    if (!SkinData() || SkinData()->SkinEmpty()) return nullptr;
+    for (const char* name : {"combobutton", "editbutton", "resizebutton"}) {
+        const int index = SkinData()->FindControlDefinition(name);
+        if (index < 0) continue;
+        const auto* button = dynamic_cast<const TbsDataSkinButtonControl*>(
+            SkinData()->ControlDefinitions[static_cast<std::size_t>(index)].get());
+        if (button) return button;
+    }
+    return nullptr;
+}
+
+ComboLayout TbsSkinComboBox::currentLayout() const {
+    if (const TbsDataSkinComboBox* combo = hasSkinLook() ? skinDefinition() : nullptr) {
+        const ComboLayoutPx px = skinnedComboLayout(*combo, width(), height(), useSkinSize_);
+        return {RECT{px.button.left, px.button.top, px.button.right, px.button.bottom},
+                RECT{px.itemArea.left, px.itemArea.top, px.itemArea.right, px.itemArea.bottom}};
+    }
+    return plainComboLayout(width(), height());
+}
+
+void TbsSkinComboBox::FitSizeToSkin(int& width, int& height) {
+    if (useSkinSize_ || !hasSkinLook()) {
+        TbsSkinCustomControl::FitSizeToSkin(width, height);
+        return;
+    }
+    // Without UseSkinSize only the width follows the skin: the control keeps its height.
+    const int dw = width - geometry_.skinrect.width();
+    geometry_.newRightTop = {geometry_.righttoppoint.x + dw, geometry_.righttoppoint.y};
+    geometry_.newClientRect = geometry_.clientrect;
+    geometry_.newClientRect.right += dw;
+}
+
+void TbsSkinComboBox::UpdateSkinRegion() {
+    if (useSkinSize_) TbsSkinCustomControl::UpdateSkinRegion();
+}
+
+void TbsSkinComboBox::ApplySkin() {
+    TbsSkinCustomControl::ApplySkin();
+    layout();
+    applyEditLook();
+    invalidate();
+    const TbsDataSkinComboBox* combo = hasSkinLook() ? skinDefinition() : nullptr;
+    list_->setSkinDataName(combo ? combo->listboxname : "");
+    list_->setSkinData(SkinData());
+    list_->ApplySkin();
+    layout();
+}
+
+FontDescription TbsSkinComboBox::skinItemFont(const TbsDataSkinComboBox& combo) {
+    FontDescription face = DefaultFont().description();
+    if (UseSkinFont()) {
+        face.face = combo.fontname;
+        face.height = combo.fontheight;
+        face.style = fontStyleFromSkin(combo.fontstyle);
+    }
+    if (!enabled()) {
+        // The edit definition's disabled colour, or the system's grey text.
+        const int edit = SkinData() ? SkinData()->FindControlDefinition("edit") : -1;
+        const TbsDataSkinEditControl* editDefinition =
+            edit >= 0 ? dynamic_cast<const TbsDataSkinEditControl*>(
+                            SkinData()->ControlDefinitions[static_cast<std::size_t>(edit)].get())
+                      : nullptr;
+        face.color = editDefinition ? colorFromSkin(editDefinition->disabledfontcolor) : clGrayText;
+    } else if (focused()) {
+        face.color = colorFromSkin(combo.focusfontcolor);
+    } else if (hot_ && !combo.activeskinrect.isEmpty()) {
+        face.color = colorFromSkin(combo.activefontcolor);
+    } else {
+        face.color = colorFromSkin(combo.fontcolor);
+    }
+    return face;
+}
+
+void TbsSkinComboBox::paintSkinItemText(TCanvas& canvas) {
+    const TbsDataSkinComboBox& combo = *skinDefinition();
+    const RECT& area = layout_.itemArea;
+    const PixelRect areaPx{area.left, area.top, area.right, area.bottom};
+    if (areaPx.empty()) return;
+    const int shown = droppedDown() ? rememberedIndex_ : itemIndex();
+    if (shown < 0 || shown >= list_->count()) return;
+    const PixelRect text = comboItemTextRect(combo, areaPx).offset(area.left, area.top);
+    const RECT textRect{text.left, text.top, std::min<int>(text.right, area.right),
+                        std::min<int>(text.bottom, area.bottom)};
+    const std::string& caption = list_->items()[static_cast<std::size_t>(shown)];
+    canvas.font().assign(skinItemFont(combo));
+    canvas.brush().setStyle(TBrushStyle::bsClear);
+    const int textHeight = canvas.textHeight(caption.empty() ? std::string("W") : caption);
+    canvas.textRect(textRect, textRect.left + 2, textRect.top + (text.height() - textHeight) / 2, caption);
+}
+
+void TbsSkinComboBox::PaintSkinImage(TBitmap& bitmap) {
+    const TbsDataSkinComboBox* combo = skinDefinition();
+    if (!combo || !picture()) {
+        PaintPlainImage(bitmap);
+        return;
+    }
+    ComboLook look;
+    look.hot = hot_;
+    look.focused = focused() || (edit_ && edit_->focused());
+    look.enabled = enabled();
+    look.fixedStyle = style_ == bscbFixedStyle;
+    look.button = {buttonHot_, buttonPressed_, enabled()};
+    look.useSkinSize = useSkinSize_;
+    // In the editable style the inner edit holds the focus; there is no item area then.
+    const Raster image = composeComboBox(*picture(), *combo, bitmap.width(), bitmap.height(), look,
+                                         useSkinSize_ ? nullptr : buttonDefinition(), systemColorBgr);
+    drawRaster(bitmap, image);
+    if (style_ == bscbFixedStyle) paintSkinItemText(bitmap.canvas());
 }
 
 }  // namespace vireltan

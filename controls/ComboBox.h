@@ -10,6 +10,7 @@
 #include "gui/Application.h"
 #include "gui/MaskEdit.h"
 #include "gui/WinControl.h"
+#include "skin/SkinControlsCommon.h"
 
 #include <functional>
 #include <memory>
@@ -50,6 +51,11 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     bool useSkinSize() const { return useSkinSize_; }
     void setUseSkinSize(bool value) { useSkinSize_ = value; }
     bool autoComplete() const { return autoComplete_; }
+    bool hot() const { return hot_; }
+
+    // Lays the parts out for the definition, gives the inner edit the skin's font and the dropped
+    // list the definition's list name and the skin.
+    void ApplySkin() override;
     void setAutoComplete(bool value) { autoComplete_ = value; }
 
     void setEnabled(bool enabled) override;
@@ -89,11 +95,14 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     void Click() override {}
 
   protected:
-    // The skinned look of this control comes later; with a definition it still draws plain.
-    bool skinLookReady() const override { return false; }
+    // A combo-box definition with its picture; anything else draws plain.
+    bool skinLookReady() const override;
     void WndProc(TMessage& message) override;
     void Paint() override;
     void PaintPlainImage(TBitmap& bitmap) override;
+    void PaintSkinImage(TBitmap& bitmap) override;
+    void FitSizeToSkin(int& width, int& height) override;
+    void UpdateSkinRegion() override;
     void DefaultFontChanged() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void KeyPress(wchar_t& key) override;
@@ -121,6 +130,13 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     bool ownsWindow(HWND window);
     void applyEditLook();
     void paintItemArea(TCanvas& canvas);
+    void paintSkinItemText(TCanvas& canvas);
+    const TbsDataSkinComboBox* skinDefinition() const;
+    // combobutton, else editbutton, else resizebutton: the button without UseSkinSize.
+    const TbsDataSkinButtonControl* buttonDefinition() const;
+    ComboLayout currentLayout() const;
+    // The shown item's font: the skin's with UseSkinFont, the colour by state.
+    FontDescription skinItemFont(const TbsDataSkinComboBox& combo);
 
     TbsSkinCustomComboBoxStyle style_ = bscbFixedStyle;
     TbsPopupListBox* list_ = nullptr;  // owned (a component of ours)

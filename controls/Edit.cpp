@@ -1,11 +1,14 @@
 #include "controls/Edit.h"
 
+#include "controls/SkinControl.h"
 #include "gui/Application.h"
 #include "gui/Bitmap.h"
 #include "gui/Utf.h"
+#include "skin/ControlLooks.h"
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace vireltan {
@@ -116,15 +119,86 @@ void TbsSkinEdit::setSkinData(TbsSkinData* data) {
 
 void TbsSkinEdit::ApplySkin() {
     link_.lookUp();
-    if (!hasSkinLook()) {
+    const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr;
+    if (!edit) {
         font().assign(defaultFont_);
         if (defaultWidth_ > 0) setWidth(defaultWidth_);
         if (defaultHeight_ > 0) setHeight(defaultHeight_);
+    } else if (useSkinFont_) {
+        applySkinFont();
+        setBounds(left(), top(), width(), edit->skinrect.height());
+    } else {
+        font().assign(defaultFont_);
     }
     recreateWindow();
-    font().setColor(defaultFont_.color());
+    applyFontColor();
     if (!useSkinFont_) setBounds(left(), top(), width(), height());
     repaintFrame();
+}
+
+const TbsDataSkinEditControl* TbsSkinEdit::skinDefinition() const {
+    return link_.definitionAs<TbsDataSkinEditControl>();
+}
+
+const Raster* TbsSkinEdit::skinPicture() const {
+    const TbsDataSkinEditControl* edit = skinDefinition();
+    return edit ? link_.data->activePictureRaster(edit->pictureindex) : nullptr;
+}
+
+bool TbsSkinEdit::hasSkinLook() const {
+    return skinPicture() != nullptr;
+}
+
+const TbsDataSkinButtonControl* TbsSkinEdit::buttonFaceDefinition() const {
+    if (!link_.data || link_.data->SkinEmpty()) return nullptr;
+    for (const char* name : {"editbutton", "resizebutton"}) {
+        const int index = link_.data->FindControlDefinition(name);
+        if (index < 0) continue;
+        if (const auto* button = dynamic_cast<const TbsDataSkinButtonControl*>(
+                link_.data->ControlDefinitions[static_cast<std::size_t>(index)].get()))
+            return button;
+    }
+    return nullptr;
+}
+
+void TbsSkinEdit::applySkinFont() {
+    const TbsDataSkinEditControl* edit = skinDefinition();
+    if (!edit) return;
+    FontDescription face = font().description();
+    face.face = edit->fontname;
+    face.height = edit->fontheight;
+    face.style = fontStyleFromSkin(edit->fontstyle);
+    font().assign(face);
+}
+
+void TbsSkinEdit::applyFontColor() {
+    const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr;
+    const TColor color =
+        edit ? colorFromSkin(active() ? edit->activefontcolor : edit->fontcolor) : defaultFont_.color();
+    if (font().color() != color) font().setColor(color);
+}
+
+void TbsSkinEdit::MouseEnter() {
+    hot_ = true;
+    if (hasSkinLook()) {
+        applyFontColor();
+        repaintFrame();
+        repaintAll();
+    }
+    TMaskEdit::MouseEnter();
+}
+
+void TbsSkinEdit::MouseLeave() {
+    hot_ = false;
+    if (hasSkinLook()) {
+        applyFontColor();
+        repaintAll();
+    }
+    if (buttonHot_ || buttonPressed_) {
+        buttonHot_ = buttonPressed_ = false;
+        repaintFrame();
+    }
+    TMaskEdit::MouseLeave();
 }
 
 void TbsSkinEdit::recreateWindow() {
@@ -174,11 +248,21 @@ int TbsSkinEdit::fittedHeight() {
     ObjectSelection selected(screen.get(), font().handle());
     TEXTMETRICW metrics{};
     GetTextMetricsW(screen.get(), &metrics);
-    return static_cast<int>(metrics.tmHeight) + 2 * kFrameWidth;
+    const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr;
+    // The frame the skin puts around its client rectangle, or the plain two pixels on each side.
+    const int frame =
+        edit ? std::max(0, edit->skinrect.height() - edit->clientrect.height()) : 2 * kFrameWidth;
+    return static_cast<int>(metrics.tmHeight) + frame;
 }
 
 void TbsSkinEdit::setBounds(int left, int top, int width, int height) {
-    if (!useSkinFont_) height = fittedHeight();
+    link_.lookUp();
+    const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr;
+    if (!useSkinFont_) {
+        height = fittedHeight();
+    } else if (edit) {
+        height = edit->skinrect.height();
+    }
     TMaskEdit::setBounds(left, top, width, height);
     repaintAll();
 }
@@ -188,7 +272,19 @@ void TbsSkinEdit::setEnabled(bool enabled) {
     repaintAll();
 }
 
+RECT TbsSkinEdit::buttonRect() const {
+    if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
+        const PixelRect b = skinnedEditLayout(*edit, width(), height(), useSkinFont_).button;
+        return {b.left, b.top, b.right, b.bottom};
+    }
+    return {width() - height(), 0, width(), height()};
+}
+
 RECT TbsSkinEdit::clientArea() const {
+    if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
+        const PixelRect c = skinnedEditLayout(*edit, width(), height(), useSkinFont_).client;
+        return {c.left, c.top, c.right, c.bottom};
+    }
     const int right = buttonMode_ ? width() - height() : width();
     return {kFrameWidth, kFrameWidth, right - kFrameWidth, height() - kFrameWidth};
 }
@@ -207,6 +303,11 @@ void TbsSkinEdit::textChanged() {
 
 HBRUSH TbsSkinEdit::controlColor(HDC dc) {
     SetTextColor(dc, colorToRgb(font().color()));
+    if (hasSkinLook()) {
+        // The text goes over the skin's background, which the erase has drawn.
+        SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
     SetBkColor(dc, colorToRgb(defaultColor_));
     backgroundBrush_.setColor(defaultColor_);
     return backgroundBrush_.handle();
@@ -244,6 +345,10 @@ void TbsSkinEdit::WndProc(TMessage& message) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             TMaskEdit::WndProc(message);
+            if (hasSkinLook()) {
+                applyFontColor();
+                repaintAll();
+            }
             repaintFrame();
             break;
         case WM_PAINTFRAME_REQUEST:
@@ -276,6 +381,17 @@ void TbsSkinEdit::WndProc(TMessage& message) {
 
 void TbsSkinEdit::wmNcCalcSize(TMessage& message) {
     auto* rect = reinterpret_cast<RECT*>(message.lParam);  // first rectangle in both forms
+    if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
+        const SkinRect& c = edit->clientrect;
+        rect->left += c.left;
+        rect->top += c.top;
+        rect->right -= edit->skinrect.width() - c.right;
+        rect->bottom -= edit->skinrect.height() - c.bottom;
+        if (rect->right < rect->left) rect->right = rect->left;
+        if (rect->bottom < rect->top) rect->bottom = rect->top;
+        message.result = 0;
+        return;
+    }
     const int rightInset = buttonMode_ ? height() + kFrameWidth : kFrameWidth;
     rect->left += kFrameWidth;
     rect->top += kFrameWidth;
@@ -287,6 +403,7 @@ void TbsSkinEdit::wmNcCalcSize(TMessage& message) {
 }
 
 void TbsSkinEdit::wmNcPaint(TMessage& message) {
+    link_.lookUp();
     DeviceContext dc = DeviceContext::wholeWindow(handle());
     const RECT client = clientArea();
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
@@ -374,6 +491,17 @@ void TbsSkinEdit::paintFrame(HDC dc) {
     const int w = width(), h = height();
     if (w <= 0 || h <= 0) return;
     TBitmap bitmap(w, h);
+    if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
+        EditLook look;
+        look.active = active();
+        look.buttonMode = buttonMode_;
+        look.button = {buttonHot_, buttonPressed_, enabled()};
+        look.useSkinFont = useSkinFont_;
+        drawRaster(bitmap, composeEditFrame(*skinPicture(), *edit, w, h, look,
+                                            useSkinFont_ ? nullptr : buttonFaceDefinition()));
+        BitBlt(dc, 0, 0, w, h, bitmap.canvasHandle(), 0, 0, SRCCOPY);
+        return;
+    }
     TCanvas& canvas = bitmap.canvas();
     const int frameRight = buttonMode_ ? w - h : w;
     canvas.brush().setStyle(TBrushStyle::bsSolid);
@@ -401,6 +529,18 @@ void TbsSkinEdit::wmEraseBackground(TMessage& message) {
     GetClientRect(handle(), &client);
     message.result = 1;
     if (IsRectEmpty(&client)) return;
+    if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
+        EditLook look;
+        look.active = active();
+        look.useSkinFont = useSkinFont_;
+        const Raster background = composeEditBackground(*skinPicture(), *edit, width(), height(), look);
+        TBitmap bitmap(background.width(), background.height());
+        drawRaster(bitmap, background);
+        // The client area of the window is what the non-client size left: stretch to it if they differ.
+        StretchBlt(dc, 0, 0, client.right, client.bottom, bitmap.canvasHandle(), 0, 0, bitmap.width(),
+                   bitmap.height(), SRCCOPY);
+        return;
+    }
     backgroundBrush_.setColor(defaultColor_);
     FillRect(dc, &client, backgroundBrush_.handle());
 }

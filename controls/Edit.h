@@ -6,6 +6,7 @@
 
 #include "controls/SkinLink.h"
 #include "gui/MaskEdit.h"
+#include "skin/SkinControlsCommon.h"
 
 #include <functional>
 #include <string>
@@ -60,6 +61,14 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     int fittedHeight();
     // The client area in window coordinates.
     RECT clientArea() const;
+    // The button's rectangle in window coordinates (ButtonMode).
+    RECT buttonRect() const;
+    // An `edit`-kind definition with its picture was found: the frame and background come from it.
+    bool hasSkinLook() const;
+    bool hot() const { return hot_; }
+
+    void MouseEnter() override;
+    void MouseLeave() override;
 
     // The context menu: its items with their enabled state as of now, and the one place that runs
     // a chosen command.
@@ -92,13 +101,19 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void wmNcMouse(TMessage& message);
 
   private:
-    bool hasSkinLook() const { return false; }  // the skinned look of edits is not drawn yet
+    const TbsDataSkinEditControl* skinDefinition() const;
+    const Raster* skinPicture() const;
+    // editbutton, else resizebutton: the button's face without UseSkinFont.
+    const TbsDataSkinButtonControl* buttonFaceDefinition() const;
+    // Hot or focused: the active skin rectangle and font colour.
+    bool active() const { return hot_ || focused(); }
+    void applyFontColor();
+    void applySkinFont();
     void paintFrame(HDC dc);
     void repaintAll();
     void repaintFrame();
     void setMargins();
     void recreateWindow();
-    RECT buttonRect() const { return {width() - height(), 0, width(), height()}; }
 
     SkinLink link_;
     TColor defaultColor_ = clWindow;
@@ -109,6 +124,7 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     bool buttonMode_ = false;
     TAlignment alignment_ = TAlignment::taLeftJustify;
     TBrush backgroundBrush_;
+    bool hot_ = false;
     bool buttonHot_ = false;
     bool buttonPressed_ = false;
 };

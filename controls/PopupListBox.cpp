@@ -2,6 +2,8 @@
 
 #include "controls/ComboBoxRules.h"
 #include "gui/Bitmap.h"
+#include "skin/ControlLooks.h"
+#include "skin/SkinGeometry.h"
 
 #include <windowsx.h>
 
@@ -79,6 +81,9 @@ void TbsPopupListBox::makeVisible(int index) {
 
 void TbsPopupListBox::setDefaultItemHeight(int height) {
     if (height <= 0) return;
+    defaultItemHeight_ = height;
+    const TbsDataSkinListBox* list = hasSkinLook() ? skinDefinition() : nullptr;
+    if (list && useSkinItemHeight_) return;  // the skin's item height stands
     itemHeight_ = height;
     if (rowCount_ != 0) setRowCount(rowCount_);
     updateScrollBars();
@@ -87,7 +92,11 @@ void TbsPopupListBox::setDefaultItemHeight(int height) {
 
 void TbsPopupListBox::setRowCount(int rows) {
     rowCount_ = rows;
-    if (rows != 0) setBounds(left(), top(), width(), plainListHeight(rows, itemHeight_));
+    if (rows != 0) {
+        const TbsDataSkinListBox* list = hasSkinLook() ? skinDefinition() : nullptr;
+        setBounds(left(), top(), width(),
+                  list ? skinnedListHeight(*list, rows, itemHeight_) : plainListHeight(rows, itemHeight_));
+    }
     layout();
     updateScrollBars();
 }
@@ -98,6 +107,11 @@ int TbsPopupListBox::visibleRows() const {
 }
 
 RECT TbsPopupListBox::listArea() const {
+    if (const TbsDataSkinListBox* list = hasSkinLook() ? skinDefinition() : nullptr) {
+        const PixelRect area = listClientArea(*list, width(), height());
+        const int right = scrollBar_ ? std::max(area.left, area.right - scrollBar_->width()) : area.right;
+        return {area.left, area.top, right, area.bottom};
+    }
     const int right = scrollBar_ ? width() - kScrollBarWidth - 1 : width() - 2;
     return {2, 2, right, height() - 2};
 }
@@ -116,7 +130,15 @@ RECT TbsPopupListBox::itemRect(int index) const {
 }
 
 void TbsPopupListBox::layout() {
-    if (scrollBar_) scrollBar_->setBounds(width() - kScrollBarWidth - 1, 1, kScrollBarWidth, height() - 2);
+    if (!scrollBar_) return;
+    if (const TbsDataSkinListBox* list = hasSkinLook() ? skinDefinition() : nullptr) {
+        // At the right edge of the skin's client area, as high as it, as wide as the bar's own skin.
+        const PixelRect area = listClientArea(*list, width(), height());
+        const int barWidth = scrollBar_->width();
+        scrollBar_->setBounds(area.right - barWidth, area.top, barWidth, std::max(0, area.height()));
+        return;
+    }
+    scrollBar_->setBounds(width() - kScrollBarWidth - 1, 1, kScrollBarWidth, height() - 2);
 }
 
 void TbsPopupListBox::updateScrollBars() {
@@ -125,8 +147,10 @@ void TbsPopupListBox::updateScrollBars() {
         if (!scrollBar_) {
             scrollBar_ = new TbsSkinScrollBar(this);
             scrollBar_->setKind(TScrollBarKind::sbVertical);
-            scrollBar_->setSkinDataName("");
+            const TbsDataSkinListBox* list = hasSkinLook() ? skinDefinition() : nullptr;
+            scrollBar_->setSkinDataName(list ? list->vscrollbarname : "");
             scrollBar_->setParent(this);
+            scrollBar_->setSkinData(SkinData());
             scrollBar_->OnChange = [this] { setTopIndex(scrollBar_->position()); };
             layout();
         }
@@ -205,6 +229,10 @@ void TbsPopupListBox::WndProc(TMessage& message) {
 }
 
 void TbsPopupListBox::drawItem(TCanvas& canvas, int index, const RECT& rect) {
+    if (hasSkinLook() && skinDefinition()) {
+        drawSkinItem(canvas, index, rect);
+        return;
+    }
     const int itemWidth = rect.right - rect.left;
     const int itemHeight = rect.bottom - rect.top;
     TBitmap bitmap(itemWidth, itemHeight);
@@ -225,6 +253,12 @@ void TbsPopupListBox::drawItem(TCanvas& canvas, int index, const RECT& rect) {
 }
 
 void TbsPopupListBox::paintTo(TCanvas& canvas) {
+    if (hasSkinLook()) {
+        TBitmap bitmap(width(), height());
+        PaintSkinImage(bitmap);
+        canvas.draw(0, 0, bitmap);
+        return;
+    }
     canvas.brush().setStyle(TBrushStyle::bsSolid);
     canvas.brush().setColor(clBtnFace);
     canvas.fillRect({0, 0, width(), height()});
@@ -245,6 +279,14 @@ void TbsPopupListBox::paintTo(TCanvas& canvas) {
 
 void TbsPopupListBox::paintBackground(HDC dc) {
     const RECT area = listArea();
+    if (hasSkinLook() && skinDefinition() && picture()) {
+        // The skin's client image, tiled from the area's corner as the whole list shows it.
+        TBitmap bitmap(width(), height());
+        drawRaster(bitmap, composeListFrame(*picture(), *skinDefinition(), width(), height()));
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, bitmap.canvasHandle(),
+               area.left, area.top, SRCCOPY);
+        return;
+    }
     if (area.right <= area.left || area.bottom <= area.top) return;
     HBRUSH brush = GetSysColorBrush(COLOR_WINDOW);  // a system brush: not ours to free
     FillRect(dc, &area, brush);
@@ -256,6 +298,86 @@ void TbsPopupListBox::PaintPlainImage(TBitmap& bitmap) {
 
 void TbsPopupListBox::DefaultFontChanged() {
     font().assign(DefaultFont());
+}
+
+const TbsDataSkinListBox* TbsPopupListBox::skinDefinition() const {
+    return link_.definitionAs<TbsDataSkinListBox>();
+}
+
+bool TbsPopupListBox::skinLookReady() const {
+    return skinDefinition() != nullptr && picture() != nullptr;
+}
+
+void TbsPopupListBox::ApplySkin() {
+    TbsSkinCustomControl::ApplySkin();
+    const TbsDataSkinListBox* list = hasSkinLook() ? skinDefinition() : nullptr;
+    if (list && useSkinItemHeight_ && list->itemrect.height() > 0) {
+        itemHeight_ = list->itemrect.height();
+    } else {
+        itemHeight_ = defaultItemHeight_;
+        if (!list) font().assign(DefaultFont());
+    }
+    if (scrollBar_) {
+        scrollBar_->setSkinDataName(list ? list->vscrollbarname : "");
+        scrollBar_->setSkinData(SkinData());
+        if (!SkinData() || SkinData()->SkinEmpty()) scrollBar_->ApplySkin();
+    }
+    if (rowCount_ != 0) setRowCount(rowCount_);
+    layout();
+    updateScrollBars();
+    invalidate();
+}
+
+FontDescription TbsPopupListBox::itemFont(bool selected) {
+    FontDescription face = font().description();
+    if (const TbsDataSkinListBox* list = skinDefinition()) {
+        if (UseSkinFont()) {
+            face.face = list->fontname;
+            face.height = list->fontheight;
+            face.style = fontStyleFromSkin(list->fontstyle);
+        } else {
+            face = DefaultFont().description();
+        }
+        face.color = colorFromSkin(selected ? list->activefontcolor : list->fontcolor);
+    }
+    return face;
+}
+
+void TbsPopupListBox::drawSkinItem(TCanvas& canvas, int index, const RECT& rect) {
+    const TbsDataSkinListBox& list = *skinDefinition();
+    const int itemWidth = rect.right - rect.left;
+    const bool selected = index == itemIndex_;
+    // The dropped list never has the keyboard focus: the current item is selected, not focused.
+    const Raster image = picture() ? composeListItem(*picture(), list, itemWidth, selected, false) : Raster{};
+    if (image.empty()) return;
+    TBitmap bitmap(itemWidth, image.height());
+    drawRaster(bitmap, image);
+    TCanvas& c = bitmap.canvas();
+    c.font().assign(itemFont(selected));
+    c.brush().setStyle(TBrushStyle::bsClear);
+    const PixelRect text = listItemTextRect(list, itemWidth);
+    const RECT textRect{text.left, text.top, text.right, text.bottom};
+    const std::string& caption = items_[static_cast<std::size_t>(index)];
+    const int textHeight = c.textHeight(caption.empty() ? std::string("W") : caption);
+    c.textRect(textRect, textRect.left + 2, textRect.top + (text.height() - textHeight) / 2, caption);
+    // The item is as high as the list's rows; a picture of another height is cut or left short.
+    const int shown = std::min<int>(bitmap.height(), rect.bottom - rect.top);
+    BitBlt(canvas.handle(), rect.left, rect.top, itemWidth, shown, bitmap.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+void TbsPopupListBox::PaintSkinImage(TBitmap& bitmap) {
+    const TbsDataSkinListBox* list = skinDefinition();
+    if (!list || !picture()) {
+        PaintPlainImage(bitmap);
+        return;
+    }
+    drawRaster(bitmap, composeListFrame(*picture(), *list, bitmap.width(), bitmap.height()));
+    const RECT area = listArea();
+    int y = area.top;
+    for (int index = topIndex_; index < count() && y < area.bottom; ++index, y += itemHeight_) {
+        const RECT rect{area.left, y, area.right, std::min<int>(y + itemHeight_, area.bottom)};
+        drawSkinItem(bitmap.canvas(), index, rect);
+    }
 }
 
 }  // namespace vireltan

@@ -7,6 +7,7 @@
 #include "controls/SkinControl.h"
 #include "gui/Font.h"
 #include "gui/WinControl.h"
+#include "skin/SkinControlsCommon.h"
 
 #include <functional>
 #include <string>
@@ -47,6 +48,11 @@ class TbsPopupListBox : public TbsSkinCustomControl {
 
     TbsSkinScrollBar* verticalScrollBar() const { return scrollBar_; }
 
+    // Item height and font from the `listbox` definition when there is one.
+    void ApplySkin() override;
+    bool UseSkinItemHeight() const { return useSkinItemHeight_; }
+    void setUseSkinItemHeight(bool value) { useSkinItemHeight_ = value; }
+
     // The window the popup stays above (the combo box's form).
     void setOwnerWindow(HWND window);
     // Places the list at a screen point without resizing it and shows it without activating it.
@@ -64,8 +70,9 @@ class TbsPopupListBox : public TbsSkinCustomControl {
     void MouseMove(TShiftState shift, int x, int y) override;
 
   protected:
-    // The skinned look of this control comes later; with a definition it still draws plain.
-    bool skinLookReady() const override { return false; }
+    // A list-box definition with its picture; anything else draws plain.
+    bool skinLookReady() const override;
+    void PaintSkinImage(TBitmap& bitmap) override;
     void createParams(CreateParams& params) override;
     void WndProc(TMessage& message) override;
     void PaintPlainImage(TBitmap& bitmap) override;
@@ -77,6 +84,10 @@ class TbsPopupListBox : public TbsSkinCustomControl {
     void updateScrollBars();
     void layout();
     void drawItem(TCanvas& canvas, int index, const RECT& rect);
+    void drawSkinItem(TCanvas& canvas, int index, const RECT& rect);
+    const TbsDataSkinListBox* skinDefinition() const;
+    // The list's item texts: the list's font, or the skin's with UseSkinFont.
+    FontDescription itemFont(bool selected);
     // The inner list's background (the window colour) into `dc`, at the list area.
     void paintBackground(HDC dc);
 
@@ -84,6 +95,8 @@ class TbsPopupListBox : public TbsSkinCustomControl {
     int itemIndex_ = -1;
     int topIndex_ = 0;
     int itemHeight_ = 20;
+    int defaultItemHeight_ = 20;
+    bool useSkinItemHeight_ = true;
     int rowCount_ = 0;
     TbsSkinScrollBar* scrollBar_ = nullptr;  // owned (a component of ours) while it exists
     HWND ownerWindow_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "controls/PlainParts.h"
 #include "gui/Bitmap.h"
+#include "skin/ControlLooks.h"
 
 #include <windowsx.h>
 
@@ -104,7 +105,34 @@ void TbsSkinScrollBar::setCanFocused(bool value) {
     setTabStop(value);
 }
 
+const TbsDataSkinScrollBarControl* TbsSkinScrollBar::skinDefinition() const {
+    return link_.definitionAs<TbsDataSkinScrollBarControl>();
+}
+
+bool TbsSkinScrollBar::skinLookReady() const {
+    return skinDefinition() != nullptr && picture() != nullptr;
+}
+
+namespace {
+
+RECT toRect(const PixelRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+PixelRect toPixelRect(const RECT& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+            static_cast<int>(r.bottom)};
+}
+
+}  // namespace
+
 ScrollBarGeometry TbsSkinScrollBar::geometry() const {
+    if (hasSkinLook()) {
+        const bool vertical = kind_ == TScrollBarKind::sbVertical;
+        const ScrollSkinParts parts = skinnedScrollParts(*skinDefinition(), vertical, width(), height());
+        return skinnedScrollBarGeometry(kind_, toRect(parts.track), toRect(parts.increase),
+                                        toRect(parts.decrease), parts.thumbLength, parts.thumbAcross, range_,
+                                        position_);
+    }
     return plainScrollBarGeometry(kind_, width(), height(), range_, position_, both_, bothMarkerWidth_);
 }
 
@@ -348,7 +376,7 @@ void TbsSkinScrollBar::drawPart(TCanvas& canvas, const RECT& rect, int part) {
     const Part& state = parts_[static_cast<std::size_t>(part)];
     PlainPartState look = PlainPartState::normal;
     if (part == kThumb) {
-        if (dragging_ || (canFocused_ && focused())) {
+        if (thumbDown()) {
             look = PlainPartState::pressed;
         } else if (state.hot) {
             look = PlainPartState::hot;
@@ -362,6 +390,12 @@ void TbsSkinScrollBar::drawPart(TCanvas& canvas, const RECT& rect, int part) {
 }
 
 void TbsSkinScrollBar::paintTo(TCanvas& canvas) {
+    if (hasSkinLook()) {
+        TBitmap bitmap(width(), height());
+        PaintSkinImage(bitmap);
+        canvas.draw(0, 0, bitmap);
+        return;
+    }
     const ScrollBarGeometry g = geometry();
     canvas.brush().setStyle(TBrushStyle::bsSolid);
     canvas.brush().setColor(clBtnFace);
@@ -376,6 +410,27 @@ void TbsSkinScrollBar::paintTo(TCanvas& canvas) {
 
 void TbsSkinScrollBar::PaintPlainImage(TBitmap& bitmap) {
     paintTo(bitmap.canvas());
+}
+
+void TbsSkinScrollBar::PaintSkinImage(TBitmap& bitmap) {
+    const TbsDataSkinScrollBarControl* bar = skinDefinition();
+    const Raster* source = picture();
+    if (!bar || !source) {
+        PaintPlainImage(bitmap);
+        return;
+    }
+    const ScrollBarGeometry g = geometry();
+    ScrollLook look;
+    look.vertical = kind_ == TScrollBarKind::sbVertical;
+    look.enabled = enabled();
+    look.increase = {parts_[kIncrease].hot, parts_[kIncrease].pressed, true};
+    look.decrease = {parts_[kDecrease].hot, parts_[kDecrease].pressed, true};
+    look.thumbHot = parts_[kThumb].hot;
+    look.thumbDown = thumbDown();
+    look.paged = range_.pageSize != 0;
+    const ScrollPartsPx parts{toPixelRect(g.track), toPixelRect(g.increaseButton),
+                              toPixelRect(g.decreaseButton), toPixelRect(g.thumb)};
+    drawRaster(bitmap, composeScrollBar(*source, *bar, bitmap.width(), bitmap.height(), parts, look));
 }
 
 }  // namespace vireltan

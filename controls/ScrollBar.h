@@ -6,6 +6,7 @@
 #include "controls/ScrollBarRules.h"
 #include "controls/SkinControl.h"
 #include "gui/WinControl.h"
+#include "skin/SkinControlsCommon.h"
 
 #include <array>
 #include <string>
@@ -71,11 +72,12 @@ class TbsSkinScrollBar : public TbsSkinCustomControl {
     void MouseLeave() override;
 
   protected:
-    // The skinned look of this control comes later; with a definition it still draws plain.
-    bool skinLookReady() const override { return false; }
+    // A scroll-bar definition with its picture; anything else draws plain.
+    bool skinLookReady() const override;
     void createParams(CreateParams& params) override;
     void WndProc(TMessage& message) override;
     void PaintPlainImage(TBitmap& bitmap) override;
+    void PaintSkinImage(TBitmap& bitmap) override;
     void KeyDown(WORD& key, TShiftState shift) override;
 
     void wmTimer();
@@ -93,6 +95,8 @@ class TbsSkinScrollBar : public TbsSkinCustomControl {
     void buttonStep(int part);
     void setHovered(int part);
     void drawPart(TCanvas& canvas, const RECT& rect, int part);
+    const TbsDataSkinScrollBarControl* skinDefinition() const;
+    bool thumbDown() const { return dragging_ || (canFocused_ && focused()); }
 
     TScrollBarKind kind_ = TScrollBarKind::sbHorizontal;
     ScrollRange range_;

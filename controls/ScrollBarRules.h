@@ -34,6 +34,24 @@ struct ScrollBarGeometry {
 ScrollBarGeometry plainScrollBarGeometry(TScrollBarKind kind, int width, int height, const ScrollRange& range,
                                          int position, bool both = false, int bothMarkerWidth = 19);
 
+// The thumb's length without a page, the least length with one, and its breadth across the track
+// (0: the whole track).
+struct ThumbSize {
+    int length = 0;
+    int minPagedLength = 0;
+    int across = 0;
+};
+// Places the thumb on g.track for the range and position: its centre runs over the track less half
+// a thumb at each end.
+void placeThumb(ScrollBarGeometry& g, bool vertical, const ScrollRange& range, int position,
+                const ThumbSize& size);
+
+// The skinned bar: track and buttons from the definition for the size, the thumb as long as its
+// picture (at least that long with a page) and as broad, centred across the track.
+ScrollBarGeometry skinnedScrollBarGeometry(TScrollBarKind kind, const RECT& track, const RECT& increase,
+                                           const RECT& decrease, int thumbLength, int thumbAcross,
+                                           const ScrollRange& range, int position);
+
 // The position a thumb dragged by `delta` pixels from `offsetAtStart` stands for.
 int draggedScrollPosition(const ScrollRange& range, int centreMin, int centreMax, int offsetAtStart,
                           int delta);

@@ -1,5 +1,6 @@
 #include "controls/SkinControl.h"
 
+#include "skin/Blit.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SplitPainting.h"
 
@@ -144,6 +145,17 @@ SkinGeometry geometryFrom(const TbsDataSkinCustomControl& definition) {
     geometry.newRightBottom = geometry.rightbottompoint;
     geometry.newClientRect = geometry.clientrect;
     return geometry;
+}
+
+void drawRaster(TBitmap& bitmap, const Raster& image, int x, int y) {
+    if (image.empty() || bitmap.empty()) return;
+    Raster pixels = bitmap.raster();
+    copyPiece(image, image.bounds(), pixels, x, y);
+}
+
+Bgr systemColorBgr(SkinColor color) {
+    const COLORREF c = GetSysColor(systemColorIndex(color));
+    return Bgr{GetBValue(c), GetGValue(c), GetRValue(c)};
 }
 
 void fitSizeToSkin(SkinGeometry& g, int& width, int& height) {

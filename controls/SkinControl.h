@@ -92,6 +92,10 @@ struct SkinGeometry {
 };
 
 SkinGeometry geometryFrom(const TbsDataSkinCustomControl& definition);
+// A composed picture put into a control's off-screen bitmap at (x, y), cut to the bitmap.
+void drawRaster(TBitmap& bitmap, const Raster& image, int x = 0, int y = 0);
+// A system colour of a skin colour value as a pixel (the composition's resolver).
+Bgr systemColorBgr(SkinColor color);
 // Adjusts a requested size to the skin and recomputes the points and the client rectangle for it.
 void fitSizeToSkin(SkinGeometry& geometry, int& width, int& height);
 // The window region a mask picture (laid out like skinrect) gives a control of width x height by its

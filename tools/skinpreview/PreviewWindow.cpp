@@ -1,8 +1,10 @@
 #include "tools/skinpreview/PreviewWindow.h"
 
 #include "controls/GroupBox.h"
+#include "controls/PopupListBox.h"
 #include "controls/StdLabel.h"
 #include "frame/SkinForm.h"
+#include "tools/skinpreview/PreviewControls.h"
 
 #include <cctype>
 #include <exception>
@@ -12,6 +14,8 @@ namespace vireltan {
 namespace {
 
 constexpr int kColumnWidth = 300;
+constexpr int kBoxControlsTop = 322;
+constexpr int kListTop = kBoxControlsTop + 232;
 const FontDescription kPlainFont{"Arial", 14, 0, clWindowText};
 const FontDescription kHeadingFont{"Arial", 14, fsBold, clWindowText};
 
@@ -38,7 +42,7 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     frame_->Magnetic = true;
     frame_->AlphaBlendAnimation = true;
     frame_->ClientWidth = 2 * kColumnWidth + 30;
-    frame_->ClientHeight = 330;
+    frame_->ClientHeight = kListTop + 190;
     setClientSize(frame_->ClientWidth, frame_->ClientHeight);
     handleNeeded();
 
@@ -63,6 +67,21 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     frame_->setSkinData(skinData_);
     addColumn(10, &skinData_->skinData(), "Skinned");
     addColumn(20 + kColumnWidth, nullptr, "Plain");
+}
+
+void PreviewWindow::placeLists() {
+    if (!handleAllocated() || !IsWindowVisible(handle())) return;
+    for (auto& [list, at] : lists_) {
+        POINT screen = at;
+        ClientToScreen(handle(), &screen);
+        list->setOwnerWindow(handle());
+        list->showAt(screen);
+    }
+}
+
+void PreviewWindow::WndProc(TMessage& message) {
+    TForm::WndProc(message);
+    if (message.msg == WM_WINDOWPOSCHANGED || message.msg == WM_SHOWWINDOW) placeLists();
 }
 
 void PreviewWindow::addColumn(int left, TbsSkinData* skin, const std::string& heading) {
@@ -105,6 +124,9 @@ void PreviewWindow::addColumn(int left, TbsSkinData* skin, const std::string& he
         label->setEnabled(i == 0);
         label->setSkinData(skin);
     }
+
+    TbsPopupListBox* list = addBoxControls(*this, left, kBoxControlsTop, skin);
+    lists_.emplace_back(list, POINT{left + 30, kListTop});
 }
 
 }  // namespace vireltan

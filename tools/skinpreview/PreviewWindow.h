@@ -8,9 +8,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vireltan {
 
+class TbsPopupListBox;
 class TbsSkinForm;
 
 class PreviewWindow : public TForm {
@@ -22,13 +25,19 @@ class PreviewWindow : public TForm {
     // What was loaded, for the caption: the file name or "stored skin"; empty when nothing loaded.
     const std::string& skinSource() const { return source_; }
 
+  protected:
+    void WndProc(TMessage& message) override;
+
   private:
     void addColumn(int left, TbsSkinData* skin, const std::string& heading);
+    // The dropped lists are popups of their own: placed below their columns as the window moves.
+    void placeLists();
 
     TbsSkinForm* frame_ = nullptr;
     StoredSkinComponent* storedSkin_;
     SkinDataComponent* skinData_;
     std::string source_;
+    std::vector<std::pair<TbsPopupListBox*, POINT>> lists_;
 };
 
 // Loads the stored skin from `file` by its kind: a definition file (.ini) is packed with the
