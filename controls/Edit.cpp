@@ -382,13 +382,10 @@ void TbsSkinEdit::WndProc(TMessage& message) {
 void TbsSkinEdit::wmNcCalcSize(TMessage& message) {
     auto* rect = reinterpret_cast<RECT*>(message.lParam);  // first rectangle in both forms
     if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
-        const SkinRect& c = edit->clientrect;
-        rect->left += c.left;
-        rect->top += c.top;
-        rect->right -= edit->skinrect.width() - c.right;
-        rect->bottom -= edit->skinrect.height() - c.bottom;
-        if (rect->right < rect->left) rect->right = rect->left;
-        if (rect->bottom < rect->top) rect->bottom = rect->top;
+        // The insets of the client rectangle for the window's new size.
+        const int w = rect->right - rect->left, h = rect->bottom - rect->top;
+        const PixelRect c = skinnedEditLayout(*edit, w, h, useSkinFont_).client;
+        *rect = {rect->left + c.left, rect->top + c.top, rect->left + c.right, rect->top + c.bottom};
         message.result = 0;
         return;
     }

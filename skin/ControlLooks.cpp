@@ -109,6 +109,12 @@ EditLayoutPx skinnedEditLayout(const TbsDataSkinEditControl& edit, int width, in
     layout.button = pixelRect(edit.buttonrect);
     if (edit.buttonrect.left >= edit.righttoppoint.x) layout.button = layout.button.offset(dw, 0);
     layout.button.bottom += dh;
+    // A client rectangle reaching outside the control (or turned inside out) is cut to it.
+    PixelRect& c = layout.client;
+    c.left = std::clamp(c.left, 0, std::max(0, width));
+    c.top = std::clamp(c.top, 0, std::max(0, height));
+    c.right = std::clamp(c.right, c.left, std::max(c.left, width));
+    c.bottom = std::clamp(c.bottom, c.top, std::max(c.top, height));
     return layout;
 }
 

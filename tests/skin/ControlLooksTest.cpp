@@ -61,6 +61,8 @@ TEST(EditLook, LayoutFollowsTheWidthAndWithoutSkinFontTheHeight) {
         {true, 140, 20, true, {3, 2, 122, 18}, {122, 1, 139, 19}},
         {true, 140, 26, false, {3, 2, 122, 24}, {122, 1, 139, 25}},
         {true, 50, 20, true, {3, 2, 32, 18}, {32, 1, 49, 19}},
+        // Narrower than the fixed parts: the client area closes instead of turning inside out.
+        {false, 2, 20, true, {2, 2, 2, 18}, {-58, 0, -58, 0}},
     };
     for (const Case& c : cases) {
         const EditLayoutPx layout =
