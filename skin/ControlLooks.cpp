@@ -189,8 +189,11 @@ ComboLayoutPx skinnedComboLayout(const TbsDataSkinComboBox& combo, int width, in
 
 PixelRect comboItemTextRect(const TbsDataSkinComboBox& combo, const PixelRect& itemArea) {
     PixelRect text = pixelRect(combo.itemtextrect);
-    const int base = combo.itemrect.isEmpty() ? combo.clientrect.width() : combo.itemrect.width();
-    text.right += itemArea.width() - base;
+    const bool noItem = combo.itemrect.isEmpty();
+    text.right += itemArea.width() - (noItem ? combo.clientrect.width() : combo.itemrect.width());
+    // An item area higher than the skin's (UseSkinSize off) keeps the text centred in it.
+    const int baseHeight = noItem ? combo.clientrect.height() : combo.itemrect.height();
+    if (itemArea.height() > baseHeight) text.bottom += itemArea.height() - baseHeight;
     return text;
 }
 
@@ -244,9 +247,15 @@ Raster composeComboBox(const Raster& picture, const TbsDataSkinComboBox& combo, 
         }
     } else {
         const bool active = look.hot && !combo.activeitemrect.isEmpty() && !combo.activeskinrect.isEmpty();
-        item = horizontalStrip(picture, pixelRect(active ? combo.activeitemrect : combo.itemrect),
-                               combo.itemleftoffset, combo.itemrightoffset, combo.itemstretcheffect,
-                               area.width());
+        const SkinRect rect = active ? combo.activeitemrect : combo.itemrect;
+        if (look.useSkinSize || rect.isEmpty()) {
+            item = horizontalStrip(picture, pixelRect(rect), combo.itemleftoffset, combo.itemrightoffset,
+                                   combo.itemstretcheffect, area.width());
+        } else {
+            // As the focused item: the picture grown with the area around its text rectangle.
+            item = Raster(area.width(), area.height());
+            StretchSkinRect(picture, pixelRect(rect), pixelRect(combo.itemtextrect), true, item);
+        }
     }
     drawInto(item, out, {area.left, area.top}, area);
     return out;

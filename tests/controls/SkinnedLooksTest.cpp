@@ -235,7 +235,8 @@ TEST(SkinnedScrollBar, TrackButtonsAndThumbEqualTheComposition) {
     const Case cases[] = {{TScrollBarKind::sbVertical, "vscrollbar", 160, 0},
                           {TScrollBarKind::sbVertical, "vscrollbar", 200, 20},
                           {TScrollBarKind::sbHorizontal, "hscrollbar", 250, 0},
-                          {TScrollBarKind::sbHorizontal, "hscrollbar", 250, 30}};
+                          {TScrollBarKind::sbHorizontal, "hscrollbar", 250, 30},
+                          {TScrollBarKind::sbHorizontal, "bothhscrollbar", 200, 25}};
     for (const Case& c : cases) {
         SkinnedHost host;
         auto* bar = new TbsSkinScrollBar(host.form);

@@ -236,6 +236,27 @@ TEST(ComboLook, BackgroundItemAreaAndButtonByState) {
     }
 }
 
+TEST(ComboLook, WithoutSkinSizeThePicturesGrowAroundTheirClientRectanglesAndTheButtonIsAButtonFace) {
+    const Raster picture = coordinatePicture();
+    ComboLook look;
+    look.useSkinSize = false;
+    const TbsDataSkinButtonControl button = buttonDefinition();
+    const Raster image = composeComboBox(picture, comboDefinition(), 140, 30, look, &button);
+    ASSERT_EQ(image.height(), 30);
+    // The corners of the control, the item area and the button show the corners of their pictures.
+    EXPECT_EQ(sourceOf(image, 0, 0), (PixelPoint{10, 10}));
+    EXPECT_EQ(sourceOf(image, 0, 29), (PixelPoint{10, 29}));
+    EXPECT_EQ(sourceOf(image, 1, 1), (PixelPoint{100, 10}));
+    EXPECT_EQ(sourceOf(image, 1, 27), (PixelPoint{100, 26}));
+    EXPECT_EQ(sourceOf(image, 122, 0), (PixelPoint{10, 100}));
+    EXPECT_EQ(sourceOf(image, 138, 28), (PixelPoint{26, 118}));
+    // The arrow in the button's normal font colour lies in its middle.
+    int arrow = 0;
+    for (int y = 0; y < 29; ++y)
+        for (int x = 122; x < 139; ++x) arrow += image.pixel(x, y) == (Bgr{0, 0, 200}) ? 1 : 0;
+    EXPECT_EQ(arrow, 7 + 5 + 3 + 1);
+}
+
 TEST(ComboLook, LayoutAndTextRectangleFollowTheWidth) {
     const TbsDataSkinComboBox combo = comboDefinition();
     struct Case {
@@ -246,7 +267,7 @@ TEST(ComboLook, LayoutAndTextRectangleFollowTheWidth) {
     const Case cases[] = {
         {58, 20, true, {40, 0, 57, 19}, {1, 1, 40, 18}, {2, 0, 37, 17}},
         {140, 20, true, {122, 0, 139, 19}, {1, 1, 122, 18}, {2, 0, 119, 17}},
-        {140, 30, false, {122, 0, 139, 29}, {1, 1, 122, 28}, {2, 0, 119, 17}},
+        {140, 30, false, {122, 0, 139, 29}, {1, 1, 122, 28}, {2, 0, 119, 27}},
     };
     for (const Case& c : cases) {
         const ComboLayoutPx layout = skinnedComboLayout(combo, c.width, c.height, c.useSkinSize);

@@ -67,6 +67,33 @@ TbsPopupListBox* addBoxControls(TWinControl& parent, int left, int top, TbsSkinD
     horizontal->setRange(0, 100, 0, 60);
     horizontal->setSkinData(skin);
 
+    // The horizontal bar that shares its corner with a vertical one.
+    auto* corner = new TbsSkinScrollBar(&parent);
+    corner->setParent(&parent);
+    corner->setBoth(true);
+    corner->setBounds(left + 30, top + 92, 260, 19);
+    corner->setRange(0, 100, 25, 10);
+    corner->setSkinData(skin);
+
+    // The skin's pictures at a size of the control's own: stretched around their client rectangles.
+    auto* tall = new TbsSkinComboBox(&parent);
+    tall->setParent(&parent);
+    tall->setUseSkinSize(false);
+    tall->setBounds(left + 30, top + 122, 160, 28);
+    tall->setItems(kMaterials);
+    tall->setItemIndex(5);
+    tall->setSkinData(skin);
+
+    auto* fitted = new TbsSkinEdit(&parent);
+    fitted->setParent(&parent);
+    fitted->setSkinDataName("buttonedit");
+    fitted->setButtonMode(true);
+    fitted->setDefaultFont(FontDescription{"Arial", 22, 0, clWindowText});
+    fitted->setUseSkinFont(false);
+    fitted->setBounds(left + 30, top + 160, 160, 20);
+    fitted->setText("UseSkinFont off");
+    fitted->setSkinData(skin);
+
     auto* list = new TbsPopupListBox(&parent);
     list->setBounds(0, 0, 200, 120);
     list->setItems(crossSections());
