@@ -100,8 +100,8 @@ void TbsSkinComboBox::applyEditLook() {
             face.style = fontStyleFromSkin(combo->fontstyle);
         }
         const bool lit = !combo->activeskinrect.isEmpty() && (hot_ || edit_->focused());
-        face.color = colorFromSkin(lit ? combo->activefontcolor : combo->fontcolor);
-        if (!enabled()) face.color = clGrayText;
+        face.color =
+            enabled() ? colorFromSkin(lit ? combo->activefontcolor : combo->fontcolor) : disabledColor();
         if (!(edit_->font().description() == face)) edit_->font().assign(face);
         return;
     }
@@ -644,6 +644,15 @@ void TbsSkinComboBox::ApplySkin() {
     layout();
 }
 
+TColor TbsSkinComboBox::disabledColor() const {
+    // The edit definition's disabled colour, or the system's grey text.
+    const int index = SkinData() && !SkinData()->SkinEmpty() ? SkinData()->FindControlDefinition("edit") : -1;
+    const auto* edit = index >= 0 ? dynamic_cast<const TbsDataSkinEditControl*>(
+                                        SkinData()->ControlDefinitions[static_cast<std::size_t>(index)].get())
+                                  : nullptr;
+    return edit ? colorFromSkin(edit->disabledfontcolor) : clGrayText;
+}
+
 FontDescription TbsSkinComboBox::skinItemFont(const TbsDataSkinComboBox& combo) {
     FontDescription face = DefaultFont().description();
     if (UseSkinFont()) {
@@ -652,13 +661,7 @@ FontDescription TbsSkinComboBox::skinItemFont(const TbsDataSkinComboBox& combo) 
         face.style = fontStyleFromSkin(combo.fontstyle);
     }
     if (!enabled()) {
-        // The edit definition's disabled colour, or the system's grey text.
-        const int edit = SkinData() ? SkinData()->FindControlDefinition("edit") : -1;
-        const TbsDataSkinEditControl* editDefinition =
-            edit >= 0 ? dynamic_cast<const TbsDataSkinEditControl*>(
-                            SkinData()->ControlDefinitions[static_cast<std::size_t>(edit)].get())
-                      : nullptr;
-        face.color = editDefinition ? colorFromSkin(editDefinition->disabledfontcolor) : clGrayText;
+        face.color = disabledColor();
     } else if (focused()) {
         face.color = colorFromSkin(combo.focusfontcolor);
     } else if (hot_ && !combo.activeskinrect.isEmpty()) {

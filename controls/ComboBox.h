@@ -137,6 +137,8 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     ComboLayout currentLayout() const;
     // The shown item's font: the skin's with UseSkinFont, the colour by state.
     FontDescription skinItemFont(const TbsDataSkinComboBox& combo);
+    // The skinned look's colour of disabled text.
+    TColor disabledColor() const;
 
     TbsSkinCustomComboBoxStyle style_ = bscbFixedStyle;
     TbsPopupListBox* list_ = nullptr;  // owned (a component of ours)

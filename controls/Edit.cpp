@@ -354,6 +354,14 @@ void TbsSkinEdit::WndProc(TMessage& message) {
         case WM_PAINTFRAME_REQUEST:
             wmPaintFrameRequest(message);
             break;
+        case WM_PAINT:
+            // A disabled skinned field writes its text in the skin's disabled colour itself.
+            if (hasSkinLook() && !enabled()) {
+                wmPaintDisabled(message);
+            } else {
+                TMaskEdit::WndProc(message);
+            }
+            break;
         case CM_EDITMENUDONE:  // the plain popup is gone already; nothing is kept
             break;
         case WM_NCHITTEST:
@@ -634,6 +642,45 @@ void TbsSkinEdit::showContextMenu(POINT screen) {
     if (item.separator || !item.enabled) return;
     runEditCommand(item.command);
     if (handleAllocated()) SendMessageW(handle(), CM_EDITMENUDONE, 0, 0);
+}
+
+void TbsSkinEdit::wmPaintDisabled(TMessage& message) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(handle(), &paint);
+    TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0};
+    wmEraseBackground(erase);
+    paintDisabledText(dc);
+    EndPaint(handle(), &paint);
+    message.result = 0;
+}
+
+void TbsSkinEdit::paintDisabledText(HDC dc) {
+    const TbsDataSkinEditControl* edit = skinDefinition();
+    if (!edit) return;
+    RECT client{};
+    GetClientRect(handle(), &client);
+    if (IsRectEmpty(&client)) return;
+    FontDescription face = defaultFont_.description();
+    if (useSkinFont_) {
+        face.face = edit->fontname;
+        face.height = edit->fontheight;
+        face.style = fontStyleFromSkin(edit->fontstyle);
+    }
+    face.color = colorFromSkin(edit->disabledfontcolor);
+    SavedDcState saved(dc);
+    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    TCanvas canvas;
+    canvas.setHandle(dc);
+    canvas.font().assign(face);
+    canvas.brush().setStyle(TBrushStyle::bsClear);
+    const std::string shown = text();
+    const int textWidth = canvas.textWidth(shown);
+    int x = client.left + 2;
+    if (alignment_ == TAlignment::taRightJustify) x = client.right - textWidth - 1;
+    if (alignment_ == TAlignment::taCenter)
+        x = client.left + (client.right - client.left) / 2 - textWidth / 2;
+    canvas.textOut(x, client.top, shown);
+    canvas.setHandle(nullptr);
 }
 
 }  // namespace vireltan

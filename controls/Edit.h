@@ -99,6 +99,8 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void wmPaintFrameRequest(TMessage& message);
     void wmNcHitTest(TMessage& message);
     void wmNcMouse(TMessage& message);
+    void wmPaintDisabled(TMessage& message);
+    void paintDisabledText(HDC dc);
 
   private:
     const TbsDataSkinEditControl* skinDefinition() const;

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -69,6 +70,21 @@ int differingPixels(TBitmap& shot, const Raster& expected, RECT skip = {}, RECT 
         }
     }
     return differing;
+}
+
+// The box around the pixels of exactly `colour`.
+InkBox inkBoxOf(TBitmap& shot, COLORREF colour) {
+    InkBox box;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (pixelAt(shot, x, y) != colour) continue;
+            box.left = std::min(box.left, x);
+            box.top = std::min(box.top, y);
+            box.right = std::max(box.right, x);
+            box.bottom = std::max(box.bottom, y);
+        }
+    }
+    return box;
 }
 
 // The horizontal three-piece strip of `rect` with the fixed widths a definition gives.
@@ -182,6 +198,45 @@ TEST(SkinnedEdit, HeightAndFontFollowUseSkinFont) {
                 EXPECT_EQ(edit->font().description().face, "Tahoma");
             }
         }
+    }
+}
+
+TEST(SkinnedEdit, DisabledFieldWritesItsTextInTheSkinsDisabledColourByAlignment) {
+    struct Case {
+        TAlignment alignment;
+        int expectedLeft;  // of the text's ink in the client area; -1: at the right end; -2: centred
+    };
+    const Case cases[] = {
+        {TAlignment::taLeftJustify, 2}, {TAlignment::taRightJustify, -1}, {TAlignment::taCenter, -2}};
+    for (const Case& c : cases) {
+        SkinnedHost host;
+        auto* edit = new TbsSkinEdit(host.form);
+        edit->setParent(host.form);
+        edit->setAlignment(c.alignment);
+        edit->setBounds(10, 10, 160, 20);
+        edit->setText("MMMM");
+        edit->setSkinData(&host.skin());
+        edit->setEnabled(false);
+        UpdateWindow(edit->handle());
+        const auto& d = host.definition<TbsDataSkinEditControl>("edit");
+        RECT client{};
+        GetClientRect(edit->handle(), &client);
+        TBitmap shot(client.right, client.bottom);
+        HDC dc = GetDC(edit->handle());
+        BitBlt(shot.canvasHandle(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        ReleaseDC(edit->handle(), dc);
+        const TColor disabled = colorFromSkin(d.disabledfontcolor);
+        const InkBox ink = inkBoxOf(shot, RGB(GetRValue(disabled), GetGValue(disabled), GetBValue(disabled)));
+        ASSERT_FALSE(ink.empty()) << static_cast<int>(c.alignment);
+        // Where the text starts by its advance width in the skin's font; the ink lies within the glyphs'
+        // side bearings of it.
+        TFont skinFont;
+        skinFont.assign(FontDescription{d.fontname, d.fontheight, fontStyleFromSkin(d.fontstyle), disabled});
+        const int width = textSize(skinFont.handle(), L"MMMM").cx;
+        const int expected = c.expectedLeft >= 0    ? c.expectedLeft
+                             : c.expectedLeft == -1 ? client.right - 1 - width
+                                                    : client.right / 2 - width / 2;
+        EXPECT_NEAR(ink.left, expected, 2) << static_cast<int>(c.alignment);
     }
 }
 
