@@ -1,0 +1,487 @@
+#include "menus/SkinPopupWindow.h"
+
+#include "gui/Application.h"
+#include "gui/SkinValues.h"
+#include "gui/Utf.h"
+#include "menus/SkinMenu.h"
+#include "skin/MenuNavigation.h"
+#include "skin/SkinData.h"
+#include "skin/SkinGeometry.h"
+#include "skin/SkinObjects.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace vireltan {
+
+namespace {
+
+constexpr UINT_PTR kPointerTimer = 1;
+constexpr UINT_PTR kScrollTimer = 2;
+constexpr UINT kPointerPeriod = 50;
+constexpr UINT kScrollPeriod = 100;
+
+constexpr TColor kPlainSelectedFill = 0xD2BDB6;   // red 182, green 189, blue 210
+constexpr TColor kPlainSelectedFrame = 0x800000;  // navy
+
+RECT toRect(const PixelRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, const std::vector<MenuItemData>& items,
+                                       bool submenu)
+    : TCustomControl(nullptr), menu_(menu), items_(items), submenu_(submenu) {
+    TControl::setVisible(false);
+}
+
+TbsSkinPopupWindow::~TbsSkinPopupWindow() {
+    if (HWND window = allocatedHandle()) {
+        KillTimer(window, kPointerTimer);
+        KillTimer(window, kScrollTimer);
+    }
+}
+
+void TbsSkinPopupWindow::createParams(CreateParams& params) {
+    TCustomControl::createParams(params);
+    params.className = L"VireltanSkinPopup";
+    HWND owner = menu_.window() ? menu_.window()->allocatedHandle() : nullptr;
+    popupParams(params, owner, true);
+}
+
+// The font of the `menuitem` definition when the menu takes the skin's font, else the menu's own.
+void TbsSkinPopupWindow::takeSkin() {
+    skin_ = menu_.skin();
+    MenuSettings settings;
+    settings.MaxMenuItemsInWindow = menu_.MaxMenuItemsInWindow;
+    settings.DefMenuItemHeight = menu_.DefMenuItemHeight;
+    metrics_ = menuMetrics(skin_, settings);
+    itemDefinition_ = metrics_.skinnedItems && skin_ ? firstMenuItemDefinition(*skin_) : nullptr;
+    FontDescription face = menu_.DefMenuItemFont;
+    if (itemDefinition_ && menu_.UseSkinFontInMenu) {
+        face.face = itemDefinition_->fontname;
+        face.height = itemDefinition_->fontheight;
+        face.style = fontStyleFromSkin(itemDefinition_->fontstyle);
+    }
+    font_.assign(face);
+}
+
+void TbsSkinPopupWindow::open(MenuPopupKind kind, const PixelRect& anchor) {
+    takeSkin();
+    picture_.setSize(1, 1);
+    TCanvas& canvas = picture_.canvas();
+    canvas.font().assign(font_);
+    const MeasureUtf8 measure = [&canvas](std::string_view text) { return canvas.textWidth(text); };
+    const PixelRect& area = menu_.workArea();
+    const MenuSize size = menuPopupSize(items_, metrics_, area.height(), measure);
+
+    layout_.size = size;
+    relayout(0);
+
+    MenuPlacementRequest request;
+    request.kind = kind;
+    request.anchor = anchor;
+    request.workArea = area;
+    request.width = size.width;
+    request.height = size.height;
+    request.itemsAreaTop = layout_.itemsArea.top;
+    request.cutToWorkArea = size.cutToWorkArea;
+    const MenuPlacement place = placeMenuPopup(request);
+
+    storeBounds(place.x, place.y, size.width, size.height);
+    picture_.setSize(size.width, size.height);
+    selected_ = menuInitialSelection(items_);
+    if (selected_ >= 0) {
+        menuItems_[std::size_t(selected_)].selected = true;
+        menuItems_[std::size_t(selected_)].keyboardSelectedAtOpen = true;
+        relayout(menuFirstVisibleShowing(items_, metrics_, size, 0, selected_));
+    }
+    composeAll();
+
+    HWND window = handle();
+    applyRegion();
+    const bool animate =
+        menu_.MenusAlphaBlend && menu_.MenusAlphaBlendAnimation && menu_.FirstPopup() && !submenu_;
+    if (menu_.MenusAlphaBlend) applyAlpha(animate);
+    showPopup(window, place.x, place.y, size.width, size.height);
+    TControl::setVisible(true);
+    if (animate) {
+        // Raised in steps of 10, each after more than 5 ms, up to the set opacity.
+        const int target = std::clamp(menu_.MenusAlphaBlendValue, 0, 255);
+        UpdateWindow(window);
+        DWORD last = GetTickCount();
+        for (int alpha = 0; alpha < target;) {
+            if (GetTickCount() - last <= 5) {
+                Sleep(1);
+                continue;
+            }
+            last = GetTickCount();
+            alpha = std::min(alpha + 10, target);
+            SetLayeredWindowAttributes(window, 0, BYTE(alpha), LWA_ALPHA);
+        }
+    }
+    GetCursorPos(&lastCursor_);
+    SetTimer(window, kPointerTimer, kPointerPeriod, nullptr);
+}
+
+void TbsSkinPopupWindow::closeWindow() {
+    if (HWND window = allocatedHandle()) {
+        KillTimer(window, kPointerTimer);
+        KillTimer(window, kScrollTimer);
+        hidePopup(window);
+    }
+    TControl::setVisible(false);
+    scrollDirection_ = 0;
+}
+
+void TbsSkinPopupWindow::relayout(int firstVisible) {
+    layout_ = menuPopupLayout(items_, metrics_, layout_.size, firstVisible);
+    menuItems_.resize(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        TbsSkinMenuItem& m = menuItems_[i];
+        m.item = &items_[i];
+        m.visibleInRange = layout_.inRange(int(i));
+        m.rect = layout_.itemRects[i];
+    }
+}
+
+void TbsSkinPopupWindow::applyRegion() {
+    if (!metrics_.skinnedPopup || !skin_) return;
+    const Raster* mask = skin_->activePictureRaster(skin_->PopupWindow.maskpictureindex);
+    if (!mask) return;
+    const MenuPopupPieces pieces =
+        menuPopupPieces(skin_->PopupWindow, metrics_.pictureWidth, metrics_.pictureHeight, width(), height());
+    const std::optional<RegionRects> region = ComposeMaskRegion(*mask, pieces.mask);
+    if (!region) return;
+    std::vector<RECT> rects;
+    rects.reserve(region->rects.size());
+    for (const PixelRect& r : region->rects) rects.push_back(toRect(r));
+    WindowRegion::fromRects(rects).applyTo(handle(), false);
+}
+
+void TbsSkinPopupWindow::applyAlpha(bool animateFirst) {
+    HWND window = handle();
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    const int alpha = animateFirst ? 0 : std::clamp(menu_.MenusAlphaBlendValue, 0, 255);
+    SetLayeredWindowAttributes(window, 0, BYTE(alpha), LWA_ALPHA);
+    // The engine lets pending messages through once before a fade starts.
+    if (animateFirst) Application().ProcessMessages();
+}
+
+PixelRect TbsSkinPopupWindow::screenRect() const {
+    return {left(), top(), left() + width(), top() + height()};
+}
+
+PixelRect TbsSkinPopupWindow::itemScreenRect(int index) const {
+    if (index < 0 || index >= int(items_.size())) return {};
+    const PixelRect& r = layout_.itemRects[std::size_t(index)];
+    return {left() + r.left, top() + r.top, left() + r.right, top() + r.bottom};
+}
+
+// ---- composition
+
+void TbsSkinPopupWindow::composeAll() {
+    composeBackground();
+    for (int i = layout_.firstVisible; i <= layout_.lastVisible(); ++i) composeItem(i);
+    composeMarkers();
+}
+
+void TbsSkinPopupWindow::composeBackground() {
+    ++paintCounts_.backgrounds;
+    const int w = picture_.width(), h = picture_.height();
+    const Raster* windowPicture = metrics_.skinnedPopup && skin_
+                                      ? skin_->activePictureRaster(skin_->PopupWindow.windowpictureindex)
+                                      : nullptr;
+    if (windowPicture) {
+        const MenuPopupPieces pieces =
+            menuPopupPieces(skin_->PopupWindow, metrics_.pictureWidth, metrics_.pictureHeight, w, h);
+        Raster target = picture_.raster();
+        paintPlan(*windowPicture, ninePiecePlan(pieces.pieces), target);
+        return;
+    }
+    const MenuPlainBackground b = menuPlainBackground(metrics_, w, h);
+    TCanvas& c = picture_.canvas();
+    c.brush().setStyle(TBrushStyle::bsSolid);
+    c.brush().setColor(clBtnShadow);
+    c.frameRect(toRect(b.outerFrame));
+    c.brush().setColor(clWindow);
+    c.frameRect(toRect(b.innerFrame));
+    c.brush().setColor(clBtnFace);
+    c.fillRect(toRect(b.imageColumn));
+    c.brush().setColor(clWindow);
+    c.fillRect(toRect(b.rest));
+}
+
+void TbsSkinPopupWindow::composeItem(int index) {
+    const bool highlighted = index == selected_ || menuItems_[std::size_t(index)].submenuOpen;
+    const MenuItemLook look = menuItemLook(items_, metrics_, layout_, index, highlighted);
+    if (look.item.empty()) return;
+    ++paintCounts_.items;
+    const MenuItemData& item = items_[std::size_t(index)];
+    const Raster* itemPicture =
+        itemDefinition_ ? skin_->activePictureRaster(itemDefinition_->activepictureindex) : nullptr;
+    TCanvas& c = picture_.canvas();
+    c.brush().setStyle(TBrushStyle::bsSolid);
+    switch (look.background) {
+        case MenuItemBackground::skinDivider:
+        case MenuItemBackground::skinActive:
+        case MenuItemBackground::skinNormal: {
+            if (!itemPicture) {
+                c.brush().setColor(clWindow);
+                c.fillRect(toRect(look.item));
+                break;
+            }
+            const TbsDataSkinMenuItem& d = *itemDefinition_;
+            PixelRect source;
+            int fixedLeft = 0, fixedRight = 0;
+            bool stretch = false;
+            if (look.background == MenuItemBackground::skinDivider) {
+                source = pixelRect(d.dividerrect);
+                fixedLeft = d.dividerleftoffset;
+                fixedRight = d.dividerrightoffset;
+                stretch = d.dividerstretcheffect;
+            } else {
+                const bool active = look.background == MenuItemBackground::skinActive;
+                source = pixelRect(active ? d.activeskinrect : d.skinrect);
+                fixedLeft = d.itemleftoffset;
+                fixedRight = d.itemrightoffset;
+                stretch = active ? d.stretcheffect : d.inactivestretcheffect;
+            }
+            Raster target = picture_.raster();
+            paintPlan(
+                *itemPicture,
+                horizontalStripPlan(source, fixedLeft, fixedRight, fillMode(stretch), look.item.width()),
+                target, {look.item.left, look.item.top}, look.item);
+            break;
+        }
+        case MenuItemBackground::plainDivider: {
+            c.brush().setColor(clWindow);
+            c.fillRect(toRect(look.item));
+            const int middle = (look.item.top + look.item.bottom) / 2;
+            c.brush().setColor(clBtnShadow);
+            c.fillRect({look.item.left + 1, middle - 1, look.item.right - 1, middle});
+            c.brush().setColor(clBtnHighlight);
+            c.fillRect({look.item.left + 1, middle, look.item.right - 1, middle + 1});
+            break;
+        }
+        case MenuItemBackground::plainSelected:
+            c.brush().setColor(kPlainSelectedFill);
+            c.fillRect(toRect(look.item));
+            c.brush().setColor(kPlainSelectedFrame);
+            c.frameRect(toRect(look.item));
+            break;
+        case MenuItemBackground::plainNormal:
+            c.brush().setColor(clWindow);
+            c.fillRect(toRect(look.item));
+            break;
+    }
+    if (!item.isSeparator()) drawItemText(look, item);
+}
+
+TColor TbsSkinPopupWindow::textColor(MenuItemTextRole role) const {
+    if (itemDefinition_) {
+        switch (role) {
+            case MenuItemTextRole::selected:
+                return colorFromSkin(itemDefinition_->activefontcolor);
+            case MenuItemTextRole::disabled:
+                return colorFromSkin(itemDefinition_->unenabledfontcolor);
+            case MenuItemTextRole::normal:
+                return colorFromSkin(itemDefinition_->fontcolor);
+        }
+    }
+    return role == MenuItemTextRole::disabled ? clBtnShadow : clWindowText;
+}
+
+// The caption with its "&" underlined by the system's text drawing, the shortcut right-aligned on its
+// line, and a small arrow for a submenu.
+void TbsSkinPopupWindow::drawItemText(const MenuItemLook& look, const MenuItemData& item) {
+    TCanvas& c = picture_.canvas();
+    FontDescription face = font_.description();
+    face.color = textColor(look.text);
+    c.font().assign(face);
+    c.brush().setStyle(TBrushStyle::bsClear);
+    RECT caption{look.captionLeft, look.textArea.top, look.textArea.right, look.textArea.bottom};
+    c.drawText(item.caption, caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (!item.shortcut.empty()) {
+        RECT shortcut{look.captionLeft, look.textArea.top, look.shortcutRight, look.textArea.bottom};
+        c.drawText(item.shortcut, shortcut, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (!look.arrow.empty()) {
+        c.brush().setStyle(TBrushStyle::bsSolid);
+        c.brush().setColor(face.color);
+        // A right-pointing triangle, one column narrower every column.
+        const int h = look.arrow.height();
+        for (int x = 0; x < look.arrow.width(); ++x) {
+            const int top = look.arrow.top + x, bottom = look.arrow.top + h - x;
+            if (bottom > top) c.fillRect({look.arrow.left + x, top, look.arrow.left + x + 1, bottom});
+        }
+    }
+    if (item.checked) {
+        c.brush().setStyle(TBrushStyle::bsSolid);
+        c.brush().setColor(face.color);
+        const PixelRect& col = look.imageColumn;
+        const int cx = (col.left + col.right) / 2, cy = (col.top + col.bottom) / 2;
+        c.fillRect({cx - 3, cy - 3, cx + 3, cy + 3});
+    }
+}
+
+void TbsSkinPopupWindow::composeMarkers() {
+    if (!layout_.size.scrollMode) return;
+    const TColor idle =
+        metrics_.skinnedPopup && skin_ ? colorFromSkin(skin_->PopupWindow.scrollmarkercolor) : clBtnShadow;
+    const TColor busy = metrics_.skinnedPopup && skin_
+                            ? colorFromSkin(skin_->PopupWindow.scrollmarkeractivecolor)
+                            : clBtnText;
+    TCanvas& c = picture_.canvas();
+    c.brush().setStyle(TBrushStyle::bsSolid);
+    auto arrow = [&](const PixelRect& band, int direction) {
+        const int cx = (band.left + band.right) / 2, cy = (band.top + band.bottom) / 2;
+        c.brush().setColor(scrollDirection_ == direction ? busy : idle);
+        for (int row = 0; row < 4; ++row) {
+            const int y = direction < 0 ? cy - 2 + row : cy + 1 - row;
+            c.fillRect({cx - row, y, cx + row + 1, y + 1});
+        }
+    };
+    arrow(layout_.upMarker, -1);
+    arrow(layout_.downMarker, +1);
+}
+
+// ---- selection, pointer and scrolling
+
+void TbsSkinPopupWindow::invalidatePopupRect(const PixelRect& r) {
+    if (!allocatedHandle() || r.empty()) return;
+    const RECT rect = toRect(r);
+    InvalidateRect(allocatedHandle(), &rect, FALSE);
+}
+
+void TbsSkinPopupWindow::select(int index) {
+    if (index >= int(items_.size())) index = -1;
+    if (index == selected_) return;
+    const int previous = selected_;
+    const MenuSelectionChange change = menuChangeSelection(items_, metrics_, layout_, previous, index);
+    if (previous >= 0) {
+        menuItems_[std::size_t(previous)].selected = false;
+        menuItems_[std::size_t(previous)].keyboardSelectedAtOpen = false;
+    }
+    selected_ = index;
+    if (index >= 0) menuItems_[std::size_t(index)].selected = true;
+    if (change.firstVisible != layout_.firstVisible) {
+        relayout(change.firstVisible);
+        redrawItemsArea();
+        return;
+    }
+    if (previous >= 0) composeItem(previous);
+    if (index >= 0) composeItem(index);
+    for (const PixelRect& r : change.repaint) invalidatePopupRect(r);
+}
+
+void TbsSkinPopupWindow::setSubmenuOpen(int index, bool open) {
+    if (index < 0 || index >= int(items_.size())) return;
+    TbsSkinMenuItem& m = menuItems_[std::size_t(index)];
+    if (m.submenuOpen == open) return;
+    m.submenuOpen = open;
+    if (layout_.inRange(index)) {
+        composeItem(index);
+        invalidatePopupRect(layout_.itemRects[std::size_t(index)]);
+    }
+}
+
+void TbsSkinPopupWindow::redrawItemsArea() {
+    composeAll();
+    if (allocatedHandle()) InvalidateRect(allocatedHandle(), nullptr, FALSE);
+}
+
+void TbsSkinPopupWindow::pointerTick() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (cursor.x == lastCursor_.x && cursor.y == lastCursor_.y) return;
+    lastCursor_ = cursor;
+    const MenuHit hit = menuHitTest(layout_, cursor.x - left(), cursor.y - top());
+    if (hit.kind == MenuHitKind::outside) return;
+    if (hit.kind == MenuHitKind::upMarker || hit.kind == MenuHitKind::downMarker) {
+        startScrolling(hit.kind == MenuHitKind::upMarker ? -1 : +1);
+        return;
+    }
+    startScrolling(0);
+    const int index = menuSelectableItemAt(layout_, items_, cursor.x - left(), cursor.y - top());
+    if (index < 0 || index == selected_) return;
+    select(index);
+    menu_.itemSelected(*this, index);
+}
+
+void TbsSkinPopupWindow::startScrolling(int direction) {
+    if (direction == scrollDirection_) return;
+    scrollDirection_ = direction;
+    if (direction != 0) {
+        menu_.closeDeeperThan(*this);
+        SetTimer(handle(), kScrollTimer, kScrollPeriod, nullptr);
+    } else {
+        KillTimer(handle(), kScrollTimer);
+    }
+    composeMarkers();
+    invalidatePopupRect(layout_.upMarker);
+    invalidatePopupRect(layout_.downMarker);
+}
+
+void TbsSkinPopupWindow::scrollTick() {
+    const int first = menuScrolled(layout_, scrollDirection_);
+    if (first == layout_.firstVisible) return;
+    relayout(first);
+    redrawItemsArea();
+}
+
+bool TbsSkinPopupWindow::buttonUp(POINT screen) {
+    const PixelRect r = screenRect();
+    if (!visible() || screen.x < r.left || screen.x >= r.right || screen.y < r.top || screen.y >= r.bottom)
+        return false;
+    const int index = menuSelectableItemAt(layout_, items_, screen.x - left(), screen.y - top());
+    if (index >= 0) {
+        select(index);
+        menu_.itemClicked(*this, index);
+    }
+    return true;
+}
+
+// ---- messages
+
+void TbsSkinPopupWindow::paintWindow(HDC dc) {
+    ++paintCounts_.copies;
+    BitBlt(dc, 0, 0, picture_.width(), picture_.height(), picture_.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+void TbsSkinPopupWindow::WndProc(TMessage& message) {
+    if (answerActivation(message)) return;
+    switch (message.msg) {
+        case WM_ERASEBKGND:
+            message.result = 1;  // the paint copies the whole picture
+            break;
+        case WM_TIMER: {
+            // A tick may close the menu, this popup included: it is freed once the tick is over.
+            const TbsSkinMenu::Busy busy(menu_);
+            if (message.wParam == kPointerTimer) {
+                pointerTick();
+            } else if (message.wParam == kScrollTimer) {
+                scrollTick();
+            } else {
+                TCustomControl::WndProc(message);
+            }
+            break;
+        }
+        case WM_SETCURSOR:
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            message.result = TRUE;
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            break;  // the menu hook decides what a release means
+        default:
+            TCustomControl::WndProc(message);
+            break;
+    }
+}
+
+}  // namespace vireltan
