@@ -82,6 +82,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
     animateTimer_->OnTimer = [this] { animateTimer(); };
     skinMenu_ = new TbsSkinMenu(this, form_);
     skinMenu_->MenusAlphaBlendValue = 200;
+    shortCutHook_ = Application().installMessageHook([this](MSG& m) { return onShortCut(m); });
     hook_ = form_->installWindowProcHook(
         [this](TMessage& message, const WindowProcNext& next) { FrameWndProc(message, next); });
     form_->setFrame(this);
@@ -96,6 +97,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
 TbsSkinForm::~TbsSkinForm() {
     if (form_->frame() == this) form_->setFrame(nullptr);
     menuHook_.remove();
+    shortCutHook_.remove();
     hook_.remove();
     if (skinDataComponent_) skinDataComponent_->RemoveFreeNotification(this);
 }
@@ -288,6 +290,16 @@ void TbsSkinForm::onKeyMenu(LPARAM key) {
     // Alt+Space: under every enabled system-menu object in turn, each opening replacing the last.
     for (const PixelRect& a : altSpaceAnchors(layout_, windowOrigin()))
         PopupSystemMenu({a.left, a.top, a.right, a.bottom});
+}
+
+// The window's keyboard handler sees Alt+Space before any control of the window does, and keeps it:
+// the system-menu objects open the menu under them.
+bool TbsSkinForm::onShortCut(const MSG& m) {
+    if (m.message != WM_SYSKEYDOWN || m.wParam != VK_SPACE || !(m.lParam & (LPARAM(1) << 29))) return false;
+    HWND window = windowHandle();
+    if (!window || !frameSkinned_ || (m.hwnd != window && !IsChild(window, m.hwnd))) return false;
+    onKeyMenu(' ');
+    return true;
 }
 
 void TbsSkinForm::onEnterSizeMove() {

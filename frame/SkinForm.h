@@ -144,6 +144,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     void onNcPaint();
     void onNcActivate(bool active);
     void onKeyMenu(LPARAM key);
+    bool onShortCut(const MSG& message);
     void onAlphaTimer();
     void onMoving(RECT& proposed);
     void onEnterSizeMove();
@@ -229,6 +230,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     TbsSkinMenu* skinMenu_ = nullptr;  // owned (a component of ours)
     bool menuOpen_ = false;
     MessageHookRegistration menuHook_;
+    MessageHookRegistration shortCutHook_;  // the window's keyboard handler (Alt+Space)
 
     TTimer* trackTimer_ = nullptr;
     TTimer* morphTimer_ = nullptr;
