@@ -406,7 +406,11 @@ void TbsSkinPopupWindow::pointerTick() {
     }
     startScrolling(0);
     const int index = menuSelectableItemAt(layout_, items_, cursor.x - left(), cursor.y - top());
-    if (index < 0 || index == selected_) return;
+    if (index < 0) return;
+    // Back on the selected item (after its submenu closed by a key, say), its submenu is due again.
+    const bool again = index == selected_;
+    if (again && (!items_[std::size_t(index)].hasSubmenu() || menuItems_[std::size_t(index)].submenuOpen))
+        return;
     select(index);
     menu_.itemSelected(*this, index);
 }

@@ -223,5 +223,66 @@ TEST_F(SkinPopupMenu, EmptyMenuOpensNothing) {
     EXPECT_EQ(editKeys, 1);
 }
 
+// More items than MaxMenuItemsInWindow: the popup shows that many between two marker bands and
+// scrolls to keep the selection in range.
+TEST_F(SkinPopupMenu, LongMenuScrollsToTheSelection) {
+    menu->Items.clear();
+    for (int i = 1; i <= 6; ++i) menu->Items.push_back(item("Satir " + std::to_string(i), i));
+    menu->Popup(200, 150);
+    engine().Close();
+    engine().MaxMenuItemsInWindow = 3;
+    menu->Popup(200, 150);
+    TbsSkinPopupWindow& popup = root();
+    EXPECT_EQ(popup.height(), 3 * 20 + 4 + 20);
+    EXPECT_TRUE(popup.layout().size.scrollMode);
+    struct Case {
+        WORD key;
+        int selected, firstVisible;
+    };
+    const Case cases[] = {{VK_DOWN, 1, 0}, {VK_DOWN, 2, 0}, {VK_DOWN, 3, 1},
+                          {VK_END, 5, 3},  {VK_DOWN, 0, 0}, {VK_UP, 5, 3}};
+    for (const Case& c : cases) {
+        pressKey(edit->handle(), c.key);
+        EXPECT_EQ(popup.selected(), c.selected) << c.key;
+        EXPECT_EQ(popup.layout().firstVisible, c.firstVisible) << c.key;
+        EXPECT_TRUE(popup.layout().inRange(c.selected)) << c.key;
+    }
+    // The pointer in the upper marker band scrolls up, one item every 100 ms, to the top.
+    const PixelRect band = popup.layout().upMarker;
+    SetCursorPos(popup.left() + (band.left + band.right) / 2, popup.top() + (band.top + band.bottom) / 2);
+    ASSERT_TRUE(pumpUntil([&] { return popup.layout().firstVisible == 0; }, 2000));
+    EXPECT_TRUE(popup.scrolling());
+    SetCursorPos(5, 5);
+    engine().Close();
+    engine().MaxMenuItemsInWindow = 0;
+}
+
+// A submenu opens beside its item after the pointer rests on it (500 ms), or at once with Right or a
+// click; Left closes it; a choice in it runs and closes the whole menu.
+TEST_F(SkinPopupMenu, SubmenusOpenBesideTheirItem) {
+    MenuItemData parent = item("&Alt", 0);
+    parent.submenu = {item("&Kirk", 40), item("&Elli", 50)};
+    menu->Items = {item("&Bir", 1), parent};
+    menu->Popup(200, 150);
+    pressKey(edit->handle(), VK_DOWN);
+    pressKey(edit->handle(), VK_RIGHT);
+    ASSERT_EQ(engine().popupCount(), 2);
+    TbsSkinPopupWindow& sub = *engine().popup(1);
+    EXPECT_EQ(sub.left(), root().itemScreenRect(1).right + 1);
+    EXPECT_EQ(sub.top(), root().itemScreenRect(1).top - sub.layout().itemsArea.top);
+    EXPECT_TRUE(root().menuItems()[1].submenuOpen);
+    pressKey(edit->handle(), VK_LEFT);
+    EXPECT_EQ(engine().popupCount(), 1);
+    EXPECT_FALSE(root().menuItems()[1].submenuOpen);
+    // Resting on the item opens it after the delay.
+    const PixelRect r = root().itemScreenRect(1);
+    SetCursorPos(r.left + 4, r.top + 4);
+    ASSERT_TRUE(pumpUntil([&] { return engine().popupCount() == 2; }, 2000));
+    pressKey(edit->handle(), 'E');
+    EXPECT_EQ(ran, std::vector<int>{50});
+    EXPECT_FALSE(engine().Visible());
+    EXPECT_EQ(engine().popupCount(), 0);
+}
+
 }  // namespace
 }  // namespace vireltan
