@@ -284,5 +284,40 @@ TEST_F(SkinPopupMenu, SubmenusOpenBesideTheirItem) {
     EXPECT_EQ(engine().popupCount(), 0);
 }
 
+// With MenusAlphaBlend the popup is layered at MenusAlphaBlendValue; the first popup fades in to it
+// when MenusAlphaBlendAnimation is on.
+TEST_F(SkinPopupMenu, AlphaBlendLayersThePopupAtItsValue) {
+    struct Case {
+        bool blend, animate;
+        int value;
+        bool layered;
+    };
+    const Case cases[] = {{false, false, 150, false},
+                          {true, false, 150, true},
+                          {true, true, 120, true},
+                          {true, false, 300, true}};
+    menu->Popup(200, 150);
+    engine().Close();
+    for (const Case& c : cases) {
+        engine().MenusAlphaBlend = c.blend;
+        engine().MenusAlphaBlendAnimation = c.animate;
+        engine().MenusAlphaBlendValue = c.value;
+        menu->Popup(200, 150);
+        ASSERT_TRUE(engine().Visible());
+        HWND popup = root().allocatedHandle();
+        const bool layered = (GetWindowLongPtrW(popup, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+        EXPECT_EQ(layered, c.layered) << c.value;
+        if (layered) {
+            BYTE alpha = 0;
+            DWORD flags = 0;
+            ASSERT_TRUE(GetLayeredWindowAttributes(popup, nullptr, &alpha, &flags));
+            EXPECT_EQ(alpha, std::min(c.value, 255)) << c.value;
+        }
+        EXPECT_EQ(GetActiveWindow(), host.form->handle());
+        engine().Close();
+    }
+    engine().MenusAlphaBlend = false;
+}
+
 }  // namespace
 }  // namespace vireltan
