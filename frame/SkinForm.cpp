@@ -81,7 +81,6 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
     animateTimer_->setInterval(kAnimateTimerMs);
     animateTimer_->OnTimer = [this] { animateTimer(); };
     skinMenu_ = new TbsSkinMenu(this, form_);
-    skinMenu_->MenusAlphaBlendValue = 200;
     shortCutHook_ = Application().installMessageHook([this](MSG& m) { return onShortCut(m); });
     hook_ = form_->installWindowProcHook(
         [this](TMessage& message, const WindowProcNext& next) { FrameWndProc(message, next); });

@@ -78,6 +78,10 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     // Runs an item of the user's SystemMenu (the standard items run the window commands).
     std::function<void(const MenuItemData& item)> OnSystemMenuItem;
     std::function<void()> OnSkinMenuOpen, OnSkinMenuClose;
+    // The menus' translucency, handed to the menu engine whenever a menu opens.
+    bool MenusAlphaBlend = false;
+    bool MenusAlphaBlendAnimation = false;
+    int MenusAlphaBlendValue = 200;
 
     // Operations named as the frame's other parts call them.
     void ApplyFrameSkin();

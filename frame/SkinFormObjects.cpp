@@ -169,6 +169,9 @@ void TbsSkinForm::closeSkinMenu() {
 }
 
 void TbsSkinForm::markMenuOpen() {
+    skinMenu_->MenusAlphaBlend = MenusAlphaBlend;
+    skinMenu_->MenusAlphaBlendAnimation = MenusAlphaBlendAnimation;
+    skinMenu_->MenusAlphaBlendValue = MenusAlphaBlendValue;
     if (menuOpen_) return;
     menuHook_ = skinMenu_->installMenuHook();
     menuOpen_ = true;

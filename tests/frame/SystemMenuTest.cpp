@@ -349,5 +349,25 @@ TEST_F(SystemMenuTest, ClicksOpenTheMenuAndRunAnItem) {
     EXPECT_TRUE(closed) << trace;
 }
 
+// The frame's translucency settings reach the menus it opens (200 unless set otherwise).
+TEST_F(SystemMenuTest, FramesAlphaSettingsReachTheMenu) {
+    struct Case {
+        bool blend;
+        int value;
+        int expected;  // -1: not layered
+    };
+    for (const Case& c : {Case{false, 200, -1}, Case{true, 200, 200}, Case{true, 90, 90}}) {
+        frame->MenusAlphaBlend = c.blend;
+        frame->MenusAlphaBlendValue = c.value;
+        frame->PopupSystemMenu(RECT{100, 100, 113, 113});
+        ASSERT_TRUE(menu().Visible());
+        BYTE alpha = 0;
+        const bool layered = GetLayeredWindowAttributes(root().allocatedHandle(), nullptr, &alpha, nullptr) &&
+                             (GetWindowLongPtrW(root().allocatedHandle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+        EXPECT_EQ(layered ? int(alpha) : -1, c.expected) << c.value;
+        menu().Close();
+    }
+}
+
 }  // namespace
 }  // namespace vireltan
