@@ -2,14 +2,10 @@
 
 #include "gui/Application.h"
 #include "gui/SkinValues.h"
-#include "gui/Utf.h"
 #include "menus/SkinMenu.h"
 #include "skin/MenuNavigation.h"
 #include "skin/SkinData.h"
-#include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -21,9 +17,6 @@ constexpr UINT_PTR kPointerTimer = 1;
 constexpr UINT_PTR kScrollTimer = 2;
 constexpr UINT kPointerPeriod = 50;
 constexpr UINT kScrollPeriod = 100;
-
-constexpr TColor kPlainSelectedFill = 0xD2BDB6;   // red 182, green 189, blue 210
-constexpr TColor kPlainSelectedFrame = 0x800000;  // navy
 
 RECT toRect(const PixelRect& r) {
     return {r.left, r.top, r.right, r.bottom};
