@@ -297,6 +297,8 @@ bool TbsSkinForm::onShortCut(const MSG& m) {
     if (m.message != WM_SYSKEYDOWN || m.wParam != VK_SPACE || !(m.lParam & (LPARAM(1) << 29))) return false;
     HWND window = windowHandle();
     if (!window || !frameSkinned_ || (m.hwnd != window && !IsChild(window, m.hwnd))) return false;
+    // Without a system-menu object the key is left to the window's own handling.
+    if (altSpaceAnchors(layout_, windowOrigin()).empty()) return false;
     onKeyMenu(' ');
     return true;
 }

@@ -6,6 +6,7 @@
 #include "MenuWinTestSupport.h"
 #include "gui/MaskEdit.h"
 #include "gui/Messages.h"
+#include "skin/MenuLook.h"
 #include "skin/SkinObjects.h"
 
 #include <gtest/gtest.h>
@@ -367,6 +368,50 @@ TEST_F(SystemMenuTest, FramesAlphaSettingsReachTheMenu) {
         EXPECT_EQ(layered ? int(alpha) : -1, c.expected) << c.value;
         menu().Close();
     }
+}
+
+// A skin with a mask picture for its popups gives them its outline: the items area, and of the frame
+// only the mask's black pixels, cut for the popup's size like the picture.
+TEST_F(SystemMenuTest, MaskPictureShapesThePopup) {
+    TbsSkinData& skin = *frame->SkinData();
+    const int saved = skin.PopupWindow.maskpictureindex;
+    skin.PopupWindow.maskpictureindex = skin.PopupWindow.windowpictureindex;  // dark corners, light edges
+    frame->PopupSystemMenu(RECT{100, 100, 113, 113});
+    ASSERT_TRUE(menu().Visible());
+    TbsSkinPopupWindow& popup = root();
+    WindowRegion region(CreateRectRgn(0, 0, 0, 0));
+    const int kind = GetWindowRgn(popup.allocatedHandle(), region.get());
+    const Raster& mask = *skin.activePictureRaster(skin.PopupWindow.maskpictureindex);
+    const MenuPopupPieces pieces =
+        menuPopupPieces(skin.PopupWindow, mask.width(), mask.height(), popup.width(), popup.height());
+    const std::optional<RegionRects> expected = ComposeMaskRegion(mask, pieces.mask);
+    skin.PopupWindow.maskpictureindex = saved;
+    ASSERT_TRUE(expected.has_value());
+    ASSERT_NE(kind, ERROR);
+    auto expectedInside = [&](int x, int y) {
+        for (const PixelRect& r : expected->rects)
+            if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+        return false;
+    };
+    struct Case {
+        int x, y;
+    };
+    const Case cases[] = {{0, 0},
+                          {1, 1},
+                          {popup.width() - 1, 0},
+                          {0, popup.height() - 1},
+                          {popup.width() / 2, 0},
+                          {popup.width() / 2, popup.height() / 2},
+                          {2, 2},
+                          {popup.width() - 3, popup.height() - 3}};
+    int outside = 0;
+    for (const Case& c : cases) {
+        EXPECT_EQ(PtInRegion(region.get(), c.x, c.y) != 0, expectedInside(c.x, c.y)) << c.x << "," << c.y;
+        outside += !expectedInside(c.x, c.y);
+    }
+    EXPECT_TRUE(PtInRegion(region.get(), popup.width() / 2, popup.height() / 2));  // the items area
+    EXPECT_GT(outside, 0);  // the mask does cut something away
+    menu().Close();
 }
 
 }  // namespace
