@@ -3,6 +3,8 @@
 #include "gui/SkinValues.h"
 #include "menus/SkinMenu.h"
 #include "menus/SkinPopupWindow.h"
+#include "skin/Blit.h"
+#include "skin/Effects.h"
 #include "skin/SkinData.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
@@ -88,6 +90,19 @@ void TbsSkinPopupWindow::composeItem(int index) {
                 stretch = active ? d.stretcheffect : d.inactivestretcheffect;
             }
             Raster target = picture_.raster();
+            const int morph = menuItems_[std::size_t(index)].morphFactor;
+            if (canMorph() && look.background != MenuItemBackground::skinDivider && morph > 0 && morph < 5) {
+                // Between the two looks: the normal strip blended towards the active one.
+                Raster normal, active;
+                ComposeHorizontalStrip(*itemPicture, pixelRect(d.skinrect), fixedLeft, fixedRight,
+                                       fillMode(d.inactivestretcheffect), look.item.width(), normal);
+                ComposeHorizontalStrip(*itemPicture, pixelRect(d.activeskinrect), fixedLeft, fixedRight,
+                                       fillMode(d.stretcheffect), look.item.width(), active);
+                if (normal.width() == active.width() && normal.height() == active.height())
+                    applyMorph(normal, active, d.morphkind, morph / 5.0);
+                copyPiece(normal, normal.bounds(), target, look.item.left, look.item.top, look.item);
+                break;
+            }
             paintPlan(
                 *itemPicture,
                 horizontalStripPlan(source, fixedLeft, fixedRight, fillMode(stretch), look.item.width()),

@@ -17,6 +17,9 @@ constexpr UINT_PTR kPointerTimer = 1;
 constexpr UINT_PTR kScrollTimer = 2;
 constexpr UINT kPointerPeriod = 50;
 constexpr UINT kScrollPeriod = 100;
+constexpr UINT_PTR kItemTimer = 3;
+constexpr UINT kItemPeriod = 20;
+constexpr int kMorphSteps = 5;
 
 RECT toRect(const PixelRect& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -34,6 +37,7 @@ TbsSkinPopupWindow::~TbsSkinPopupWindow() {
     if (HWND window = allocatedHandle()) {
         KillTimer(window, kPointerTimer);
         KillTimer(window, kScrollTimer);
+        KillTimer(window, kItemTimer);
     }
 }
 
@@ -89,6 +93,7 @@ void TbsSkinPopupWindow::open(MenuPopupKind kind, const PixelRect& anchor) {
     if (selected_ >= 0) {
         menuItems_[std::size_t(selected_)].selected = true;
         menuItems_[std::size_t(selected_)].keyboardSelectedAtOpen = true;
+        menuItems_[std::size_t(selected_)].morphFactor = kMorphSteps;  // highlighted from the start
         relayout(menuFirstVisibleShowing(items_, metrics_, size, 0, selected_));
     }
     composeAll();
@@ -123,6 +128,7 @@ void TbsSkinPopupWindow::closeWindow() {
     if (HWND window = allocatedHandle()) {
         KillTimer(window, kPointerTimer);
         KillTimer(window, kScrollTimer);
+        KillTimer(window, kItemTimer);
         hidePopup(window);
     }
     TControl::setVisible(false);
@@ -197,9 +203,41 @@ void TbsSkinPopupWindow::select(int index) {
         redrawItemsArea();
         return;
     }
+    if (canMorph()) {
+        startMorph();
+        return;
+    }
+    // Without morphing the looks change at once.
+    for (TbsSkinMenuItem& m : menuItems_) m.morphFactor = m.selected || m.submenuOpen ? kMorphSteps : 0;
     if (previous >= 0) composeItem(previous);
     if (index >= 0) composeItem(index);
     for (const PixelRect& r : change.repaint) invalidatePopupRect(r);
+}
+
+bool TbsSkinPopupWindow::canMorph() const {
+    return itemDefinition_ && itemDefinition_->morphing && skin_ && skin_->EnableSkinEffects;
+}
+
+void TbsSkinPopupWindow::startMorph() {
+    if (allocatedHandle()) SetTimer(allocatedHandle(), kItemTimer, kItemPeriod, nullptr);
+    morphTick();
+}
+
+// One step for every item whose factor is not yet where its state points; the timer stops once none
+// needed one.
+void TbsSkinPopupWindow::morphTick() {
+    bool stepped = false;
+    for (int i = 0; i < int(menuItems_.size()); ++i) {
+        TbsSkinMenuItem& m = menuItems_[std::size_t(i)];
+        const int target = m.selected || m.submenuOpen ? kMorphSteps : 0;
+        if (m.morphFactor == target) continue;
+        m.morphFactor += m.morphFactor < target ? 1 : -1;
+        stepped = true;
+        if (!layout_.inRange(i)) continue;
+        composeItem(i);
+        invalidatePopupRect(layout_.itemRects[std::size_t(i)]);
+    }
+    if (!stepped && allocatedHandle()) KillTimer(allocatedHandle(), kItemTimer);
 }
 
 void TbsSkinPopupWindow::setSubmenuOpen(int index, bool open) {
@@ -207,6 +245,11 @@ void TbsSkinPopupWindow::setSubmenuOpen(int index, bool open) {
     TbsSkinMenuItem& m = menuItems_[std::size_t(index)];
     if (m.submenuOpen == open) return;
     m.submenuOpen = open;
+    if (canMorph()) {
+        startMorph();
+        return;
+    }
+    m.morphFactor = m.selected || m.submenuOpen ? kMorphSteps : 0;
     if (layout_.inRange(index)) {
         composeItem(index);
         invalidatePopupRect(layout_.itemRects[std::size_t(index)]);
@@ -293,6 +336,8 @@ void TbsSkinPopupWindow::WndProc(TMessage& message) {
                 pointerTick();
             } else if (message.wParam == kScrollTimer) {
                 scrollTick();
+            } else if (message.wParam == kItemTimer) {
+                morphTick();
             } else {
                 TCustomControl::WndProc(message);
             }

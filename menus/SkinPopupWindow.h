@@ -26,7 +26,7 @@ struct TbsSkinMenuItem {
     bool submenuOpen = false;
     bool visibleInRange = false;
     bool keyboardSelectedAtOpen = false;
-    int morphFactor = 0;
+    int morphFactor = 0;  // in fifths: 0 the normal strip, 5 the active one
     int animationFrame = 0;
 };
 
@@ -82,6 +82,10 @@ class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
     void composeBackground();
     void composeItem(int index);
     void composeMarkers();
+    // The item strips blend from one look to the other in five 20 ms steps when the skin says so.
+    bool canMorph() const;
+    void startMorph();
+    void morphTick();
     void drawItemText(const MenuItemLook& look, const MenuItemData& item);
     void applyRegion();
     void applyAlpha(bool animateFirst);

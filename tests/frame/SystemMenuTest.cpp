@@ -414,5 +414,36 @@ TEST_F(SystemMenuTest, MaskPictureShapesThePopup) {
     menu().Close();
 }
 
+// A morphing menuitem definition blends the two items of a selection change in five steps, composing
+// only those two items each time.
+TEST_F(SystemMenuTest, MorphingItemsBlendInFiveSteps) {
+    TbsDataSkinMenuItem* definition = nullptr;
+    for (auto& object : frame->SkinData()->ObjectDefinitions) {
+        if (auto* item = dynamic_cast<TbsDataSkinMenuItem*>(object.get()); item && !definition)
+            definition = item;
+    }
+    ASSERT_NE(definition, nullptr);
+    struct Case {
+        bool morphing;
+        int compositions;  // items composed for one change of selection
+    };
+    for (const Case& c : {Case{false, 2}, Case{true, 10}}) {
+        definition->morphing = c.morphing;
+        pressSysMenuButton();
+        ASSERT_TRUE(menu().Visible());
+        TbsSkinPopupWindow& popup = root();
+        EXPECT_EQ(popup.menuItems()[0].morphFactor, 5);
+        const TbsSkinPopupWindow::PaintCounts before = popup.paintCounts();
+        pressKey(edit->handle(), VK_DOWN);
+        ASSERT_TRUE(pumpUntil([&] { return popup.menuItems()[2].morphFactor == 5; }, 1000)) << c.morphing;
+        pumpFor(60);
+        EXPECT_EQ(popup.menuItems()[0].morphFactor, 0);
+        EXPECT_EQ(popup.paintCounts().items - before.items, c.compositions) << c.morphing;
+        EXPECT_EQ(popup.paintCounts().backgrounds, before.backgrounds) << c.morphing;
+        pressKey(edit->handle(), VK_ESCAPE);
+    }
+    definition->morphing = false;
+}
+
 }  // namespace
 }  // namespace vireltan
