@@ -99,6 +99,7 @@ TbsSkinForm::~TbsSkinForm() {
     shortCutHook_.remove();
     hook_.remove();
     if (skinDataComponent_) skinDataComponent_->RemoveFreeNotification(this);
+    if (menusSkinData_) menusSkinData_->RemoveFreeNotification(this);
 }
 
 void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
@@ -109,6 +110,7 @@ void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
         skinReady_ = false;
         freeObjects();
     }
+    if (operation == TOperation::opRemove && component == menusSkinData_) menusSkinData_ = nullptr;
 }
 
 void TbsSkinForm::setSkinData(SkinDataComponent* data) {

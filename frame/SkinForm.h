@@ -78,6 +78,9 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     // Runs an item of the user's SystemMenu (the standard items run the window commands).
     std::function<void(const MenuItemData& item)> OnSystemMenuItem;
     std::function<void()> OnSkinMenuOpen, OnSkinMenuClose;
+    // The skin the menus are drawn with instead of SkinData (not owned; null: SkinData's).
+    SkinDataComponent* MenusSkinData() const { return menusSkinData_; }
+    void setMenusSkinData(SkinDataComponent* data);
     // The menus' translucency, handed to the menu engine whenever a menu opens.
     bool MenusAlphaBlend = false;
     bool MenusAlphaBlendAnimation = false;
@@ -232,6 +235,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     FramePointer pointer_;
 
     TbsSkinMenu* skinMenu_ = nullptr;  // owned (a component of ours)
+    SkinDataComponent* menusSkinData_ = nullptr;
     bool menuOpen_ = false;
     MessageHookRegistration menuHook_;
     MessageHookRegistration shortCutHook_;  // the window's keyboard handler (Alt+Space)

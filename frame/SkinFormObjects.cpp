@@ -178,7 +178,14 @@ void TbsSkinForm::markMenuOpen() {
     if (OnSkinMenuOpen) OnSkinMenuOpen();
 }
 
+void TbsSkinForm::setMenusSkinData(SkinDataComponent* data) {
+    if (menusSkinData_) menusSkinData_->RemoveFreeNotification(this);
+    menusSkinData_ = data;
+    if (data) data->FreeNotification(this);
+}
+
 const TbsSkinData* TbsSkinForm::menusSkin() const {
+    if (menusSkinData_ && !menusSkinData_->skinData().SkinEmpty()) return &menusSkinData_->skinData();
     return skinReady_ ? skinData_ : nullptr;
 }
 

@@ -445,5 +445,31 @@ TEST_F(SystemMenuTest, MorphingItemsBlendInFiveSteps) {
     definition->morphing = false;
 }
 
+// The menus take MenusSkinData when it holds a skin, else SkinData; an empty one or one that goes
+// leaves the frame's skin.
+TEST_F(SystemMenuTest, MenusTakeMenusSkinDataBeforeSkinData) {
+    auto* menusData = new SkinDataComponent(form.get());
+    frame->setMenusSkinData(menusData);
+    struct Case {
+        const char* name;
+        bool load;
+        const TbsSkinData* expected;
+    };
+    const Case cases[] = {{"empty", false, frame->SkinData()}, {"loaded", true, &menusData->skinData()}};
+    for (const Case& c : cases) {
+        if (c.load) menusData->setCompressedStoredSkin(stored);
+        frame->PopupSystemMenu(RECT{100, 100, 113, 113});
+        ASSERT_TRUE(menu().Visible()) << c.name;
+        EXPECT_EQ(menu().skin(), c.expected) << c.name;
+        EXPECT_EQ(root().height(), 52) << c.name;
+        menu().Close();
+    }
+    delete menusData;
+    EXPECT_EQ(frame->MenusSkinData(), nullptr);
+    frame->PopupSystemMenu(RECT{100, 100, 113, 113});
+    EXPECT_EQ(menu().skin(), frame->SkinData());
+    menu().Close();
+}
+
 }  // namespace
 }  // namespace vireltan
