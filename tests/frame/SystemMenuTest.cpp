@@ -6,6 +6,7 @@
 #include "MenuWinTestSupport.h"
 #include "gui/MaskEdit.h"
 #include "gui/Messages.h"
+#include "menus/SkinPopupMenu.h"
 #include "skin/MenuLook.h"
 #include "skin/SkinObjects.h"
 
@@ -469,6 +470,38 @@ TEST_F(SystemMenuTest, MenusTakeMenusSkinDataBeforeSkinData) {
     frame->PopupSystemMenu(RECT{100, 100, 113, 113});
     EXPECT_EQ(menu().skin(), frame->SkinData());
     menu().Close();
+}
+
+// A popup menu on a form with a frame shows through the frame's engine, in the frame's skin, under
+// the frame's key hook; opening the system menu replaces it.
+TEST_F(SystemMenuTest, PopupMenuOfTheFormGoesThroughTheFramesEngine) {
+    int opened = 0, closed = 0;
+    frame->OnSkinMenuOpen = [&] { ++opened; };
+    frame->OnSkinMenuClose = [&] { ++closed; };
+    auto* popupMenu = new TbsSkinPopupMenu(form.get());
+    MenuItemData a, b;
+    a.caption = "&Geri al";
+    b.caption = "&Yapistir";
+    popupMenu->Items = {a, b};
+    popupMenu->Popup(300, 300);
+    EXPECT_EQ(popupMenu->engine(), &frame->SkinMenu());
+    ASSERT_TRUE(menu().Visible());
+    EXPECT_TRUE(frame->menuOpen());
+    EXPECT_EQ(root().height(), 2 * 23 + 4);
+    int editKeys = 0;
+    edit->OnKeyDown = [&](WORD&, TShiftState) { ++editKeys; };
+    pressKey(edit->handle(), VK_DOWN);
+    EXPECT_EQ(root().selected(), 1);
+    EXPECT_EQ(editKeys, 0);
+    frame->PopupSystemMenu(RECT{100, 100, 113, 113});
+    EXPECT_EQ(joined(captionsOf(root())), "Mi&nimize|-|&Close");
+    pressKey(edit->handle(), VK_ESCAPE);
+    EXPECT_FALSE(menu().Visible());
+    EXPECT_FALSE(frame->menuOpen());
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(closed, 1);
+    pressKey(edit->handle(), VK_DOWN);
+    EXPECT_EQ(editKeys, 1);
 }
 
 }  // namespace
