@@ -1,7 +1,7 @@
 # cmake -DROOT=<source dir> -DFOLDER=<layer folder> -DUSES=<folders it may include> -DSTAMP=<file> -P ...
 # Fails when a source of the layer includes a project header outside its own folder and USES.
 set(_allowed ${FOLDER} ${USES})
-set(_project_folders app controls frame gui imagebutton skin tools tests bench fuzz resources)
+set(_project_folders app controls frame gui imagebutton menus skin tools tests bench fuzz resources)
 file(GLOB _files ${ROOT}/${FOLDER}/*.cpp ${ROOT}/${FOLDER}/*.h)
 set(_wrong "")
 foreach(_file ${_files})

@@ -1,5 +1,6 @@
 # The Windows side is built in layers, each a library of its own that links only downward:
-# gui (over user32/gdi32 and the portable skin core), then controls, frame and imagebutton on gui.
+# gui (over user32/gdi32 and the portable skin core), the menu engine on gui, then controls and frame on
+# both, and imagebutton on gui.
 # Every include between the project's folders is checked before the layer compiles, so a layer that
 # reaches sideways or upwards (frame including controls/, gui including a control) fails the build
 # even where the header would be found.

@@ -3,13 +3,17 @@
 #include "controls/SkinControl.h"
 #include "gui/Application.h"
 #include "gui/Bitmap.h"
+#include "gui/Form.h"
 #include "gui/Utf.h"
+#include "menus/MenuHost.h"
+#include "menus/SkinPopupMenu.h"
 #include "skin/ControlLooks.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace vireltan {
 
@@ -18,29 +22,31 @@ namespace {
 constexpr int kFrameWidth = 2;
 constexpr wchar_t kCtrlC = 3;
 
-struct MenuDestroyer {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
-
-// The plain popup until the skinned menu takes over: the system menu with the same items.
-int plainPopup(TWinControl& owner, const std::vector<EditMenuItem>& items, POINT at) {
-    MenuHandle menu(CreatePopupMenu());
-    if (!menu) return -1;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const EditMenuItem& item = items[i];
-        if (item.separator) {
-            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(menu.get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1,
-                        toWide(item.caption).c_str());
-        }
+// The edit's command for an item of its context menu.
+std::optional<EditCommand> editCommandOf(int command) {
+    switch (command) {
+        case emcUndo:
+            return EditCommand::Undo;
+        case emcCut:
+            return EditCommand::Cut;
+        case emcCopy:
+            return EditCommand::Copy;
+        case emcPaste:
+            return EditCommand::Paste;
+        case emcDelete:
+            return EditCommand::Delete;
+        case emcSelectAll:
+            return EditCommand::SelectAll;
+        default:
+            return std::nullopt;
     }
-    // The menu's own loop takes the queued messages; the application's hooks still see them.
-    const ModalMessageFilter hooksSeeTheMenusLoop;
-    const int chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
-                                      0, owner.handle(), nullptr);
-    return chosen - 1;
+}
+
+TForm* parentForm(TControl* control) {
+    for (TWinControl* p = control->parent(); p; p = p->parent()) {
+        if (auto* form = dynamic_cast<TForm*>(p)) return form;
+    }
+    return nullptr;
 }
 
 bool clipboardHasText() {
@@ -362,7 +368,7 @@ void TbsSkinEdit::WndProc(TMessage& message) {
                 TMaskEdit::WndProc(message);
             }
             break;
-        case CM_EDITMENUDONE:  // the plain popup is gone already; nothing is kept
+        case CM_EDITMENUDONE:  // the menu stays for the next use; its items are rebuilt then
             break;
         case WM_NCHITTEST:
             wmNcHitTest(message);
@@ -595,20 +601,19 @@ void TbsSkinEdit::wmContextMenu(TMessage& message) {
     showContextMenu(at);
 }
 
-std::vector<EditMenuItem> TbsSkinEdit::contextMenuItems() const {
-    const bool selection = selLength() > 0;
-    const int length = static_cast<int>(toWide(text()).size());
-    const bool allSelected = selStart() == 0 && selLength() == length;
-    return {
-        {false, EditCommand::Undo, "Undo", canUndo()},
-        {true, EditCommand::Undo, "", false},
-        {false, EditCommand::Cut, "Cut", selection && !readOnly()},
-        {false, EditCommand::Copy, "Copy", selection},
-        {false, EditCommand::Paste, "Paste", clipboardHasText() && !readOnly()},
-        {false, EditCommand::Delete, "Delete", selection && !readOnly()},
-        {true, EditCommand::Undo, "", false},
-        {false, EditCommand::SelectAll, "Select All", !allSelected},
-    };
+std::vector<MenuItemData> TbsSkinEdit::contextMenuItems() const {
+    EditMenuState state;
+    state.readOnly = readOnly();
+    state.canUndo = canUndo();
+    state.clipboardHasText = clipboardHasText();
+    state.textLength = static_cast<int>(toWide(text()).size());
+    state.selStart = selStart();
+    state.selLength = selLength();
+    MenuStringLookup strings;
+    if (TForm* form = parentForm(const_cast<TbsSkinEdit*>(this))) {
+        if (auto* host = dynamic_cast<MenuHost*>(form->frame())) strings = host->menuStrings();
+    }
+    return editContextMenuItems(state, strings);
 }
 
 void TbsSkinEdit::runEditCommand(EditCommand command) {
@@ -635,13 +640,27 @@ void TbsSkinEdit::runEditCommand(EditCommand command) {
 }
 
 void TbsSkinEdit::showContextMenu(POINT screen) {
-    const std::vector<EditMenuItem> items = contextMenuItems();
-    const int chosen = MenuPresenter ? MenuPresenter(*this, items, screen) : plainPopup(*this, items, screen);
-    if (chosen < 0 || chosen >= static_cast<int>(items.size())) return;
-    const EditMenuItem& item = items[static_cast<std::size_t>(chosen)];
-    if (item.separator || !item.enabled) return;
-    runEditCommand(item.command);
-    if (handleAllocated()) SendMessageW(handle(), CM_EDITMENUDONE, 0, 0);
+    std::vector<MenuItemData> items = contextMenuItems();
+    if (MenuPresenter) {
+        const int chosen = MenuPresenter(*this, items, screen);
+        if (chosen < 0 || chosen >= static_cast<int>(items.size())) return;
+        const MenuItemData& item = items[static_cast<std::size_t>(chosen)];
+        if (!item.selectable()) return;
+        if (const auto command = editCommandOf(item.command)) runEditCommand(*command);
+        if (handleAllocated()) SendMessageW(handle(), CM_EDITMENUDONE, 0, 0);
+        return;
+    }
+    if (!contextMenu_) {
+        contextMenu_ = new TbsSkinPopupMenu(this);
+        contextMenu_->OnItemClick = [this](const MenuItemData& item) {
+            if (const auto command = editCommandOf(item.command)) runEditCommand(*command);
+        };
+    }
+    // Rebuilt at every use, so the enabling is that of the moment it opens.
+    contextMenu_->Items = std::move(items);
+    contextMenu_->setForm(parentForm(this));
+    contextMenu_->PopupComponent = this;
+    contextMenu_->Popup(screen.x, screen.y);
 }
 
 void TbsSkinEdit::wmPaintDisabled(TMessage& message) {

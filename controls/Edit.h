@@ -6,6 +6,7 @@
 
 #include "controls/SkinLink.h"
 #include "gui/MaskEdit.h"
+#include "skin/EditContextMenu.h"
 #include "skin/SkinControlsCommon.h"
 
 #include <functional>
@@ -14,18 +15,14 @@
 
 namespace vireltan {
 
+class TbsSkinPopupMenu;
+
 enum class EditCommand { Undo, Cut, Copy, Paste, Delete, SelectAll };
 
-struct EditMenuItem {
-    bool separator = false;
-    EditCommand command = EditCommand::Undo;
-    std::string caption;
-    bool enabled = false;
-};
-
-// Shows the items at a screen position and returns the index of the chosen one, or -1.
+// Shows the items at a screen position and returns the index of the chosen one, or -1, before it
+// returns (a stand-in for the skinned menu, which shows them and comes back later).
 using EditMenuPresenter =
-    std::function<int(TWinControl& owner, const std::vector<EditMenuItem>& items, POINT at)>;
+    std::function<int(TWinControl& owner, const std::vector<MenuItemData>& items, POINT at)>;
 
 class TbsSkinEdit : public TMaskEdit, public SkinClient {
   public:
@@ -70,12 +67,16 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void MouseEnter() override;
     void MouseLeave() override;
 
-    // The context menu: its items with their enabled state as of now, and the one place that runs
-    // a chosen command.
-    std::vector<EditMenuItem> contextMenuItems() const;
+    // The context menu: its items with their enabled state as of now (captions from the form's skin
+    // strings when it has them), and the one place that runs a chosen command.
+    std::vector<MenuItemData> contextMenuItems() const;
     void runEditCommand(EditCommand command);
+    // Opens the items in the skinned popup menu of the parent form; the chosen command runs when the
+    // menu reports it, and CM_EDITMENUDONE follows it.
     void showContextMenu(POINT screen);
-    // Replaces the plain popup (the skinned menu installs itself here).
+    // The skinned popup menu the context menu showed in last, or null.
+    TbsSkinPopupMenu* contextMenu() const { return contextMenu_; }
+    // Shows the items instead of the skinned menu when set.
     EditMenuPresenter MenuPresenter;
 
     TNotifyEvent OnButtonClick;
@@ -129,6 +130,7 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     bool hot_ = false;
     bool buttonHot_ = false;
     bool buttonPressed_ = false;
+    TbsSkinPopupMenu* contextMenu_ = nullptr;  // owned (a component of ours) once used
 };
 
 }  // namespace vireltan

@@ -34,17 +34,13 @@ TbsPopupListBox::~TbsPopupListBox() {
 void TbsPopupListBox::createParams(CreateParams& params) {
     TbsSkinCustomControl::createParams(params);
     params.className = L"VireltanPopupList";
-    params.style = WS_POPUP | WS_CLIPCHILDREN;
-    params.exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    params.classStyle = CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW;
-    params.parent = ownerWindow_;
-    params.background = nullptr;
+    popupParams(params, ownerWindow_, false);
 }
 
 void TbsPopupListBox::setOwnerWindow(HWND window) {
     ownerWindow_ = window;
     // The window may exist already (a scroll bar needed it): the owner can still change.
-    if (handleAllocated()) SetWindowLongPtrW(handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window));
+    if (handleAllocated()) setPopupOwner(handle(), window);
 }
 
 void TbsPopupListBox::setItems(const std::vector<std::string>& items) {
@@ -165,17 +161,13 @@ void TbsPopupListBox::updateScrollBars() {
 }
 
 void TbsPopupListBox::showAt(POINT screen) {
-    HWND window = handle();
-    SetWindowPos(window, HWND_TOP, screen.x, screen.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    showPopup(handle(), screen.x, screen.y);
     TControl::setVisible(true);
     shown_ = true;
 }
 
 void TbsPopupListBox::hideList() {
-    if (handleAllocated()) {
-        SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (handleAllocated()) hidePopup(handle());
     TControl::setVisible(false);
     shown_ = false;
 }
@@ -198,10 +190,8 @@ void TbsPopupListBox::wmMouseWheel(TMessage& message) {
 }
 
 void TbsPopupListBox::WndProc(TMessage& message) {
+    if (answerActivation(message)) return;
     switch (message.msg) {
-        case WM_MOUSEACTIVATE:
-            message.result = MA_NOACTIVATE;
-            break;
         case WM_ERASEBKGND:
             message.result = 1;
             break;

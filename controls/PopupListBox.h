@@ -6,6 +6,7 @@
 #include "controls/ScrollBar.h"
 #include "controls/SkinControl.h"
 #include "gui/Font.h"
+#include "gui/NonActivatingPopup.h"
 #include "gui/WinControl.h"
 #include "skin/SkinControlsCommon.h"
 
@@ -15,7 +16,7 @@
 
 namespace vireltan {
 
-class TbsPopupListBox : public TbsSkinCustomControl {
+class TbsPopupListBox : public TbsSkinCustomControl, private NonActivatingPopup {
   public:
     explicit TbsPopupListBox(TComponent* owner);
     ~TbsPopupListBox() override;

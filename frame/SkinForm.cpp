@@ -29,6 +29,40 @@ PixelRect toPixelRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The messages after which an open menu has no business staying: the window moves, changes size or
+// activation, loses the focus or the mouse, or a button is pressed on it or on a child of it.
+bool endsPopups(const TMessage& m) {
+    switch (m.msg) {
+        case WM_MOVE:
+        case WM_SIZE:
+        case WM_ACTIVATE:
+        case WM_NCACTIVATE:
+        case WM_KILLFOCUS:
+        case WM_CANCELMODE:
+        case WM_MOUSEACTIVATE:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            return true;
+        case WM_PARENTNOTIFY:
+            // Only a press on a child: children made or destroyed while the menu is open leave it.
+            switch (LOWORD(m.wParam)) {
+                case WM_LBUTTONDOWN:
+                case WM_RBUTTONDOWN:
+                case WM_MBUTTONDOWN:
+                case WM_XBUTTONDOWN:
+                    return true;
+                default:
+                    return false;
+            }
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm(owner)) {
@@ -46,6 +80,8 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
     animateTimer_->setEnabled(false);
     animateTimer_->setInterval(kAnimateTimerMs);
     animateTimer_->OnTimer = [this] { animateTimer(); };
+    skinMenu_ = new TbsSkinMenu(this, form_);
+    shortCutHook_ = Application().installMessageHook([this](MSG& m) { return onShortCut(m); });
     hook_ = form_->installWindowProcHook(
         [this](TMessage& message, const WindowProcNext& next) { FrameWndProc(message, next); });
     form_->setFrame(this);
@@ -59,8 +95,11 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
 
 TbsSkinForm::~TbsSkinForm() {
     if (form_->frame() == this) form_->setFrame(nullptr);
+    menuHook_.remove();
+    shortCutHook_.remove();
     hook_.remove();
     if (skinDataComponent_) skinDataComponent_->RemoveFreeNotification(this);
+    if (menusSkinData_) menusSkinData_->RemoveFreeNotification(this);
 }
 
 void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
@@ -71,6 +110,7 @@ void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
         skinReady_ = false;
         freeObjects();
     }
+    if (operation == TOperation::opRemove && component == menusSkinData_) menusSkinData_ = nullptr;
 }
 
 void TbsSkinForm::setSkinData(SkinDataComponent* data) {
@@ -110,6 +150,7 @@ int TbsSkinForm::findObject(std::string_view idName) const {
 void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
     const bool skinned = frameSkinned_;
     const bool fullDragSizing = pointer_.inSizeMove && fullDrag_;
+    if (endsPopups(m)) closeSkinMenu();
     // clang-format off
     switch (m.msg) {
         case WM_DESTROY:           onDestroy(); next(m); break;
@@ -162,6 +203,7 @@ void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
 }
 
 void TbsSkinForm::onDestroy() {
+    closeSkinMenu();
     trackTimer_->setEnabled(false);
     morphTimer_->setEnabled(false);
     animateTimer_->setEnabled(false);
@@ -249,6 +291,18 @@ void TbsSkinForm::onKeyMenu(LPARAM key) {
     // Alt+Space: under every enabled system-menu object in turn, each opening replacing the last.
     for (const PixelRect& a : altSpaceAnchors(layout_, windowOrigin()))
         PopupSystemMenu({a.left, a.top, a.right, a.bottom});
+}
+
+// The window's keyboard handler sees Alt+Space before any control of the window does, and keeps it:
+// the system-menu objects open the menu under them.
+bool TbsSkinForm::onShortCut(const MSG& m) {
+    if (m.message != WM_SYSKEYDOWN || m.wParam != VK_SPACE || !(m.lParam & (LPARAM(1) << 29))) return false;
+    HWND window = windowHandle();
+    if (!window || !frameSkinned_ || (m.hwnd != window && !IsChild(window, m.hwnd))) return false;
+    // Without a system-menu object the key is left to the window's own handling.
+    if (altSpaceAnchors(layout_, windowOrigin()).empty()) return false;
+    onKeyMenu(' ');
+    return true;
 }
 
 void TbsSkinForm::onEnterSizeMove() {

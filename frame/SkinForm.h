@@ -11,15 +11,19 @@
 #include "gui/Form.h"
 #include "gui/SkinComponents.h"
 #include "gui/Timer.h"
+#include "menus/MenuHost.h"
+#include "menus/SkinMenu.h"
+#include "skin/SystemMenuItems.h"
 
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vireltan {
 
-class TbsSkinForm : public TComponent, public FormFrame {
+class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
   public:
     // The owner must be a form (std::bad_cast otherwise); the frame hooks itself in front of it.
     explicit TbsSkinForm(TComponent* owner);
@@ -64,9 +68,23 @@ class TbsSkinForm : public TComponent, public FormFrame {
     // Draws the caption text instead of the frame: the context drawn on (the top piece, or the plain
     // caption bar), the caption's rectangle on it and whether the window is active.
     std::function<void(HDC canvas, const RECT& rect, bool active)> OnCaptionPaint;
-    // The system menu's one entry point, with its anchor in screen coordinates. Unset, the frame opens
-    // the window commands in a plain popup menu; the skinned menu engine takes this place later.
+    // Replaces the system menu (tests of its triggers): called with the anchor in screen coordinates
+    // instead of opening the skinned menu, which then counts as closed at once.
     std::function<void(const RECT& anchor)> OnSystemMenu;
+    // A menu of the user's own as the system menu's root; with UseDefaultSysMenu the standard items
+    // are put into it (first, and close last) each time it opens.
+    std::optional<std::vector<MenuItemData>> SystemMenu;
+    bool UseDefaultSysMenu = true;
+    // Runs an item of the user's SystemMenu (the standard items run the window commands).
+    std::function<void(const MenuItemData& item)> OnSystemMenuItem;
+    std::function<void()> OnSkinMenuOpen, OnSkinMenuClose;
+    // The skin the menus are drawn with instead of SkinData (not owned; null: SkinData's).
+    SkinDataComponent* MenusSkinData() const { return menusSkinData_; }
+    void setMenusSkinData(SkinDataComponent* data);
+    // The menus' translucency, handed to the menu engine whenever a menu opens.
+    bool MenusAlphaBlend = false;
+    bool MenusAlphaBlendAnimation = false;
+    int MenusAlphaBlendValue = 200;
 
     // Operations named as the frame's other parts call them.
     void ApplyFrameSkin();
@@ -94,6 +112,15 @@ class TbsSkinForm : public TComponent, public FormFrame {
     bool hasWindowRegion() const { return regionSet_; }
 
     FrameBorders frameBorders() const override;
+
+    // The menu engine of the window (the system menu, and every skinned popup menu of the form).
+    TbsSkinMenu& SkinMenu() override { return *skinMenu_; }
+    const TbsSkinData* menusSkin() const override;
+    MenuStringLookup menuStrings() const override;
+    void markMenuOpen() override;
+    bool menuOpen() const { return menuOpen_; }
+    // The system menu's items for the window as it is now.
+    std::vector<MenuItemData> systemMenuItems();
 
     // What the frame has painted, for tests and measurements.
     struct PaintCounts {
@@ -124,6 +151,7 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void onNcPaint();
     void onNcActivate(bool active);
     void onKeyMenu(LPARAM key);
+    bool onShortCut(const MSG& message);
     void onAlphaTimer();
     void onMoving(RECT& proposed);
     void onEnterSizeMove();
@@ -132,6 +160,9 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void onChange(const TbsSkinData* sender);
     void onSkinnableForm(const TbsSkinData* sender);
     void onMenuClosed();
+    void closeSkinMenu();
+    void runSystemMenuItem(const MenuItemData& item);
+    SystemMenuState systemMenuState() const;
     void onPrintRequest(HDC dc);
     void onNcMouse(UINT msg, WPARAM hit, LPARAM position);
     void onClientButtonUp(MouseButton button);
@@ -202,6 +233,12 @@ class TbsSkinForm : public TComponent, public FormFrame {
     FrameLayout layout_;
     std::optional<FrameShape> shape_;
     FramePointer pointer_;
+
+    TbsSkinMenu* skinMenu_ = nullptr;  // owned (a component of ours)
+    SkinDataComponent* menusSkinData_ = nullptr;
+    bool menuOpen_ = false;
+    MessageHookRegistration menuHook_;
+    MessageHookRegistration shortCutHook_;  // the window's keyboard handler (Alt+Space)
 
     TTimer* trackTimer_ = nullptr;
     TTimer* morphTimer_ = nullptr;

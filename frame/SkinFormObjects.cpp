@@ -5,6 +5,7 @@
 #include "gui/Application.h"
 #include "gui/Messages.h"
 #include "gui/Utf.h"
+#include "skin/ResourceStrData.h"
 
 #include <memory>
 
@@ -15,13 +16,6 @@ namespace {
 PixelRect toPixelRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-
-enum PlainMenuItem : UINT { kMinimizeItem = 1, kMaximizeItem, kRestoreItem, kRollUpItem, kCloseItem };
 
 }  // namespace
 
@@ -161,9 +155,44 @@ void TbsSkinForm::onClientButtonUp(MouseButton button) {
 }
 
 void TbsSkinForm::onMenuClosed() {
+    const bool wasOpen = menuOpen_;
+    menuOpen_ = false;
     ObjectReaction r;
     const int object = menuClosed(layout_.objects, r);
     if (object >= 0) applyReaction(object, r, {-1, -1}, MouseButton::Left);
+    menuHook_.remove();
+    if (wasOpen && OnSkinMenuClose) OnSkinMenuClose();
+}
+
+void TbsSkinForm::closeSkinMenu() {
+    if (skinMenu_->Visible()) skinMenu_->Close();
+}
+
+void TbsSkinForm::markMenuOpen() {
+    skinMenu_->MenusAlphaBlend = MenusAlphaBlend;
+    skinMenu_->MenusAlphaBlendAnimation = MenusAlphaBlendAnimation;
+    skinMenu_->MenusAlphaBlendValue = MenusAlphaBlendValue;
+    if (menuOpen_) return;
+    menuHook_ = skinMenu_->installMenuHook();
+    menuOpen_ = true;
+    if (OnSkinMenuOpen) OnSkinMenuOpen();
+}
+
+void TbsSkinForm::setMenusSkinData(SkinDataComponent* data) {
+    if (menusSkinData_) menusSkinData_->RemoveFreeNotification(this);
+    menusSkinData_ = data;
+    if (data) data->FreeNotification(this);
+}
+
+const TbsSkinData* TbsSkinForm::menusSkin() const {
+    if (menusSkinData_ && !menusSkinData_->skinData().SkinEmpty()) return &menusSkinData_->skinData();
+    return skinReady_ ? skinData_ : nullptr;
+}
+
+MenuStringLookup TbsSkinForm::menuStrings() const {
+    const TbsResourceStrData* strings = skinReady_ ? skinData_->ResourceStrData() : nullptr;
+    if (!strings) return {};
+    return [strings](std::string_view name) { return strings->GetResStr(name); };
 }
 
 void TbsSkinForm::setCaptionActive(bool repaint) {
@@ -321,8 +350,28 @@ void TbsSkinForm::SetRollUpState(bool on) {
     if (r.changed && OnChangeRollUpState) OnChangeRollUpState();
 }
 
-// The system menu's one entry point. Until the skinned menu engine exists, the window commands open
-// in a plain popup menu with the items and order the skinned one will have.
+SystemMenuState TbsSkinForm::systemMenuState() const {
+    SystemMenuState s;
+    s.state = vireltan::FrameWindowState(int(model_.state));
+    s.rolledUp = model_.rolledUp;
+    s.borderIcons = (borderIcons_.biSystemMenu ? unsigned(biSystemMenu) : 0u) |
+                    (borderIcons_.biMinimize ? unsigned(biMinimize) : 0u) |
+                    (borderIcons_.biMaximize ? unsigned(biMaximize) : 0u) |
+                    (borderIcons_.biRollUp ? unsigned(biRollUp) : 0u) |
+                    (borderIcons_.biMinimizeToTray ? unsigned(biMinimizeToTray) : 0u);
+    return s;
+}
+
+// Built afresh at every opening, so the items always follow the window's state and border icons. A
+// user's menu takes the standard items in place of the ones it had, as often as it opens.
+std::vector<MenuItemData> TbsSkinForm::systemMenuItems() {
+    const MenuStringLookup strings = menuStrings();
+    if (!SystemMenu) return GetSystemMenuItems(systemMenuState(), nullptr, UseDefaultSysMenu, strings);
+    *SystemMenu = GetSystemMenuItems(systemMenuState(), &*SystemMenu, UseDefaultSysMenu, strings);
+    return *SystemMenu;
+}
+
+// The system menu's one entry point, with its anchor in screen coordinates.
 void TbsSkinForm::PopupSystemMenu(const RECT& anchor) {
     HWND window = windowHandle();
     if (!window) return;
@@ -331,47 +380,37 @@ void TbsSkinForm::PopupSystemMenu(const RECT& anchor) {
         SendMessageW(window, BSM_MENUCLOSED, 0, 0);
         return;
     }
-    MenuHandle menu(CreatePopupMenu());
-    const bool minimized = model_.state == TbsFrameWindowState::Minimized;
-    const bool maximized = model_.state == TbsFrameWindowState::Maximized;
-    bool any = false;
-    auto add = [&](bool present, UINT id, const char* text) {
-        if (!present) return;
-        AppendMenuW(menu.get(), MF_STRING, id, toWide(text).c_str());
-        any = true;
-    };
-    add(borderIcons_.biMinimize && !minimized, kMinimizeItem, "Mi&nimize");
-    add(borderIcons_.biMaximize && !maximized, kMaximizeItem, "Ma&ximize");
-    add(model_.state != TbsFrameWindowState::Normal || model_.rolledUp, kRestoreItem, "&Restore");
-    add(borderIcons_.biRollUp && !model_.rolledUp && !minimized, kRollUpItem, "Ro&llUp");
-    if (any) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    add(true, kCloseItem, "&Close\tAlt+F4");
-    const UINT item =
-        UINT(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                            anchor.left, anchor.bottom, 0, window, nullptr));
-    SendMessageW(window, BSM_MENUCLOSED, 0, 0);
-    switch (item) {
-        case kMinimizeItem:
+    std::vector<MenuItemData> items = systemMenuItems();
+    markMenuOpen();
+    skinMenu_->Popup(nullptr, menusSkin(), MenuPopupKind::rootDown, std::move(items), toPixelRect(anchor), 0,
+                     [this](const MenuItemData& item) { runSystemMenuItem(item); });
+}
+
+void TbsSkinForm::runSystemMenuItem(const MenuItemData& item) {
+    switch (item.command) {
+        case smcMinimize:
             SetFrameWindowState(TbsFrameWindowState::Minimized);
             break;
-        case kMaximizeItem:
+        case smcSendToTray:
+            runCommand(FrameCommand::SendToTray, -1);
+            break;
+        case smcMaximize:
             SetFrameWindowState(TbsFrameWindowState::Maximized);
             break;
-        case kRestoreItem:
-            if (model_.rolledUp &&
-                (model_.rolledUpWhileMaximized || model_.state == TbsFrameWindowState::Normal)) {
-                SetRollUpState(false);
-            } else {
-                SetFrameWindowState(TbsFrameWindowState::Normal);
-            }
+        case smcRestore:
+            SetFrameWindowState(TbsFrameWindowState::Normal);
             break;
-        case kRollUpItem:
+        case smcRollDown:
+            SetRollUpState(false);
+            break;
+        case smcRollUp:
             SetRollUpState(true);
             break;
-        case kCloseItem:
+        case smcClose:
             form_->close();
             break;
         default:
+            if (OnSystemMenuItem) OnSystemMenuItem(item);
             break;
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gui/WinControl.h"
+#include "skin/SystemMenuItems.h"
 
 namespace vireltan {
 
@@ -10,7 +11,9 @@ namespace vireltan {
 // owners hold (TApplication::liveGdiObjects): the soak's probe reads it where the system keeps no count.
 inline constexpr wchar_t kGdiObjectCountQuery[] = L"Vireltan.GdiObjectCount";
 
-enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+// The form's own border icons are the first three of the skinned frame's set (biSystemMenu, biMinimize,
+// biMaximize), with the same bits.
+using TBorderIcon = TbsBorderIcon;
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };
 

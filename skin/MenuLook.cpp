@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "skin/SkinGeometry.h"
+#include "skin/SkinSections.h"
+
 namespace vireltan {
 namespace {
 
@@ -70,6 +73,39 @@ MenuPlainBackground menuPlainBackground(const MenuMetrics& metrics, int width, i
     b.imageColumn = {2, 2, column, bottom};
     b.rest = {column, 2, inner, bottom};
     return b;
+}
+
+MenuPopupPieces menuPopupPieces(const TbsDataSkinPopupWindow& popup, int pictureWidth, int pictureHeight,
+                                int width, int height) {
+    MenuPopupPieces out;
+    NinePieceParams& p = out.pieces;
+    p.skinRect = {0, 0, pictureWidth, pictureHeight};
+    p.points = {pixelPoint(popup.lefttoppoint), pixelPoint(popup.righttoppoint),
+                pixelPoint(popup.leftbottompoint), pixelPoint(popup.rightbottompoint),
+                pixelRect(popup.itemsrect)};
+    p.moved = moveNinePoints(p.points, width - pictureWidth, height - pictureHeight);
+    p.width = width;
+    p.height = height;
+    p.edges = {fillMode(popup.leftstretch), fillMode(popup.topstretch), fillMode(popup.rightstretch),
+               fillMode(popup.bottomstretch)};
+    p.middle = fillMode(popup.stretcheffect);
+    p.stretchType = popup.stretchtype;
+    p.drawMiddle = true;  // the items cover the middle, but a scrolled popup shows it between them
+
+    MaskRegionParams& m = out.mask;
+    m.maskRect = p.points.client;
+    m.movedMaskRect = p.moved.client;
+    m.leftTop = p.points.leftTop;
+    m.rightTop = p.points.rightTop;
+    m.leftBottom = p.points.leftBottom;
+    m.rightBottom = p.points.rightBottom;
+    m.movedLeftTop = p.moved.leftTop;
+    m.movedRightTop = p.moved.rightTop;
+    m.movedLeftBottom = p.moved.leftBottom;
+    m.movedRightBottom = p.moved.rightBottom;
+    m.width = width;
+    m.height = height;
+    return out;
 }
 
 }  // namespace vireltan

@@ -3,7 +3,9 @@
 // popup background. The Win32 engine only draws what these say.
 #pragma once
 
+#include "skin/Compose.h"
 #include "skin/MenuLayout.h"
+#include "skin/Regions.h"
 
 namespace vireltan {
 
@@ -42,5 +44,16 @@ struct MenuPlainBackground {
     friend bool operator==(const MenuPlainBackground&, const MenuPlainBackground&) = default;
 };
 MenuPlainBackground menuPlainBackground(const MenuMetrics& metrics, int width, int height);
+
+// The skinned popup's background and outline for a W x H popup: the window picture cut at its corner
+// points with itemsrect as the client rectangle, everything right of or below it moving with the size
+// (as the frame's picture does), and the mask with itemsrect moved to the items area.
+struct TbsDataSkinPopupWindow;
+struct MenuPopupPieces {
+    NinePieceParams pieces;
+    MaskRegionParams mask;
+};
+MenuPopupPieces menuPopupPieces(const TbsDataSkinPopupWindow& popup, int pictureWidth, int pictureHeight,
+                                int width, int height);
 
 }  // namespace vireltan

@@ -299,11 +299,11 @@ TEST_F(Edit, ContextMenuItemsAndTheirEnabling) {
         }
         CloseClipboard();
         edit->select(c.selStart, c.selLength);
-        const std::vector<EditMenuItem> items = edit->contextMenuItems();
+        const std::vector<MenuItemData> items = edit->contextMenuItems();
         ASSERT_EQ(items.size(), 8u);
-        EXPECT_TRUE(items[1].separator);
-        EXPECT_TRUE(items[6].separator);
-        const std::vector<EditMenuItem> commands{items[0], items[2], items[3], items[4], items[5], items[7]};
+        EXPECT_TRUE(items[1].isSeparator());
+        EXPECT_TRUE(items[6].isSeparator());
+        const std::vector<MenuItemData> commands{items[0], items[2], items[3], items[4], items[5], items[7]};
         const char* captions[] = {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"};
         for (std::size_t i = 0; i < commands.size(); ++i) {
             EXPECT_EQ(commands[i].caption, captions[i]);
@@ -327,7 +327,7 @@ TEST_F(Edit, ContextMenuRunsTheChosenCommandThroughOnePlace) {
     edit->ClearUndo();
     std::vector<std::string> shown;
     for (const Case& c : cases) {
-        edit->MenuPresenter = [&](TWinControl& owner, const std::vector<EditMenuItem>& items, POINT at) {
+        edit->MenuPresenter = [&](TWinControl& owner, const std::vector<MenuItemData>& items, POINT at) {
             EXPECT_EQ(&owner, edit);
             RECT window{};
             GetWindowRect(edit->handle(), &window);
@@ -437,7 +437,7 @@ TEST_F(Edit, ContextMenuOpensAtTheMouseOrTheMiddle) {
     };
     for (const Case& c : cases) {
         POINT shownAt{-100, -100};
-        edit->MenuPresenter = [&](TWinControl&, const std::vector<EditMenuItem>&, POINT at) {
+        edit->MenuPresenter = [&](TWinControl&, const std::vector<MenuItemData>&, POINT at) {
             shownAt = at;
             return -1;
         };

@@ -1,6 +1,7 @@
 // Where each part of a menu item is drawn, for the calculator's skin and for the plain look.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "skin/MenuLook.h"
@@ -133,6 +134,56 @@ TEST(MenuLook, AnImageRectangleTakesTheImagesOutOfTheTextArea) {
     const MenuItemLook look = menuItemLook(items, metrics, layout, 0, false);
     EXPECT_EQ(look.imageColumn, (PixelRect{3, 5, 19, 21}));
     EXPECT_EQ(look.captionLeft, look.textArea.left);  // no column added before the caption
+}
+
+// The popup's picture follows its size as the frame's does: what lies right of or below itemsrect
+// moves, and the moved itemsrect is the layout's items area, so background, items and mask agree.
+TEST(MenuLook, PopupPiecesMoveWithTheSizeAndMatchTheItemsArea) {
+    const TbsSkinData& skin = calculatorSkin();
+    const MenuMetrics metrics = menuMetrics(&skin, {});
+    ASSERT_TRUE(metrics.skinnedPopup);
+    ASSERT_EQ(metrics.pictureWidth, 146);
+    ASSERT_EQ(metrics.pictureHeight, 257);
+    struct Case {
+        int width, height;
+        PixelRect client;
+    };
+    const Case cases[] = {
+        {146, 257, {2, 2, 144, 255}},  // the picture's own size
+        {124, 52, {2, 2, 122, 50}},    // the calculator's system menu
+        {300, 600, {2, 2, 298, 598}},  // larger than the picture
+        {4, 4, {2, 2, 2, 2}},          // nothing left for items
+    };
+    for (const Case& c : cases) {
+        const MenuPopupPieces p = menuPopupPieces(skin.PopupWindow, 146, 257, c.width, c.height);
+        EXPECT_EQ(p.pieces.moved.client, c.client) << c.width << "x" << c.height;
+        EXPECT_EQ(p.pieces.points.client, (PixelRect{2, 2, 144, 255}));
+        EXPECT_EQ(p.pieces.skinRect, (PixelRect{0, 0, 146, 257}));
+        EXPECT_EQ(p.pieces.width, c.width);
+        EXPECT_EQ(p.pieces.height, c.height);
+        EXPECT_TRUE(p.pieces.drawMiddle);
+        EXPECT_EQ(p.mask.maskRect, p.pieces.points.client);
+        EXPECT_EQ(p.mask.movedMaskRect, c.client);
+        EXPECT_EQ(p.mask.movedRightBottom, p.pieces.moved.rightBottom);
+        MenuSize size;
+        size.width = c.width;
+        size.height = c.height;
+        EXPECT_EQ(menuPopupLayout({}, metrics, size, 0).itemsArea, c.client) << c.width << "x" << c.height;
+    }
+    // The composed picture keeps the corners of the window picture at every size.
+    const Raster& picture = *skin.activePictureRaster(skin.PopupWindow.windowpictureindex);
+    Raster out;
+    const MenuPopupPieces p = menuPopupPieces(skin.PopupWindow, 146, 257, 124, 52);
+    ComposeNinePiece(picture, p.pieces, out);
+    ASSERT_EQ(out.width(), 124);
+    ASSERT_EQ(out.height(), 52);
+    auto same = [&](int x, int y, int px, int py) {
+        return std::equal(out.row(y) + 3 * x, out.row(y) + 3 * x + 3, picture.row(py) + 3 * px);
+    };
+    EXPECT_TRUE(same(0, 0, 0, 0));
+    EXPECT_TRUE(same(123, 51, 145, 256));
+    EXPECT_TRUE(same(123, 0, 145, 0));
+    EXPECT_TRUE(same(0, 51, 0, 256));
 }
 
 }  // namespace
