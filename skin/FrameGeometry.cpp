@@ -20,19 +20,9 @@ FrameGeometry frameGeometry(const SkinFormInfo& form, int pictureWidth, int pict
     p.stretchType = form.stretchtype;
     p.drawMiddle = false;  // the client area belongs to the window's background painting
 
-    MaskRegionParams& m = g.mask;
-    m.maskRect = pixelRect(form.maskrectarea);
-    m.movedMaskRect = {m.maskRect.left, m.maskRect.top, m.maskRect.right + dx, m.maskRect.bottom + dy};
-    m.leftTop = p.points.leftTop;
-    m.rightTop = p.points.rightTop;
-    m.leftBottom = p.points.leftBottom;
-    m.rightBottom = p.points.rightBottom;
-    m.movedLeftTop = p.moved.leftTop;
-    m.movedRightTop = p.moved.rightTop;
-    m.movedLeftBottom = p.moved.leftBottom;
-    m.movedRightBottom = p.moved.rightBottom;
-    m.width = width;
-    m.height = height;
+    const PixelRect maskRect = pixelRect(form.maskrectarea);
+    g.mask = maskRegionParams(p, maskRect,
+                              {maskRect.left, maskRect.top, maskRect.right + dx, maskRect.bottom + dy});
     return g;
 }
 

@@ -92,19 +92,7 @@ MenuPopupPieces menuPopupPieces(const TbsDataSkinPopupWindow& popup, int picture
     p.stretchType = popup.stretchtype;
     p.drawMiddle = true;  // the items cover the middle, but a scrolled popup shows it between them
 
-    MaskRegionParams& m = out.mask;
-    m.maskRect = p.points.client;
-    m.movedMaskRect = p.moved.client;
-    m.leftTop = p.points.leftTop;
-    m.rightTop = p.points.rightTop;
-    m.leftBottom = p.points.leftBottom;
-    m.rightBottom = p.points.rightBottom;
-    m.movedLeftTop = p.moved.leftTop;
-    m.movedRightTop = p.moved.rightTop;
-    m.movedLeftBottom = p.moved.leftBottom;
-    m.movedRightBottom = p.moved.rightBottom;
-    m.width = width;
-    m.height = height;
+    out.mask = maskRegionParams(p, p.points.client, p.moved.client);
     return out;
 }
 

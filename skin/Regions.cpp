@@ -7,6 +7,24 @@
 #include "skin/Blit.h"
 
 namespace vireltan {
+
+MaskRegionParams maskRegionParams(const NinePieceParams& pieces, const PixelRect& maskRect,
+                                  const PixelRect& movedMaskRect) {
+    MaskRegionParams m;
+    m.maskRect = maskRect;
+    m.movedMaskRect = movedMaskRect;
+    m.leftTop = pieces.points.leftTop;
+    m.rightTop = pieces.points.rightTop;
+    m.leftBottom = pieces.points.leftBottom;
+    m.rightBottom = pieces.points.rightBottom;
+    m.movedLeftTop = pieces.moved.leftTop;
+    m.movedRightTop = pieces.moved.rightTop;
+    m.movedLeftBottom = pieces.moved.leftBottom;
+    m.movedRightBottom = pieces.moved.rightBottom;
+    m.width = pieces.width;
+    m.height = pieces.height;
+    return m;
+}
 namespace {
 
 bool isBlack(const std::uint8_t* p) {

@@ -34,6 +34,11 @@ struct MaskRegionParams {
     int height = 0;
 };
 
+// A window shape follows the same corner points as the picture composed for it: the mask takes the
+// nine-piece composition's points, before and after the move, and its size.
+MaskRegionParams maskRegionParams(const NinePieceParams& pieces, const PixelRect& maskRect,
+                                  const PixelRect& movedMaskRect);
+
 // The four mask pieces cut for the size (always tiled), placed: top at (0, 0), bottom at
 // (0, A'.bottom), left at (0, A'.top), right at (A'.right, A'.top). A piece with no width or height
 // is empty.
