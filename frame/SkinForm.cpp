@@ -401,6 +401,8 @@ void TbsSkinForm::ApplyFrameSkin() {
     pointer_.forget();
     skinReady_ = skinData_ && !skinData_->SkinEmpty();
     pictures_ = skinReady_ ? framePictures(*skinData_) : FramePictures{};
+    tileBrush_.reset();
+    tileBrushPicture_ = nullptr;
     regionSize_ = {-1, -1};
     if (skinReady_ && frameSkinned_) {
         createObjects();

@@ -153,6 +153,8 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void PaintSkinFrame(HDC dc);
     void PaintPlainFrame(HDC dc);
     void PaintClientBackground(HDC dc);
+    // The brush that repeats a tile from (0, 0) of the client area, made once per skin and tile.
+    HBRUSH tileBrush(const Raster& picture, const PixelRect& tile);
     void RedrawObject(int object);
     void drawCaptionText(HDC dc, const FrameObject& caption);
     PlainColours plainColours() const;
@@ -210,6 +212,9 @@ class TbsSkinForm : public TComponent, public FormFrame {
     std::array<TBitmap, 4> pieces_;
     TBitmap objectBitmap_;
     TBitmap clientBitmap_;
+    BrushHandle tileBrush_;
+    PixelRect tileBrushSource_;
+    const Raster* tileBrushPicture_ = nullptr;
     NoiseGenerator noise_;
     TFont captionFont_;
     PaintCounts paintCounts_;

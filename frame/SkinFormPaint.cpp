@@ -7,6 +7,9 @@
 #include "skin/SkinObjects.h"
 #include "skin/TextFit.h"
 
+#include <cstring>
+#include <vector>
+
 namespace vireltan {
 
 namespace {
@@ -294,11 +297,54 @@ void TbsSkinForm::PaintClientBackground(HDC dc) {
         return;
     }
     if (client.right <= 0 || client.bottom <= 0) return;
+    // A repeated tile is a pattern brush: the system repeats it straight onto the window, with no
+    // client-sized picture composed and copied on each erase.
+    if (plan.ops.size() == 1 && plan.ops.begin()->kind == PaintOpKind::Tile) {
+        if (HBRUSH brush = tileBrush(*picture, plan.ops.begin()->source)) {
+            // The tile's origin is the client area's, also where the context is moved (a print).
+            POINT origin{};
+            GetViewportOrgEx(dc, &origin);
+            POINT previous{};
+            SetBrushOrgEx(dc, origin.x, origin.y, &previous);
+            const PixelRect& t = plan.ops.begin()->target;
+            const RECT area{t.left, t.top, t.right, t.bottom};
+            FillRect(dc, &area, brush);
+            SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
+            return;
+        }
+    }
     GdiFlush();
     clientBitmap_.setSize(client.right, client.bottom);
     Raster target = clientBitmap_.raster();
     paintPlan(*picture, plan.ops, target);
     BitBlt(dc, 0, 0, client.right, client.bottom, clientBitmap_.canvasHandle(), 0, 0, SRCCOPY);
+}
+
+HBRUSH TbsSkinForm::tileBrush(const Raster& picture, const PixelRect& tile) {
+    if (tileBrush_ && tileBrushPicture_ == &picture && tileBrushSource_ == tile) return tileBrush_.get();
+    tileBrush_.reset();
+    const PixelRect source = intersect(tile, picture.bounds());
+    if (source.empty()) return nullptr;
+    // A packed bottom-up DIB of the tile: the brush keeps its own copy.
+    const int width = source.width(), height = source.height();
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<std::uint8_t> packed(sizeof(BITMAPINFOHEADER) + std::size_t(stride) * std::size_t(height));
+    auto* header = reinterpret_cast<BITMAPINFOHEADER*>(packed.data());
+    header->biSize = sizeof(BITMAPINFOHEADER);
+    header->biWidth = width;
+    header->biHeight = height;
+    header->biPlanes = 1;
+    header->biBitCount = 24;
+    header->biCompression = BI_RGB;
+    std::uint8_t* bits = packed.data() + sizeof(BITMAPINFOHEADER);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(bits + std::size_t(height - 1 - y) * std::size_t(stride),
+                    picture.row(source.top + y) + 3 * source.left, std::size_t(width) * 3);
+    }
+    tileBrush_.reset(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
+    tileBrushPicture_ = &picture;
+    tileBrushSource_ = tile;
+    return tileBrush_.get();
 }
 
 }  // namespace vireltan
