@@ -96,10 +96,6 @@ LRESULT CALLBACK postedTaken(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void stage(const char* name) {
-    if (stagesWanted) std::fprintf(stderr, "%-12s %8.1f ms\n", name, millisecondsSinceStart());
-}
-
 void startCounting(MessageCosts& costs) {
     if (!messagesWanted) return;
     messageCosts = &costs;
@@ -108,15 +104,23 @@ void startCounting(MessageCosts& costs) {
     SetWindowsHookExW(WH_GETMESSAGE, postedTaken, nullptr, GetCurrentThreadId());
 }
 
-void printCounts(const MessageCosts& costs) {
-    messageCosts = nullptr;
+// The messages since the last stage, and how long they took.
+void printCounts() {
+    if (!messageCosts) return;
     double total = 0;
-    for (const auto& [key, cost] : costs) {
-        std::fprintf(stderr, "%-24ls %04x %4d %7.2f ms\n", key.first.c_str(), key.second, cost.count,
+    for (const auto& [key, cost] : *messageCosts) {
+        std::fprintf(stderr, "  %-24ls %04x %4d %7.2f ms\n", key.first.c_str(), key.second, cost.count,
                      cost.milliseconds);
         total += cost.milliseconds;
     }
-    if (messagesWanted) std::fprintf(stderr, "in messages %.1f ms\n", total);
+    std::fprintf(stderr, "  in messages %.1f ms\n", total);
+    messageCosts->clear();
+}
+
+void stage(const char* name) {
+    if (!stagesWanted) return;
+    printCounts();
+    std::fprintf(stderr, "%-12s %8.1f ms\n", name, millisecondsSinceStart());
 }
 
 LRESULT CALLBACK bareProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -150,7 +154,7 @@ double bareWindow(HINSTANCE instance) {
     GdiFlush();
     const double elapsed = millisecondsSinceStart();
     stage("painted");
-    printCounts(costs);
+    messageCosts = nullptr;
     DestroyWindow(window);
     return elapsed;
 }
@@ -173,7 +177,7 @@ double skinnedWindow(HINSTANCE instance) {
     GdiFlush();
     const double elapsed = millisecondsSinceStart();
     stage("painted");
-    printCounts(costs);
+    messageCosts = nullptr;
     return elapsed;
 }
 
