@@ -35,7 +35,17 @@ class TbsSkinForm : public TComponent, public FormFrame {
     const TbsBorderIcons& BorderIcons() const { return borderIcons_; }
     void setBorderIcons(const TbsBorderIcons& icons);
     bool ShowIcon() const { return showIcon_; }
+    // The system-menu button (one whose image is a picture of its own) shows the window's small icon;
+    // the frame is painted again.
     void setShowIcon(bool value);
+    // The picture drawn centred on the client background, kept as a copy; an empty one is no logo.
+    const TBitmap& LogoBitMap() const { return logo_; }
+    void setLogoBitMap(const TBitmap& picture);
+    // A bitmap not selected into any device context (a resource, say).
+    void setLogoBitMap(HBITMAP picture);
+    // The logo leaves out the pixels of its bottom-left pixel's colour.
+    bool LogoBitMapTransparent() const { return logoTransparent_; }
+    void setLogoBitMapTransparent(bool value);
     bool HideCaptionButtons = false;
     bool UseFormCursorInNCArea = false;
     bool Magnetic = false;
@@ -153,6 +163,12 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void PaintSkinFrame(HDC dc);
     void PaintPlainFrame(HDC dc);
     void PaintClientBackground(HDC dc);
+    void drawLogo(HDC dc, const RECT& client);
+    void repaintClient();
+    // The window's small icon (its own, its class's, or the system's application icon).
+    HICON windowSmallIcon() const;
+    // The icon into a piece or bar whose window origin is at `origin`, for each object that shows it.
+    void drawWindowIcons(HDC dc, PixelPoint origin, bool bottomPiece, int clientTop);
     // The brush that repeats a tile from (0, 0) of the client area, made once per skin and tile.
     HBRUSH tileBrush(const Raster& picture, const PixelRect& tile);
     void RedrawObject(int object);
@@ -186,6 +202,8 @@ class TbsSkinForm : public TComponent, public FormFrame {
     TbsSkinData* skinData_ = nullptr;
     TbsBorderIcons borderIcons_{};
     bool showIcon_ = false;
+    TBitmap logo_;
+    bool logoTransparent_ = false;
     bool alphaBlend_ = false;
     int alphaBlendValue_ = 200;
 
