@@ -1,5 +1,7 @@
 #include "frame/SkinForm.h"
 
+#include "frame/TrayIcon.h"
+
 #include "gui/Application.h"
 #include "gui/Messages.h"
 #include "gui/SkinClient.h"
@@ -58,6 +60,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
 }
 
 TbsSkinForm::~TbsSkinForm() {
+    releaseTrayIcon();
     if (form_->frame() == this) form_->setFrame(nullptr);
     hook_.remove();
     if (skinDataComponent_) skinDataComponent_->RemoveFreeNotification(this);
@@ -65,6 +68,10 @@ TbsSkinForm::~TbsSkinForm() {
 
 void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == trayIcon_) {
+        trayIcon_ = nullptr;
+        trayMenuInstalled_ = trayDblClickInstalled_ = false;
+    }
     if (operation == TOperation::opRemove && component == skinDataComponent_) {
         skinDataComponent_ = nullptr;
         skinData_ = nullptr;

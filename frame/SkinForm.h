@@ -19,6 +19,8 @@
 
 namespace vireltan {
 
+class TbsTrayIcon;
+
 class TbsSkinForm : public TComponent, public FormFrame {
   public:
     // The owner must be a form (std::bad_cast otherwise); the frame hooks itself in front of it.
@@ -47,6 +49,20 @@ class TbsSkinForm : public TComponent, public FormFrame {
     bool LogoBitMapTransparent() const { return logoTransparent_; }
     void setLogoBitMapTransparent(bool value);
     bool HideCaptionButtons = false;
+    // Minimizing sends the application to the tray (with a TrayIcon).
+    bool AlwaysMinimizeToTray = false;
+    // The TrayIcon stays in the notification area while the application is not in the tray.
+    bool AlwaysShowInTray = false;
+    TbsTrayIcon* TrayIcon() const { return trayIcon_; }
+    // Not owned. A new icon is hidden unless AlwaysShowInTray; one without a menu gets the frame's
+    // tray menu, one without a double-click handler brings the application back from the tray.
+    void setTrayIcon(TbsTrayIcon* icon);
+    // Nothing without a TrayIcon: the application into the tray, and back.
+    void SendToTray();
+    void RestoreFromTray();
+    // The tray menu's one entry point, at the pointer. Unset, the frame opens "&Restore" and "&Close"
+    // in a plain popup menu; the skinned menu engine takes this place later.
+    std::function<void(POINT at)> OnTrayMenu;
     bool UseFormCursorInNCArea = false;
     bool Magnetic = false;
     int MagneticSize = 5;
@@ -62,6 +78,7 @@ class TbsSkinForm : public TComponent, public FormFrame {
     int ClientWidth = 0, ClientHeight = 0;
 
     std::function<void()> OnActivate, OnDeActivate, OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
+    std::function<void()> OnMinimizeToTray, OnRestoreFromTray;
     std::function<void()> OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
     // The skin objects' events: x and y are window coordinates, (-1, -1) for a release over the client
     // area while the object held the mouse.
@@ -178,6 +195,10 @@ class TbsSkinForm : public TComponent, public FormFrame {
     void paintFrame(HDC dc);
     void sendNcPaint();
 
+    // The tray (SkinFormTray.cpp).
+    void popupTrayMenu(POINT at);
+    void releaseTrayIcon();
+
     // Objects and the pointer (SkinFormObjects.cpp).
     void createObjects();
     void freeObjects();
@@ -222,6 +243,9 @@ class TbsSkinForm : public TComponent, public FormFrame {
     FrameLayout layout_;
     std::optional<FrameShape> shape_;
     FramePointer pointer_;
+
+    TbsTrayIcon* trayIcon_ = nullptr;
+    bool trayMenuInstalled_ = false, trayDblClickInstalled_ = false;
 
     TTimer* trackTimer_ = nullptr;
     TTimer* morphTimer_ = nullptr;

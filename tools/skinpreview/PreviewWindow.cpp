@@ -3,6 +3,7 @@
 #include "controls/GroupBox.h"
 #include "controls/StdLabel.h"
 #include "frame/SkinForm.h"
+#include "frame/TrayIcon.h"
 #include "gui/Bitmap.h"
 
 #include <cctype>
@@ -54,6 +55,12 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     TBitmap logo;
     if (logo.loadFromResource(instance, L"FORMULA_VOLTAGEDROP")) frame_->setLogoBitMap(logo);
     frame_->setLogoBitMapTransparent(true);
+    // A tray icon, always shown: the minimize-to-tray commands go there, its double click and its
+    // menu's "Restore" come back.
+    auto* tray = new TbsTrayIcon(this);
+    tray->setHint("skinpreview");
+    frame_->AlwaysShowInTray = true;
+    frame_->setTrayIcon(tray);
 
     bool loaded = false;
     try {
