@@ -1,5 +1,7 @@
 #include "frame/SkinForm.h"
 
+#include "frame/TrayIcon.h"
+
 #include "gui/Application.h"
 #include "gui/Messages.h"
 #include "gui/SkinClient.h"
@@ -94,6 +96,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner), form_(ownerForm
 }
 
 TbsSkinForm::~TbsSkinForm() {
+    releaseTrayIcon();
     if (form_->frame() == this) form_->setFrame(nullptr);
     menuHook_.remove();
     shortCutHook_.remove();
@@ -104,6 +107,10 @@ TbsSkinForm::~TbsSkinForm() {
 
 void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == trayIcon_) {
+        trayIcon_ = nullptr;
+        trayMenuInstalled_ = trayDblClickInstalled_ = false;
+    }
     if (operation == TOperation::opRemove && component == skinDataComponent_) {
         skinDataComponent_ = nullptr;
         skinData_ = nullptr;
@@ -138,6 +145,34 @@ void TbsSkinForm::setShowIcon(bool value) {
     if (form_->handleAllocated()) sendNcPaint();
 }
 
+void TbsSkinForm::setLogoBitMap(HBITMAP picture) {
+    if (picture) {
+        logo_.assign(picture);
+    } else {
+        logo_.setSize(0, 0);
+    }
+    repaintClient();
+}
+
+void TbsSkinForm::setLogoBitMap(const TBitmap& picture) {
+    if (picture.empty()) {
+        logo_.setSize(0, 0);
+    } else {
+        logo_.assign(picture);
+    }
+    repaintClient();
+}
+
+void TbsSkinForm::setLogoBitMapTransparent(bool value) {
+    if (logoTransparent_ == value) return;
+    logoTransparent_ = value;
+    if (!logo_.empty()) repaintClient();
+}
+
+void TbsSkinForm::repaintClient() {
+    if (HWND window = windowHandle()) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
 int TbsSkinForm::findObject(std::string_view idName) const {
     for (std::size_t i = 0; i < layout_.objects.size(); ++i) {
         if (layout_.objects[i].name == idName) return int(i);
@@ -154,7 +189,7 @@ void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
     // clang-format off
     switch (m.msg) {
         case WM_DESTROY:           onDestroy(); next(m); break;
-        case WM_SIZE:              next(m); if (!fullDragSizing) onSize(); break;
+        case WM_SIZE:              if (fullDragSizing) { if (!logo_.empty()) repaintClient(); next(m); } else { next(m); onSize(); } break;
         case WM_ACTIVATE:          next(m); if (skinned) onActivate(); break;
         case WM_SETTEXT:           next(m); if (skinned) onSetText(); break;
         case WM_ERASEBKGND:        PaintClientBackground(reinterpret_cast<HDC>(m.wParam)); m.result = 1; break;
@@ -219,6 +254,8 @@ void TbsSkinForm::onSize() {
         refreshLayout(frameWidth_, frameHeight_);
         sendNcPaint();
     }
+    // The logo stays in the middle of the client area.
+    if (!logo_.empty()) repaintClient();
 }
 
 void TbsSkinForm::onSizing(RECT& proposed) {
@@ -455,6 +492,8 @@ void TbsSkinForm::ApplyFrameSkin() {
     pointer_.forget();
     skinReady_ = skinData_ && !skinData_->SkinEmpty();
     pictures_ = skinReady_ ? framePictures(*skinData_) : FramePictures{};
+    tileBrush_.reset();
+    tileBrushPicture_ = nullptr;
     regionSize_ = {-1, -1};
     if (skinReady_ && frameSkinned_) {
         createObjects();

@@ -23,6 +23,8 @@
 
 namespace vireltan {
 
+class TbsTrayIcon;
+
 class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
   public:
     // The owner must be a form (std::bad_cast otherwise); the frame hooks itself in front of it.
@@ -39,8 +41,32 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     const TbsBorderIcons& BorderIcons() const { return borderIcons_; }
     void setBorderIcons(const TbsBorderIcons& icons);
     bool ShowIcon() const { return showIcon_; }
+    // The system-menu button (one whose image is a picture of its own) shows the window's small icon;
+    // the frame is painted again.
     void setShowIcon(bool value);
+    // The picture drawn centred on the client background, kept as a copy; an empty one is no logo.
+    const TBitmap& LogoBitMap() const { return logo_; }
+    void setLogoBitMap(const TBitmap& picture);
+    // A bitmap not selected into any device context (a resource, say).
+    void setLogoBitMap(HBITMAP picture);
+    // The logo leaves out the pixels of its bottom-left pixel's colour.
+    bool LogoBitMapTransparent() const { return logoTransparent_; }
+    void setLogoBitMapTransparent(bool value);
     bool HideCaptionButtons = false;
+    // Minimizing sends the application to the tray (with a TrayIcon).
+    bool AlwaysMinimizeToTray = false;
+    // The TrayIcon stays in the notification area while the application is not in the tray.
+    bool AlwaysShowInTray = false;
+    TbsTrayIcon* TrayIcon() const { return trayIcon_; }
+    // Not owned. A new icon is hidden unless AlwaysShowInTray; one without a menu gets the frame's
+    // tray menu, one without a double-click handler brings the application back from the tray.
+    void setTrayIcon(TbsTrayIcon* icon);
+    // Nothing without a TrayIcon: the application into the tray, and back.
+    void SendToTray();
+    void RestoreFromTray();
+    // The tray menu's one entry point, at the pointer. Unset, the frame opens "&Restore" and "&Close"
+    // in a plain popup menu; the skinned menu engine takes this place later.
+    std::function<void(POINT at)> OnTrayMenu;
     bool UseFormCursorInNCArea = false;
     bool Magnetic = false;
     int MagneticSize = 5;
@@ -56,6 +82,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     int ClientWidth = 0, ClientHeight = 0;
 
     std::function<void()> OnActivate, OnDeActivate, OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
+    std::function<void()> OnMinimizeToTray, OnRestoreFromTray;
     std::function<void()> OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
     // The skin objects' events: x and y are window coordinates, (-1, -1) for a release over the client
     // area while the object held the mouse.
@@ -184,12 +211,24 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     void PaintSkinFrame(HDC dc);
     void PaintPlainFrame(HDC dc);
     void PaintClientBackground(HDC dc);
+    void drawLogo(HDC dc, const RECT& client);
+    void repaintClient();
+    // The window's small icon (its own, its class's, or the system's application icon).
+    HICON windowSmallIcon() const;
+    // The icon into a piece or bar whose window origin is at `origin`, for each object that shows it.
+    void drawWindowIcons(HDC dc, PixelPoint origin, bool bottomPiece, int clientTop);
+    // The brush that repeats a tile from (0, 0) of the client area, made once per skin and tile.
+    HBRUSH tileBrush(const Raster& picture, const PixelRect& tile);
     void RedrawObject(int object);
     void drawCaptionText(HDC dc, const FrameObject& caption);
     PlainColours plainColours() const;
     PlainButtonState plainButtonState() const;
     void paintFrame(HDC dc);
     void sendNcPaint();
+
+    // The tray (SkinFormTray.cpp).
+    void popupTrayMenu(POINT at);
+    void releaseTrayIcon();
 
     // Objects and the pointer (SkinFormObjects.cpp).
     void createObjects();
@@ -215,6 +254,8 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     TbsSkinData* skinData_ = nullptr;
     TbsBorderIcons borderIcons_{};
     bool showIcon_ = false;
+    TBitmap logo_;
+    bool logoTransparent_ = false;
     bool alphaBlend_ = false;
     int alphaBlendValue_ = 200;
 
@@ -239,6 +280,8 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     bool menuOpen_ = false;
     MessageHookRegistration menuHook_;
     MessageHookRegistration shortCutHook_;  // the window's keyboard handler (Alt+Space)
+    TbsTrayIcon* trayIcon_ = nullptr;
+    bool trayMenuInstalled_ = false, trayDblClickInstalled_ = false;
 
     TTimer* trackTimer_ = nullptr;
     TTimer* morphTimer_ = nullptr;
@@ -247,6 +290,9 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     std::array<TBitmap, 4> pieces_;
     TBitmap objectBitmap_;
     TBitmap clientBitmap_;
+    BrushHandle tileBrush_;
+    PixelRect tileBrushSource_;
+    const Raster* tileBrushPicture_ = nullptr;
     NoiseGenerator noise_;
     TFont captionFont_;
     PaintCounts paintCounts_;

@@ -254,6 +254,7 @@ void TbsSkinForm::DoCommand(int object) {
     CommandState s;
     s.maximized = model_.state == TbsFrameWindowState::Maximized;
     s.minimized = model_.state == TbsFrameWindowState::Minimized;
+    s.AlwaysMinimizeToTray = AlwaysMinimizeToTray;
     runCommand(vireltan::DoCommand(layout_.objects[std::size_t(object)], s), object);
 }
 
@@ -280,7 +281,9 @@ void TbsSkinForm::runCommand(FrameCommand command, int object) {
                 PopupSystemMenu({a.left, a.top, a.right, a.bottom});
             }
             break;
-        case FrameCommand::SendToTray:       // needs a tray icon, which this program's windows have none of
+        case FrameCommand::SendToTray:
+            SendToTray();
+            break;
         case FrameCommand::PopupObjectMenu:  // no object of this program's skins carries a menu
         case FrameCommand::None:
             break;

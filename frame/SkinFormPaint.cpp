@@ -7,6 +7,10 @@
 #include "skin/SkinObjects.h"
 #include "skin/TextFit.h"
 
+#include <climits>
+#include <cstring>
+#include <vector>
+
 namespace vireltan {
 
 namespace {
@@ -99,6 +103,7 @@ void TbsSkinForm::PaintSkinFrame(HDC dc) {
     refreshLayout(width, height);
     FramePaintInput in;
     in.windowActive = active_;
+    in.showIcon = showIcon_;
     in.minWidth = MinFrameWidth();
     in.minHeight = MinFrameHeight();
     in.restore = {model_.state == TbsFrameWindowState::Minimized, model_.rolledUp};
@@ -132,6 +137,14 @@ void TbsSkinForm::PaintSkinFrame(HDC dc) {
     if (plan.caption >= 0)
         drawCaptionText(pieces_[std::size_t(FramePiece::Top)].canvasHandle(),
                         layout_.objects[std::size_t(plan.caption)]);
+    if (showIcon_) {
+        const int bottomTop = plan.geometry.pieces.moved.client.bottom;
+        drawWindowIcons(pieces_[std::size_t(FramePiece::Top)].canvasHandle(), {0, 0}, false,
+                        plan.clientExclude.top);
+        if (!plan.places.bottom.empty())
+            drawWindowIcons(pieces_[std::size_t(FramePiece::Bottom)].canvasHandle(), {0, bottomTop}, true,
+                            plan.clientExclude.top);
+    }
 
     const FrameTarget target(dc, windowHandle(), plan.clientExclude);
     if (!target.get()) return;
@@ -176,7 +189,8 @@ void TbsSkinForm::RedrawObject(int object) {
     HWND window = windowHandle();
     if (!window || borderNone() || object < 0 || object >= int(layout_.objects.size())) return;
     const FrameObject& o = layout_.objects[std::size_t(object)];
-    if (!o.visible || o.rect.empty()) return;
+    // The window's icon looks the same in every state of its button.
+    if (!o.visible || o.rect.empty() || drawsWindowIcon(o, showIcon_)) return;
     if (skinReady_ && o.kind == FrameObjectKind::Caption) {
         sendNcPaint();  // its text lies on the frame picture: the frame is painted again
         return;
@@ -214,7 +228,7 @@ PlainColours TbsSkinForm::plainColours() const {
 
 PlainButtonState TbsSkinForm::plainButtonState() const {
     return {model_.state == TbsFrameWindowState::Maximized, model_.state == TbsFrameWindowState::Minimized,
-            model_.rolledUp};
+            model_.rolledUp, showIcon_};
 }
 
 void TbsSkinForm::PaintPlainFrame(HDC dc) {
@@ -251,6 +265,7 @@ void TbsSkinForm::PaintPlainFrame(HDC dc) {
         GdiFlush();
         ++paintCounts_.captionTexts;
     }
+    if (showIcon_) drawWindowIcons(bar.canvasHandle(), {plan.place.left, plan.place.top}, false, INT_MAX);
     ++paintCounts_.framePaints;
 
     const FrameTarget target(dc, windowHandle(), plan.client);
@@ -291,14 +306,102 @@ void TbsSkinForm::PaintClientBackground(HDC dc) {
     }
     if (!picture || picture->empty()) {
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        // A skin whose client part is empty shows no logo either.
+        if (!skinReady_) drawLogo(dc, client);
         return;
     }
     if (client.right <= 0 || client.bottom <= 0) return;
+    // A repeated tile is a pattern brush: the system repeats it straight onto the window, with no
+    // client-sized picture composed and copied on each erase.
+    if (plan.ops.size() == 1 && plan.ops.begin()->kind == PaintOpKind::Tile) {
+        if (HBRUSH brush = tileBrush(*picture, plan.ops.begin()->source)) {
+            // The tile's origin is the client area's, also where the context is moved (a print).
+            POINT origin{};
+            GetViewportOrgEx(dc, &origin);
+            POINT previous{};
+            SetBrushOrgEx(dc, origin.x, origin.y, &previous);
+            const PixelRect& t = plan.ops.begin()->target;
+            const RECT area{t.left, t.top, t.right, t.bottom};
+            FillRect(dc, &area, brush);
+            SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
+            drawLogo(dc, client);
+            return;
+        }
+    }
     GdiFlush();
     clientBitmap_.setSize(client.right, client.bottom);
     Raster target = clientBitmap_.raster();
     paintPlan(*picture, plan.ops, target);
     BitBlt(dc, 0, 0, client.right, client.bottom, clientBitmap_.canvasHandle(), 0, 0, SRCCOPY);
+    drawLogo(dc, client);
+}
+
+void TbsSkinForm::drawLogo(HDC dc, const RECT& client) {
+    if (logo_.empty()) return;
+    const PixelPoint at = logoPosition(client.right, client.bottom, logo_.width(), logo_.height());
+    if (logoTransparent_) {
+        const std::uint8_t* bottomLeft =
+            logo_.bits() + std::size_t(logo_.height() - 1) * std::size_t(logo_.stride());
+        TransparentBlt(dc, at.x, at.y, logo_.width(), logo_.height(), logo_.canvasHandle(), 0, 0,
+                       logo_.width(), logo_.height(), RGB(bottomLeft[2], bottomLeft[1], bottomLeft[0]));
+    } else {
+        BitBlt(dc, at.x, at.y, logo_.width(), logo_.height(), logo_.canvasHandle(), 0, 0, SRCCOPY);
+    }
+}
+
+HICON TbsSkinForm::windowSmallIcon() const {
+    HWND window = windowHandle();
+    HICON icon = nullptr;
+    if (window) {
+        for (WPARAM which : {WPARAM(ICON_SMALL), WPARAM(ICON_SMALL2), WPARAM(ICON_BIG)}) {
+            icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+            if (icon) return icon;
+        }
+        icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+        if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+    }
+    return icon ? icon : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+}
+
+void TbsSkinForm::drawWindowIcons(HDC dc, PixelPoint origin, bool bottomPiece, int clientTop) {
+    HICON icon = nullptr;
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    for (FrameObject& o : layout_.objects) {
+        if (!o.visible || o.rect.empty() || !drawsWindowIcon(o, showIcon_)) continue;
+        // Objects ending below the client's top go into the bottom piece, as their images do.
+        if ((o.rect.bottom > clientTop) != bottomPiece) continue;
+        o.state.morph = 0;
+        if (!icon) icon = windowSmallIcon();
+        DrawIconEx(dc, o.rect.left - origin.x, o.rect.top - origin.y, icon, size, size, 0, nullptr,
+                   DI_NORMAL);
+    }
+}
+
+HBRUSH TbsSkinForm::tileBrush(const Raster& picture, const PixelRect& tile) {
+    if (tileBrush_ && tileBrushPicture_ == &picture && tileBrushSource_ == tile) return tileBrush_.get();
+    tileBrush_.reset();
+    const PixelRect source = intersect(tile, picture.bounds());
+    if (source.empty()) return nullptr;
+    // A packed bottom-up DIB of the tile: the brush keeps its own copy.
+    const int width = source.width(), height = source.height();
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<std::uint8_t> packed(sizeof(BITMAPINFOHEADER) + std::size_t(stride) * std::size_t(height));
+    auto* header = reinterpret_cast<BITMAPINFOHEADER*>(packed.data());
+    header->biSize = sizeof(BITMAPINFOHEADER);
+    header->biWidth = width;
+    header->biHeight = height;
+    header->biPlanes = 1;
+    header->biBitCount = 24;
+    header->biCompression = BI_RGB;
+    std::uint8_t* bits = packed.data() + sizeof(BITMAPINFOHEADER);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(bits + std::size_t(height - 1 - y) * std::size_t(stride),
+                    picture.row(source.top + y) + 3 * source.left, std::size_t(width) * 3);
+    }
+    tileBrush_.reset(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
+    tileBrushPicture_ = &picture;
+    tileBrushSource_ = tile;
+    return tileBrush_.get();
 }
 
 }  // namespace vireltan

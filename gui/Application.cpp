@@ -2,6 +2,7 @@
 
 #include "gui/Form.h"
 #include "gui/HintWindow.h"
+#include "gui/Timer.h"
 #include "gui/Utf.h"
 
 #include <commctrl.h>
@@ -239,6 +240,11 @@ void TApplication::bindWindow(HWND window, TWinControl* control) {
 
 void TApplication::unbindWindow(HWND window) {
     controls_.erase(window);
+}
+
+TimerWindow& TApplication::timerWindow() {
+    if (!timerWindow_) timerWindow_ = std::make_unique<TimerWindow>();
+    return *timerWindow_;
 }
 
 THintWindow& TApplication::hintWindow() {

@@ -16,6 +16,7 @@ namespace vireltan {
 
 class TForm;
 class THintWindow;
+class TimerWindow;
 class TWinControl;
 
 // The application's message hooks see every message its loops take from the queue, newest first; one
@@ -94,6 +95,8 @@ class TApplication {
     void broadcast(UINT msg, WPARAM wParam, LPARAM lParam, TForm* first = nullptr);
 
     THintWindow& hintWindow();
+    // The hidden window the program's timers tick through, made at the first timer that runs.
+    TimerWindow& timerWindow();
 
     // Our control of each of our windows, null for any other window. Every message needs it; an
     // index kept here answers without asking the window system (under Wine a window property is a
@@ -125,6 +128,7 @@ class TApplication {
     HookChain<MessageHook> messageHooks_;
     bool errorReportOpen_ = false;
     std::unique_ptr<THintWindow> hintWindow_;
+    std::unique_ptr<TimerWindow> timerWindow_;
     std::unordered_map<HWND, TWinControl*> controls_;
     long liveGdiObjects_ = 0;
 };

@@ -7,32 +7,64 @@ namespace vireltan {
 namespace {
 
 constexpr wchar_t kTimerClass[] = L"VireltanTimer";
-constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+TimerWindow::~TimerWindow() {
+    if (window_) DestroyWindow(window_);
+}
+
+HWND TimerWindow::window() {
+    if (window_) return window_;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(instance, kTimerClass, &windowClass)) {
         windowClass = WNDCLASSEXW{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &TTimer::windowProc;
+        windowClass.lpfnWndProc = &TimerWindow::windowProc;
         windowClass.hInstance = instance;
         windowClass.lpszClassName = kTimerClass;
         RegisterClassExW(&windowClass);
     }
     window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return window_;
+}
+
+UINT_PTR TimerWindow::start(TTimer* timer, unsigned interval) {
+    HWND w = window();
+    if (!w) return 0;
+    // Ids run on (a wrap would take billions of restarts); 0 is never one.
+    if (++lastId_ == 0) ++lastId_;
+    if (!SetTimer(w, lastId_, interval, nullptr)) return 0;
+    runs_[lastId_] = timer;
+    return lastId_;
+}
+
+void TimerWindow::stop(UINT_PTR id) {
+    if (!id) return;
+    runs_.erase(id);
+    if (window_) KillTimer(window_, id);
+}
+
+LRESULT CALLBACK TimerWindow::windowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_TIMER) {
+        auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (!self) return 0;
+        const auto run = self->runs_.find(wParam);
+        if (run != self->runs_.end()) run->second->tick();
+        return 0;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     updateTimer();
 }
 
 TTimer::~TTimer() {
-    if (!window_) return;
-    KillTimer(window_, kTimerId);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    Application().timerWindow().stop(run_);
 }
 
 void TTimer::setEnabled(bool enabled) {
@@ -47,33 +79,25 @@ void TTimer::setInterval(unsigned interval) {
     updateTimer();
 }
 
+// A new run each time: the old run's id dies with it, and with it a tick already pending.
 void TTimer::updateTimer() {
-    if (!window_) return;
-    // Killing first also drops a tick already pending, so the new period starts now.
-    KillTimer(window_, kTimerId);
-    MSG stale;
-    while (PeekMessageW(&stale, window_, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    TimerWindow& window = Application().timerWindow();
+    window.stop(run_);
+    run_ = 0;
+    if (enabled_ && interval_ > 0) run_ = window.start(this, interval_);
+}
+
+void TTimer::tick() {
+    if (!enabled_) return;
+    try {
+        Timer();
+    } catch (...) {
+        Application().handleException();
     }
-    if (enabled_ && interval_ > 0) SetTimer(window_, kTimerId, interval_, nullptr);
 }
 
 void TTimer::Timer() {
     if (OnTimer) OnTimer();
-}
-
-LRESULT CALLBACK TTimer::windowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_TIMER && wParam == kTimerId) {
-        auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (timer && timer->enabled_) {
-            try {
-                timer->Timer();
-            } catch (...) {
-                Application().handleException();
-            }
-        }
-        return 0;
-    }
-    return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 }  // namespace vireltan

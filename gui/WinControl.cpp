@@ -32,6 +32,17 @@ TShiftState keyboardShift() {
 
 void registerClassOnce(const CreateParams& params);
 
+// A window of ours with no border, edge or scroll bar has nothing outside its client area to draw.
+// The system's handling of WM_NCPAINT still fetches a window context for it (requests to the
+// server under Wine), once for each such child whenever its parent is shown.
+bool hasNoFrame(HWND window) {
+    constexpr LONG_PTR frameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+    constexpr LONG_PTR frameExStyles =
+        WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+    return !(GetWindowLongPtrW(window, GWL_STYLE) & frameStyles) &&
+           !(GetWindowLongPtrW(window, GWL_EXSTYLE) & frameExStyles) && !IsIconic(window);
+}
+
 }  // namespace
 
 namespace {
@@ -402,6 +413,7 @@ void TWinControl::WndProc(TMessage& message) {
         case WM_SYSKEYUP:                wmKeyUp(message); break;
         case WM_CHAR:                    wmChar(message); break;
         case WM_NCDESTROY:               wmNcDestroy(message); break;
+        case WM_NCPAINT:                 if (defaultProc_ || !handle_ || !hasNoFrame(handle_)) DefaultHandler(message); break;
         case CM_PARENTBACKGROUNDCHANGED: ParentBackgroundChanged(); break;
         default:                         DefaultHandler(message); break;
     }

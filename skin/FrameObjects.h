@@ -73,6 +73,13 @@ struct FrameObject {
     bool hasCommand() const { return kind == FrameObjectKind::StdButton || kind == FrameObjectKind::Animate; }
 };
 
+// With the frame's ShowIcon, a cmsysmenu button whose image is a picture of its own (all plain
+// buttons are) shows the window's small icon at its top-left corner instead of its image.
+inline bool drawsWindowIcon(const FrameObject& o, bool showIcon) {
+    return showIcon && o.kind == FrameObjectKind::StdButton && o.command == StdCommand::cmSysMenu &&
+           o.inAPicture;
+}
+
 // CreateSkinObjects: one object per definition in order, menu-item and main-menu-bar kinds skipped.
 // An activepictureindex past the picture list counts as none: the object keeps only its normal image.
 std::vector<FrameObject> CreateSkinObjects(const TbsSkinData& skin);

@@ -256,7 +256,7 @@ FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout,
     plan.objects.reserve(layout.objects.size());
     for (std::size_t i = 0; i < layout.objects.size(); ++i) {
         const FrameObject& o = layout.objects[i];
-        if (!o.visible) continue;
+        if (!o.visible || drawsWindowIcon(o, in.showIcon)) continue;
         look.restoreState = (o.command == StdCommand::cmMaximize && in.maximized) ||
                             (o.command == StdCommand::cmMinimize && in.restore.minimized) ||
                             (o.command == StdCommand::cmRollUp && in.restore.rolledUp);
@@ -367,6 +367,10 @@ void composeFramePieces(const FramePictures& pictures, const FramePaintPlan& pla
     for (Raster* piece : {&pieces.top, &pieces.bottom, &pieces.left, &pieces.right}) {
         if (!piece->empty()) applyInactiveEffect(*piece, *plan.effect, noise);
     }
+}
+
+PixelPoint logoPosition(int clientWidth, int clientHeight, int logoWidth, int logoHeight) {
+    return {std::max(0, clientWidth / 2 - logoWidth / 2), std::max(0, clientHeight / 2 - logoHeight / 2)};
 }
 
 ClientBackgroundPlan planClientBackground(const TbsSkinData& skin, int clientWidth, int clientHeight,

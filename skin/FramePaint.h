@@ -115,6 +115,7 @@ struct FramePaintInput {
     int minWidth = 0, minHeight = 0;
     FrameSizeState restore;  // for the restore looks
     bool maximized = false;
+    bool showIcon = false;  // ShowIcon: the icon button's image is left out (the window draws the icon)
 };
 // PaintSkinFrame's plan for the layout (laid out for the window's size).
 FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout, const FramePaintInput& in);
@@ -140,6 +141,9 @@ struct ClientBackgroundPlan {
     FramePictureRef picture;
     PaintPlan ops;  // in client coordinates
 };
+// Where LogoBitMap goes on the client background: centred, but never left of or above its corner.
+PixelPoint logoPosition(int clientWidth, int clientHeight, int logoWidth, int logoHeight);
+
 // bgpictureindex -1: the main picture's clientrect part (a plain fill when that is empty);
 // otherwise that skin picture, an index past the list counting as -1.
 ClientBackgroundPlan planClientBackground(const TbsSkinData& skin, int clientWidth, int clientHeight,

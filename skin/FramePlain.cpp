@@ -78,7 +78,7 @@ void composePlainCaptionBar(const PlainCaptionBar& bar, const FrameLayout& layou
     }
     Raster button;
     for (const FrameObject& o : layout.objects) {
-        if (!o.visible || o.rect.empty()) continue;
+        if (!o.visible || o.rect.empty() || drawsWindowIcon(o, s.showIcon)) continue;
         button.resize(o.rect.width(), o.rect.height());
         drawPlainButton(o, s, c, button);
         copyPiece(button, button.bounds(), out, o.rect.left - 3, o.rect.top - 3);

@@ -41,6 +41,7 @@ PlainCaptionText plainCaptionText(const PlainCaptionBar& bar, int textWidth, int
 // (when h - 4 > 1), and each visible plain button at its rectangle moved by (-3, -3).
 struct PlainButtonState {
     bool maximized = false, minimized = false, rolledUp = false;
+    bool showIcon = false;  // the system-menu button is left to the window's icon
 };
 void composePlainCaptionBar(const PlainCaptionBar& bar, const FrameLayout& layout, const PlainButtonState& s,
                             const PlainColours& c, Raster& out);

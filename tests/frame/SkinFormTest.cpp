@@ -6,6 +6,7 @@
 #include "GuiTestSupport.h"
 #include "gui/Messages.h"
 #include "skin/FrameGeometry.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +211,45 @@ TEST_F(SkinFormTest, PrintRequestGivesTheComposedPieces) {
     }
     EXPECT_EQ(differences, 0);
     EXPECT_GT(insideText, 50);  // the caption text is there
+}
+
+// The client background repeats the main picture's clientrect part from the client area's top-left
+// corner, also when it is printed into a context whose origin is moved.
+TEST_F(SkinFormTest, ClientBackgroundRepeatsTheTileFromTheClientOrigin) {
+    const FramePictures pictures = framePictures(data->skinData());
+    const PixelRect tile = pixelRect(data->skinData().FormInfo.clientrect);
+    ASSERT_EQ(tile.width(), 140);
+    ASSERT_EQ(tile.height(), 115);
+    RECT client{};
+    GetClientRect(form->handle(), &client);
+    struct Case {
+        int originX, originY;
+    };
+    for (const Case& c : {Case{0, 0}, Case{13, 7}, Case{-30, 50}}) {
+        SCOPED_TRACE(::testing::Message() << "origin " << c.originX << ", " << c.originY);
+        TBitmap printed(client.right + 40, client.bottom + 60);
+        printed.raster().fill({1, 2, 3});
+        SetViewportOrgEx(printed.canvasHandle(), c.originX, c.originY, nullptr);
+        SendMessageW(form->handle(), WM_ERASEBKGND, WPARAM(printed.canvasHandle()), 0);
+        SetViewportOrgEx(printed.canvasHandle(), 0, 0, nullptr);
+        GdiFlush();
+        const Raster got = printed.raster();
+        int wrong = 0, outside = 0;
+        for (int y = 0; y < got.height(); ++y) {
+            for (int x = 0; x < got.width(); ++x) {
+                const int cx = x - c.originX, cy = y - c.originY;
+                if (cx < 0 || cy < 0 || cx >= client.right || cy >= client.bottom) {
+                    outside += got.pixel(x, y) != Bgr{1, 2, 3};
+                    continue;
+                }
+                const Bgr want =
+                    pictures.main.pixel(tile.left + cx % tile.width(), tile.top + cy % tile.height());
+                wrong += got.pixel(x, y) != want;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(outside, 0) << "nothing beyond the client area";
+    }
 }
 
 TEST_F(SkinFormTest, ActiveAndInactiveDifferOnlyInTheCaptionText) {

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace vireltan {
 namespace {
 
@@ -104,6 +108,51 @@ TEST(Timer, OwnerFreesItsTimerAndTheTicksStop) {
     const int ticksAtFree = ticks;
     pumpFor(60);
     EXPECT_EQ(ticks, ticksAtFree);
+}
+
+// However many timers there are, they tick through one hidden window: each window of its own was a
+// round of requests and messages at start-up.
+TEST(Timer, AllTimersShareOneHiddenWindow) {
+    const auto timerWindows = [] {
+        int count = 0;
+        for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, L"VireltanTimer", nullptr); w;
+             w = FindWindowExW(HWND_MESSAGE, w, L"VireltanTimer", nullptr))
+            ++count;
+        return count;
+    };
+    struct Case {
+        int timers;
+        bool enabled;
+    };
+    for (const Case& c : {Case{1, true}, Case{3, false}, Case{6, true}}) {
+        std::vector<std::unique_ptr<TTimer>> timers;
+        std::vector<int> ticks(std::size_t(c.timers), 0);
+        for (int i = 0; i < c.timers; ++i) {
+            timers.push_back(std::make_unique<TTimer>(nullptr));
+            timers.back()->setInterval(20);
+            timers.back()->setEnabled(c.enabled);
+            timers.back()->OnTimer = [&ticks, i] { ++ticks[std::size_t(i)]; };
+        }
+        EXPECT_LE(timerWindows(), 1) << c.timers << " timers";
+        if (!c.enabled) continue;
+        // Each timer still hears its own ticks, and only its own.
+        ASSERT_TRUE(pumpUntil([&] { return std::ranges::all_of(ticks, [](int t) { return t >= 2; }); }))
+            << c.timers << " timers";
+    }
+}
+
+// A tick already due when its timer is stopped and started again belongs to the old run: the
+// new run's first tick comes a whole period later.
+TEST(Timer, ATickOfAStoppedRunIsDropped) {
+    TTimer timer(nullptr);
+    timer.setInterval(30);
+    int ticks = 0;
+    timer.OnTimer = [&] { ++ticks; };
+    Sleep(60);  // a tick is due now
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    Application().ProcessMessages();
+    EXPECT_EQ(ticks, 0);
 }
 
 }  // namespace

@@ -273,6 +273,59 @@ TEST(WindowCreation, ComesWithTheFormsWindowOnceEach) {
     }
 }
 
+// A child with a border or an edge keeps the frame the system draws for it; one without has
+// nothing outside its client area and answers WM_NCPAINT itself, its pixels untouched.
+class FramedPanel : public TCustomControl {
+  public:
+    FramedPanel(TComponent* owner, TWinControl* parent, RECT bounds, DWORD style, DWORD exStyle)
+        : TCustomControl(owner), style_(style), exStyle_(exStyle) {
+        setParent(parent);
+        setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
+
+  protected:
+    void createParams(CreateParams& params) override {
+        TCustomControl::createParams(params);
+        params.style |= style_;
+        params.exStyle |= exStyle_;
+    }
+    void Paint() override {
+        const RECT all{0, 0, width(), height()};
+        FillRect(canvas().handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+
+  private:
+    DWORD style_, exStyle_;
+};
+
+TEST_F(FormFixture, NonClientPaintingOfChildrenWithAndWithoutAFrame) {
+    struct Case {
+        DWORD style, exStyle;
+        bool systemFrame;
+    };
+    const Case cases[] = {
+        {0, 0, false}, {WS_BORDER, 0, true}, {0, WS_EX_CLIENTEDGE, true}, {0, WS_EX_STATICEDGE, true}};
+    int x = 10;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "style " << c.style << " ex " << c.exStyle);
+        auto* panel = new FramedPanel(form, form, {x, 10, x + 50, 60}, c.style, c.exStyle);
+        x += 60;
+        UpdateWindow(form->handle());
+        HDC dc = GetWindowDC(panel->handle());
+        // The corner's colour after the window is painted, and again after a non-client paint asked
+        // for on its own.
+        SetPixel(dc, 0, 0, RGB(0, 255, 0));
+        SendMessageW(panel->handle(), WM_NCPAINT, 1, 0);
+        const COLORREF corner = GetPixel(dc, 0, 0);
+        ReleaseDC(panel->handle(), dc);
+        if (c.systemFrame) {
+            EXPECT_NE(corner, RGB(0, 255, 0)) << "the system's frame is drawn";
+        } else {
+            EXPECT_EQ(corner, RGB(0, 255, 0)) << "nothing is drawn outside the client area";
+        }
+    }
+}
+
 using Controls = FormFixture;
 
 TEST_F(Controls, WalkVisitsEveryControlAtAnyDepthParentsFirst) {

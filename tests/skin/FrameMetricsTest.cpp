@@ -269,5 +269,50 @@ TEST(FrameMetricsTest, BorderIconsSwitchCommands) {
     EXPECT_EQ(row[0].hint, "") << "plain buttons keep no skin hint";
 }
 
+// Every object carries its hint text (there is no hint window to show it): a command's default
+// text with UseDefaultObjectHint, else the skin's own, and a cmdefault object always the skin's.
+TEST(FrameMetricsTest, EveryObjectCarriesItsHint) {
+    struct Case {
+        StdCommand command;
+        FrameObjectKind kind;
+        bool useDefault;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {StdCommand::cmClose, FrameObjectKind::StdButton, true, "Close"},
+        {StdCommand::cmMaximize, FrameObjectKind::Animate, true, "Maximize"},
+        {StdCommand::cmMinimize, FrameObjectKind::Animate, true, "Minimize"},
+        {StdCommand::cmSysMenu, FrameObjectKind::StdButton, true, "System menu"},
+        {StdCommand::cmRollUp, FrameObjectKind::StdButton, true, "Roll Up"},
+        {StdCommand::cmMinimizeToTray, FrameObjectKind::StdButton, true, "Minimize to Tray"},
+        {StdCommand::cmDefault, FrameObjectKind::StdButton, true, "the skin's"},
+        {StdCommand::cmClose, FrameObjectKind::StdButton, false, "the skin's"},
+        {StdCommand::cmSysMenu, FrameObjectKind::Animate, false, "the skin's"},
+    };
+    for (const Case& c : cases) {
+        FrameObject o;
+        o.kind = c.kind;
+        o.command = c.command;
+        o.buttonStyle = true;
+        o.hint = "the skin's";
+        std::vector<FrameObject> objects{o};
+        BorderIconSettings s;
+        s.icons = {true, true, true, true, true};
+        s.UseDefaultObjectHint = c.useDefault;
+        ApplyBorderIcons(objects, s);
+        EXPECT_EQ(objects[0].hint, c.expected) << int(c.command) << " default " << c.useDefault;
+    }
+    // The calculator skin's objects: none without a hint.
+    std::vector<FrameObject> objects = CreateSkinObjects(testing::calculatorSkin());
+    BorderIconSettings s;
+    s.icons = {true, true, false, false, false};
+    ApplyBorderIcons(objects, s);
+    for (const FrameObject& o : objects) {
+        if (o.kind != FrameObjectKind::Caption) {
+            EXPECT_FALSE(o.hint.empty()) << o.name;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vireltan

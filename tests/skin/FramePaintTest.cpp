@@ -3,6 +3,8 @@
 // index past the list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CalculatorSkin.h"
 #include "skin/Blit.h"
 #include "skin/FramePaint.h"
@@ -53,6 +55,60 @@ TEST(FramePaintTest, CalculatorPlanAt746x411) {
     EXPECT_FALSE(planSkinFrame(skin, l, {true, 750, 35, {}, false}).paint) << "below the minimum: nothing";
     const FramePaintPlan restore = planSkinFrame(skin, l, {true, 0, 0, {}, true});
     EXPECT_EQ(restore.objects[1].image.source, (PixelRect{0, 74, 19, 95})) << "maximized: the restore strip";
+}
+
+// LogoBitMap: centred on the client area, never left of or above its corner when it is the larger.
+TEST(FramePaintTest, LogoPosition) {
+    struct Case {
+        int clientWidth, clientHeight, logoWidth, logoHeight;
+        PixelPoint expected;
+    };
+    const Case cases[] = {
+        {736, 376, 100, 50, {318, 163}},  // smaller: centred
+        {736, 376, 101, 51, {318, 163}},  // halves truncated
+        {736, 376, 736, 376, {0, 0}},     // the same size
+        {100, 80, 300, 40, {0, 20}},      // wider: at the left edge, still centred downwards
+        {100, 80, 40, 300, {30, 0}},      // taller
+        {50, 40, 400, 300, {0, 0}},       // larger both ways
+        {0, 0, 10, 10, {0, 0}},           // no client area
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(logoPosition(c.clientWidth, c.clientHeight, c.logoWidth, c.logoHeight), c.expected)
+            << c.clientWidth << "x" << c.clientHeight << " logo " << c.logoWidth << "x" << c.logoHeight;
+    }
+}
+
+// ShowIcon leaves the image of a system-menu button in a picture of its own out of the frame's
+// plan (the window draws its icon there); other buttons, and one drawn from the main picture, stay.
+TEST(FramePaintTest, ShowIconLeavesTheIconButtonsImageOut) {
+    const TbsSkinData& skin = calculatorSkin();
+    FrameLayout l = layoutFor(skin, 746, 411);
+    const int sysMenu = [&] {
+        for (std::size_t i = 0; i < l.objects.size(); ++i)
+            if (l.objects[i].command == StdCommand::cmSysMenu) return int(i);
+        return -1;
+    }();
+    ASSERT_GE(sysMenu, 0);
+    FrameObject& button = l.objects[std::size_t(sysMenu)];
+    button.state.active = true;  // hot: it draws an image of its own
+    struct Case {
+        bool inAPicture, showIcon, imageDrawn;
+    };
+    const Case cases[] = {
+        {false, false, true}, {false, true, true}, {true, false, true}, {true, true, false}};
+    for (const Case& c : cases) {
+        button.inAPicture = c.inAPicture;
+        EXPECT_EQ(drawsWindowIcon(button, c.showIcon), !c.imageDrawn);
+        FramePaintInput in{true, 150, 35, {}, false};
+        in.showIcon = c.showIcon;
+        const FramePaintPlan plan = planSkinFrame(skin, l, in);
+        const bool drawn =
+            std::ranges::any_of(plan.objects, [&](const ObjectDraw& d) { return d.object == sysMenu; });
+        EXPECT_EQ(drawn, c.imageDrawn) << "in a picture " << c.inAPicture << ", ShowIcon " << c.showIcon;
+        EXPECT_EQ(
+            std::ranges::count_if(plan.objects, [&](const ObjectDraw& d) { return d.object != sysMenu; }), 2)
+            << "the animations draw whatever ShowIcon is";
+    }
 }
 
 TEST(FramePaintTest, ObjectLooksFollowTheirState) {

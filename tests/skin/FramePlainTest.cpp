@@ -1,6 +1,8 @@
 // The plain frame used without a skin: caption bar geometry, its stripes and buttons, the text place.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "skin/FramePlain.h"
 
 namespace vireltan {
@@ -67,6 +69,50 @@ TEST(FramePlainTest, StripesAndButtons) {
     composePlainCaptionBar(bar, layout, {}, kColours, out);
     EXPECT_EQ(out.pixel(278, 2), kPlainDownFill);
     EXPECT_EQ(out.pixel(282, 7), kColours.btnText) << "the glyph moves by (1, 1) while down";
+}
+
+// With ShowIcon the system-menu button's plain look is left out of the bar (the window's icon goes
+// there); the other buttons keep theirs.
+TEST(FramePlainTest, ShowIconLeavesTheSystemMenuButtonToTheIcon) {
+    FrameLayout layout = plainLayout(300, 200, false);
+    layout = plainFrameLayout(std::move(layout.objects), 300, 200, false, 16);
+    const PlainCaptionBar bar = plainCaptionBar(layout, false);
+    const auto find = [&](StdCommand command) -> const FrameObject& {
+        for (const FrameObject& o : layout.objects)
+            if (o.command == command) return o;
+        throw std::logic_error("no such button");
+    };
+    const FrameObject& sysMenu = find(StdCommand::cmSysMenu);
+    const FrameObject& close = find(StdCommand::cmClose);
+    ASSERT_EQ(sysMenu.rect, (PixelRect{3, 4, 19, 20})) << "the small icon's size";
+    struct Case {
+        bool showIcon;
+        bool sysMenuDrawn;
+    };
+    for (const Case& c : {Case{false, true}, Case{true, false}}) {
+        Raster out;
+        PlainButtonState state;
+        state.showIcon = c.showIcon;
+        composePlainCaptionBar(bar, layout, state, kColours, out);
+        Raster alone(sysMenu.rect.width(), sysMenu.rect.height());
+        drawPlainButton(sysMenu, state, kColours, alone);
+        int differentFromButton = 0, notFace = 0;
+        for (int y = 0; y < alone.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                const Bgr got = out.pixel(sysMenu.rect.left - 3 + x, sysMenu.rect.top - 3 + y);
+                differentFromButton += got != alone.pixel(x, y);
+                notFace += got != kColours.btnFace;
+            }
+        }
+        if (c.sysMenuDrawn) {
+            EXPECT_EQ(differentFromButton, 0);
+        } else {
+            EXPECT_EQ(notFace, 0) << "only the bar's face under the icon";
+        }
+        Raster closeAlone(close.rect.width(), close.rect.height());
+        drawPlainButton(close, state, kColours, closeAlone);
+        EXPECT_EQ(out.pixel(close.rect.left - 3 + 4, close.rect.top - 3 + 3), closeAlone.pixel(4, 3));
+    }
 }
 
 TEST(FramePlainTest, DisabledAndStateGlyphs) {

@@ -4,6 +4,8 @@
 #include "controls/PopupListBox.h"
 #include "controls/StdLabel.h"
 #include "frame/SkinForm.h"
+#include "frame/TrayIcon.h"
+#include "gui/Bitmap.h"
 #include "tools/skinpreview/PreviewControls.h"
 
 #include <cctype>
@@ -16,6 +18,7 @@ namespace {
 constexpr int kColumnWidth = 300;
 constexpr int kBoxControlsTop = 322;
 constexpr int kListTop = kBoxControlsTop + 232;
+constexpr int kMiddle = 190;  // between the columns, where the frame's logo can be seen
 const FontDescription kPlainFont{"Arial", 14, 0, clWindowText};
 const FontDescription kHeadingFont{"Arial", 14, fsBold, clWindowText};
 
@@ -41,10 +44,27 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     frame_->setBorderIcons({true, true, true, true, true});
     frame_->Magnetic = true;
     frame_->AlphaBlendAnimation = true;
-    frame_->ClientWidth = 2 * kColumnWidth + 30;
+    frame_->ClientWidth = 2 * kColumnWidth + 30 + kMiddle;
     frame_->ClientHeight = kListTop + 190;
     setClientSize(frame_->ClientWidth, frame_->ClientHeight);
     handleNeeded();
+    // The window's icon on the system-menu button (where the skin draws that button from a picture
+    // of its own, and on the plain frame), and a logo in the middle of the client background.
+    const auto icon = [&](int size) {
+        return reinterpret_cast<LPARAM>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
+    };
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, icon(GetSystemMetrics(SM_CXICON)));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, icon(GetSystemMetrics(SM_CXSMICON)));
+    frame_->setShowIcon(true);
+    TBitmap logo;
+    if (logo.loadFromResource(instance, L"FORMULA_VOLTAGEDROP")) frame_->setLogoBitMap(logo);
+    frame_->setLogoBitMapTransparent(true);
+    // A tray icon, always shown: the minimize-to-tray commands go there, its double click and its
+    // menu's "Restore" come back.
+    auto* tray = new TbsTrayIcon(this);
+    tray->setHint("skinpreview");
+    frame_->AlwaysShowInTray = true;
+    frame_->setTrayIcon(tray);
 
     bool loaded = false;
     try {
@@ -66,7 +86,7 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     // A skin that did not load, or loaded only in part (empty), gives the plain frame.
     frame_->setSkinData(skinData_);
     addColumn(10, &skinData_->skinData(), "Skinned");
-    addColumn(20 + kColumnWidth, nullptr, "Plain");
+    addColumn(20 + kColumnWidth + kMiddle, nullptr, "Plain");
 }
 
 void PreviewWindow::placeLists() {

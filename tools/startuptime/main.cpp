@@ -1,5 +1,5 @@
-// startuptime bare|skinned [stages]: prints the milliseconds from the process's creation to the end of the
-// first complete paint (frame and client) of a 746 x 411 window: a bare system window, or the
+// startuptime bare|skinned [stages|messages]: prints the milliseconds from the process's creation to the end
+// of the first complete paint (frame and client) of a 746 x 411 window: a bare system window, or the
 // calculator window in its skinned frame. The window closes at once after.
 // startuptime sysmenu: the milliseconds from an Alt+Space key press on the calculator window to the end
 // of the system menu's first complete paint, for 20 openings (each closed by Escape): the median, the
@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,33 +30,103 @@ double millisecondsSinceStart() {
     return double(ticks(now) - ticks(created)) / 10000.0;
 }
 
-// "stages": the time at each step of the skinned start and the messages each window class received
-// up to then, on stderr, to see where the start-up goes.
+// "stages": the time at each step of the start, on stderr, to see where the start-up goes;
+// "messages" adds, per window class and message, how many came up to the paint and the time spent
+// in them (the hooks slow every message down, so the times of a "messages" run are not the ones to
+// compare with a bare window's).
 bool stagesWanted = false;
-std::map<std::wstring, std::map<UINT, int>>* messageCounts = nullptr;
+bool messagesWanted = false;
+// Per window class and message: how often it came and the milliseconds spent in it, its nested
+// messages left out, so that the expensive handlers stand out.
+struct MessageCost {
+    int count = 0;
+    double milliseconds = 0;
+};
+using MessageCosts = std::map<std::pair<std::wstring, UINT>, MessageCost>;
+MessageCosts* messageCosts = nullptr;
 
-LRESULT CALLBACK countMessage(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && messageCounts) {
-        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+double nowMilliseconds() {
+    static LARGE_INTEGER frequency{};
+    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+struct OpenMessage {
+    MessageCost* cost;
+    double started;
+    double nested;
+};
+std::vector<OpenMessage> openMessages;
+
+// Class names by window, asked once: the hooks should cost as little as they can.
+std::map<HWND, std::wstring> classNames;
+
+MessageCost& costOf(HWND window, UINT message) {
+    auto known = classNames.find(window);
+    if (known == classNames.end()) {
         wchar_t name[64] = L"";
-        GetClassNameW(sent->hwnd, name, 64);
-        ++(*messageCounts)[name][sent->message];
+        GetClassNameW(window, name, 64);
+        known = classNames.emplace(window, name).first;
+    }
+    return (*messageCosts)[{known->second, message}];
+}
+
+LRESULT CALLBACK messageEntered(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && messageCosts) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        MessageCost& cost = costOf(sent->hwnd, sent->message);
+        ++cost.count;
+        openMessages.push_back({&cost, nowMilliseconds(), 0});
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT CALLBACK countPosted(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && messageCounts && wParam == PM_REMOVE) {
-        const auto* posted = reinterpret_cast<const MSG*>(lParam);
-        wchar_t name[64] = L"";
-        GetClassNameW(posted->hwnd, name, 64);
-        ++(*messageCounts)[name][posted->message];
+LRESULT CALLBACK messageLeft(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && messageCosts && !openMessages.empty()) {
+        const OpenMessage open = openMessages.back();
+        openMessages.pop_back();
+        const double spent = nowMilliseconds() - open.started;
+        open.cost->milliseconds += spent - open.nested;
+        if (!openMessages.empty()) openMessages.back().nested += spent;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK postedTaken(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && messageCosts && wParam == PM_REMOVE) {
+        const auto* posted = reinterpret_cast<const MSG*>(lParam);
+        ++costOf(posted->hwnd, posted->message).count;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void startCounting(MessageCosts& costs) {
+    if (!messagesWanted) return;
+    messageCosts = &costs;
+    SetWindowsHookExW(WH_CALLWNDPROC, messageEntered, nullptr, GetCurrentThreadId());
+    SetWindowsHookExW(WH_CALLWNDPROCRET, messageLeft, nullptr, GetCurrentThreadId());
+    SetWindowsHookExW(WH_GETMESSAGE, postedTaken, nullptr, GetCurrentThreadId());
+}
+
+// The messages since the last stage, and how long they took.
+void printCounts() {
+    if (!messageCosts) return;
+    double total = 0;
+    for (const auto& [key, cost] : *messageCosts) {
+        std::fprintf(stderr, "  %-24ls %04x %4d %7.2f ms\n", key.first.c_str(), key.second, cost.count,
+                     cost.milliseconds);
+        total += cost.milliseconds;
+    }
+    std::fprintf(stderr, "  in messages %.1f ms\n", total);
+    messageCosts->clear();
 }
 
 void stage(const char* name) {
-    if (stagesWanted) std::fprintf(stderr, "%-12s %8.1f ms\n", name, millisecondsSinceStart());
+    if (!stagesWanted) return;
+    printCounts();
+    std::fprintf(stderr, "%-12s %8.1f ms\n", name, millisecondsSinceStart());
 }
 
 LRESULT CALLBACK bareProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -70,6 +141,9 @@ LRESULT CALLBACK bareProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 double bareWindow(HINSTANCE instance) {
+    stage("main");
+    MessageCosts costs;
+    startCounting(costs);
     WNDCLASSW c{};
     c.lpfnWndProc = bareProc;
     c.hInstance = instance;
@@ -79,40 +153,37 @@ double bareWindow(HINSTANCE instance) {
     HWND window =
         CreateWindowExW(0, c.lpszClassName, L"   Vireltan - 12/2009", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                         267, 306, 746, 411, nullptr, nullptr, instance, nullptr);
+    stage("created");
     ShowWindow(window, SW_SHOW);
+    stage("shown");
     UpdateWindow(window);
     GdiFlush();
     const double elapsed = millisecondsSinceStart();
+    stage("painted");
+    messageCosts = nullptr;
     DestroyWindow(window);
     return elapsed;
 }
 
 double skinnedWindow(HINSTANCE instance) {
     stage("main");
-    std::map<std::wstring, std::map<UINT, int>> counts;
-    if (stagesWanted) {
-        messageCounts = &counts;
-        SetWindowsHookExW(WH_CALLWNDPROC, countMessage, nullptr, GetCurrentThreadId());
-        SetWindowsHookExW(WH_GETMESSAGE, countPosted, nullptr, GetCurrentThreadId());
-    }
+    MessageCosts costs;
+    startCounting(costs);
     vireltan::TApplication& application = vireltan::Application();
     application.Initialize();
     stage("initialized");
     auto window = std::make_unique<vireltan::TiletkenRhesap>(nullptr, instance);
     stage("constructed");
     application.setMainForm(window.get());
+    window->handle();
+    stage("created");
     window->show();
     stage("shown");
     RedrawWindow(window->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
     const double elapsed = millisecondsSinceStart();
     stage("painted");
-    messageCounts = nullptr;
-    for (const auto& [className, messages] : counts) {
-        std::fprintf(stderr, "%ls:", className.c_str());
-        for (const auto& [message, count] : messages) std::fprintf(stderr, " %04x=%d", message, count);
-        std::fprintf(stderr, "\n");
-    }
+    messageCosts = nullptr;
     return elapsed;
 }
 
@@ -209,7 +280,8 @@ int systemMenuTimes(HINSTANCE instance) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (commandLine && std::wcsstr(commandLine, L"sysmenu")) return systemMenuTimes(instance);
     const bool bare = commandLine && std::wcsstr(commandLine, L"bare");
-    stagesWanted = commandLine && std::wcsstr(commandLine, L"stages");
+    messagesWanted = commandLine && std::wcsstr(commandLine, L"messages");
+    stagesWanted = messagesWanted || (commandLine && std::wcsstr(commandLine, L"stages"));
     const double elapsed = bare ? bareWindow(instance) : skinnedWindow(instance);
     std::printf("%s %.1f\n", bare ? "bare" : "skinned", elapsed);
     std::fflush(stdout);
