@@ -24,6 +24,7 @@
 namespace vireltan {
 
 class TbsTrayIcon;
+class TbsSkinPopupMenu;
 
 class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
   public:
@@ -281,6 +282,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     MessageHookRegistration menuHook_;
     MessageHookRegistration shortCutHook_;  // the window's keyboard handler (Alt+Space)
     TbsTrayIcon* trayIcon_ = nullptr;
+    TbsSkinPopupMenu* trayMenu_ = nullptr;  // owned (a component of ours) once the icon asked for it
     bool trayMenuInstalled_ = false, trayDblClickInstalled_ = false;
 
     TTimer* trackTimer_ = nullptr;

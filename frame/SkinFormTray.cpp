@@ -4,24 +4,9 @@
 
 #include "frame/TrayIcon.h"
 #include "gui/Application.h"
-#include "gui/Utf.h"
-
-#include <memory>
-#include <type_traits>
+#include "menus/SkinPopupMenu.h"
 
 namespace vireltan {
-
-namespace {
-
-struct MenuDestroyer {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using TrayMenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
-
-constexpr UINT kTrayRestoreItem = 1;
-constexpr UINT kTrayCloseItem = 2;
-
-}  // namespace
 
 void TbsSkinForm::setTrayIcon(TbsTrayIcon* icon) {
     if (icon == trayIcon_) return;
@@ -70,22 +55,22 @@ void TbsSkinForm::RestoreFromTray() {
     if (OnRestoreFromTray) OnRestoreFromTray();
 }
 
-// The tray menu: "&Restore", a separator and "&Close" (Alt+F4), as the skinned menu will show them.
+// The tray menu: "&Restore", a separator and "&Close" (Alt+F4), through the frame's skinned menu.
 void TbsSkinForm::popupTrayMenu(POINT at) {
     if (OnTrayMenu) {
         OnTrayMenu(at);
         return;
     }
-    HWND owner = trayIcon_ ? trayIcon_->notifyWindow() : windowHandle();
-    TrayMenuHandle menu(CreatePopupMenu());
-    if (!menu || !owner) return;
-    AppendMenuW(menu.get(), MF_STRING, kTrayRestoreItem, toWide("&Restore").c_str());
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu.get(), MF_STRING, kTrayCloseItem, toWide("&Close\tAlt+F4").c_str());
-    const UINT item =
-        UINT(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
-    if (item == kTrayRestoreItem) RestoreFromTray();
-    if (item == kTrayCloseItem) form_->close();
+    if (!trayMenu_) {
+        trayMenu_ = new TbsSkinPopupMenu(this);
+        trayMenu_->setForm(form_);
+        trayMenu_->OnItemClick = [this](const MenuItemData& item) {
+            if (item.command == smcRestoreFromTray) RestoreFromTray();
+            if (item.command == smcClose) form_->close();
+        };
+    }
+    trayMenu_->Items = trayMenuItems(false, menuStrings());
+    trayMenu_->Popup(at.x, at.y);
 }
 
 }  // namespace vireltan

@@ -95,4 +95,15 @@ std::vector<MenuItemData> GetSystemMenuItems(const SystemMenuState& state,
     return mergedSystemMenuItems(*systemMenu, state, strings);
 }
 
+std::vector<MenuItemData> trayMenuItems(bool mdiChild, const MenuStringLookup& strings) {
+    SystemMenuState state;
+    state.mdiChild = mdiChild;
+    MenuItemData close = closeItem(state, strings);
+    close.name = "TRAY_BSF_CLOSE";
+    MenuItemData separator;
+    separator.caption = "-";
+    return {standardItem(strings, "TRAY_BSF_RESTORE", "MI_RESTORECAPTION", "&Restore", smcRestoreFromTray),
+            separator, close};
+}
+
 }  // namespace vireltan

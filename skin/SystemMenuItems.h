@@ -39,6 +39,7 @@ enum SystemMenuCommand : int {
     smcRollDown,           // SetRollUpState(false)
     smcRollUp,             // SetRollUpState(true)
     smcClose,              // close the window
+    smcRestoreFromTray,    // RestoreFromTray (the tray menu's restore item)
 };
 
 // The item names by which standard items are found (and removed again) in a user's SystemMenu.
@@ -64,5 +65,8 @@ std::vector<MenuItemData> mergedSystemMenuItems(std::vector<MenuItemData> userIt
 std::vector<MenuItemData> GetSystemMenuItems(const SystemMenuState& state,
                                              const std::vector<MenuItemData>* systemMenu,
                                              bool useDefaultSysMenu, const MenuStringLookup& strings = {});
+
+// The tray icon's menu: restore from the tray, a separator, and close with the window's shortcut.
+std::vector<MenuItemData> trayMenuItems(bool mdiChild, const MenuStringLookup& strings = {});
 
 }  // namespace vireltan

@@ -4,6 +4,7 @@
 
 #include "GuiTestSupport.h"
 #include "frame/SkinForm.h"
+#include "menus/SkinPopupWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,41 @@ TEST_F(FrameTray, MinimizeButtonWithAlwaysMinimizeToTrayAndTheDoubleClickBack) {
         ShowWindow(form->handle(), SW_RESTORE);
         frame->setTrayIcon(nullptr);
         EXPECT_TRUE(visible());
+    }
+}
+
+// The icon's menu opens through the frame's skinned engine with the restore and close items, and
+// its keys run them: R brings the application back, Escape closes the menu and leaves it in the tray.
+TEST_F(FrameTray, TrayMenuThroughTheSkinnedEngine) {
+    struct Case {
+        WPARAM key;
+        bool visibleAfter;
+        const char* events;
+    };
+    for (const Case& c : {Case{'R', true, "toTray fromTray "}, Case{VK_ESCAPE, false, "toTray "}}) {
+        SCOPED_TRACE(::testing::Message() << "key " << c.key);
+        events.clear();
+        auto icon = std::make_unique<TbsTrayIcon>(nullptr);
+        frame->setTrayIcon(icon.get());
+        frame->SendToTray();
+        ASSERT_FALSE(visible());
+        icon->PopupMenu(POINT{300, 300});
+        TbsSkinMenu& menu = frame->SkinMenu();
+        ASSERT_TRUE(menu.Visible());
+        ASSERT_EQ(menu.popupCount(), 1);
+        const std::vector<MenuItemData>& items = menu.popup(0)->items();
+        ASSERT_EQ(items.size(), 3u);
+        EXPECT_EQ(items[0].caption, "&Restore");
+        EXPECT_TRUE(items[1].isSeparator());
+        EXPECT_EQ(items[2].caption, "&Close");
+        EXPECT_EQ(items[2].shortcut, "Alt+F4");
+        menu.menuKeyDown(c.key, 0);
+        testing::pumpFor(20);
+        EXPECT_FALSE(menu.Visible());
+        EXPECT_EQ(visible(), c.visibleAfter);
+        EXPECT_EQ(events, c.events);
+        frame->RestoreFromTray();
+        frame->setTrayIcon(nullptr);
     }
 }
 

@@ -45,6 +45,9 @@ std::vector<std::string> describe(const std::vector<MenuItemData>& items) {
             case smcClose:
                 line += "|close";
                 break;
+            case smcRestoreFromTray:
+                line += "|fromtray";
+                break;
             default:
                 line += "|user";
                 break;
@@ -118,6 +121,28 @@ TEST(SystemMenuItems, StringTableCaptions) {
     EXPECT_EQ(describe(defaultSystemMenuItems(state, turkish)),
               (std::vector<std::string>{"Simge &Durumuna Küçült|min", "Ma&ximize|max", "-",
                                         "&Kapat|Alt+F4|close"}));
+}
+
+TEST(SystemMenuItems, TrayMenu) {
+    const MenuStringLookup turkish = [](std::string_view name) {
+        return std::string(name == "MI_RESTORECAPTION" ? "&Geri Yükle" : "");
+    };
+    struct Case {
+        bool mdiChild;
+        MenuStringLookup strings;
+        std::vector<std::string> items;
+    } cases[] = {
+        {false, {}, {"&Restore|fromtray", "-", "&Close|Alt+F4|close"}},
+        {true, {}, {"&Restore|fromtray", "-", "&Close|Ctrl+F4|close"}},
+        {false, turkish, {"&Geri Yükle|fromtray", "-", "&Close|Alt+F4|close"}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<MenuItemData> items = trayMenuItems(c.mdiChild, c.strings);
+        EXPECT_EQ(describe(items), c.items);
+        ASSERT_EQ(items.size(), 3u);
+        EXPECT_EQ(items[0].name, "TRAY_BSF_RESTORE");
+        EXPECT_EQ(items[2].name, "TRAY_BSF_CLOSE");
+    }
 }
 
 TEST(SystemMenuItems, UserSystemMenuWithTheStandardItems) {
