@@ -222,8 +222,16 @@ void TbsSkinMenu::menuKeyDown(WPARAM virtualKey, LPARAM keyData) {
 bool TbsSkinMenu::hookMessage(MSG& m) {
     if (!visible_ || popups_.empty()) return false;
     switch (m.message) {
-        case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
+            // Alt+F4 is the window's, not the menu's: the menu closes and the key goes on to the
+            // window, whose default handling closes it.
+            if (m.wParam == VK_F4) {
+                Close();
+                return false;
+            }
+            menuKeyDown(m.wParam, m.lParam);
+            return true;
+        case WM_KEYDOWN:
             menuKeyDown(m.wParam, m.lParam);
             return true;
         case WM_MOUSEWHEEL:
