@@ -4,6 +4,7 @@
 #include "gui/SkinValues.h"
 #include "menus/SkinMenu.h"
 #include "skin/MenuNavigation.h"
+#include "skin/ResourceStrData.h"
 #include "skin/SkinData.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
@@ -69,6 +70,9 @@ void TbsSkinPopupWindow::takeSkin() {
         face.height = itemDefinition_->fontheight;
         face.style = fontStyleFromSkin(itemDefinition_->fontstyle);
     }
+    // The strings of a skin's table may need their own character set, whichever face draws them.
+    if (const TbsResourceStrData* strings = skin_ ? skin_->ResourceStrData() : nullptr)
+        face.charset = strings->CharSet;
     font_.assign(face);
 }
 

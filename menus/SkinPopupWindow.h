@@ -70,6 +70,8 @@ class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
         int copies = 0;       // copies to the screen
     };
     const PaintCounts& paintCounts() const { return paintCounts_; }
+    // The font the items are drawn with.
+    const TFont& font() const { return font_; }
     // The popup's picture as composed off screen.
     TBitmap& picture() { return picture_; }
 
