@@ -125,5 +125,46 @@ TEST_F(SystemMenuClosing, AltF4ClosesTheMenuThenTheWindow) {
     }
 }
 
+// What the menu's hook keeps from the window while the system menu is open, and what it lets on.
+TEST_F(SystemMenuClosing, TheHookKeepsKeysAndTheWheelButNotAltF4) {
+    struct Case {
+        const char* what;
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool reachesEdit;
+        bool menuStaysOpen;
+    };
+    const LPARAM alt = LPARAM(1) << 29;
+    const Case cases[] = {
+        {"an arrow key", WM_KEYDOWN, VK_RIGHT, 1, false, true},
+        {"Alt with a letter no item has", WM_SYSKEYDOWN, 'Q', alt | 1, false, true},
+        {"the wheel", WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0, false, true},
+        {"the horizontal wheel", WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0, false, true},
+        {"Alt+F4", WM_SYSKEYDOWN, VK_F4, alt | 1, true, false},
+    };
+    form->OnClose = [] {};
+    for (const Case& c : cases) {
+        int heard = 0;
+        auto spy = edit->installWindowProcHook([&](TMessage& m, const WindowProcNext& next) {
+            if (m.msg == c.msg) {
+                ++heard;
+                m.result = 0;
+                return;  // the test looks only at what arrives: nothing runs it
+            }
+            next(m);
+        });
+        pressSysMenuButton();
+        ASSERT_TRUE(menu().Visible()) << c.what;
+        PostMessageW(edit->handle(), c.msg, c.wParam, c.lParam);
+        pumpPosted();
+        EXPECT_EQ(heard, c.reachesEdit ? 1 : 0) << c.what;
+        EXPECT_EQ(menu().Visible(), c.menuStaysOpen) << c.what;
+        spy.remove();
+        if (menu().Visible()) pressKey(edit->handle(), VK_ESCAPE);
+    }
+    form->OnClose = nullptr;
+}
+
 }  // namespace
 }  // namespace vireltan
