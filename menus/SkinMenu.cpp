@@ -223,11 +223,15 @@ bool TbsSkinMenu::hookMessage(MSG& m) {
     if (!visible_ || popups_.empty()) return false;
     switch (m.message) {
         case WM_SYSKEYDOWN:
-            // Alt+F4 is the window's, not the menu's: the menu closes and the key goes on to the
-            // window, whose default handling closes it.
+            // Alt+F4 is the window's, not the menu's: the menu closes, then the window is asked to close
+            // as the system's default handling asks it. The key may have been read by a popup (the
+            // pointer's window on some systems), which is no window to close.
             if (m.wParam == VK_F4) {
                 Close();
-                return false;
+                if (window_ && window_->handleAllocated())
+                    PostMessageW(GetAncestor(window_->allocatedHandle(), GA_ROOT), WM_SYSCOMMAND, SC_CLOSE,
+                                 0);
+                return true;
             }
             menuKeyDown(m.wParam, m.lParam);
             return true;

@@ -387,6 +387,8 @@ void TbsSkinPopupWindow::WndProc(TMessage& message) {
             }
             break;
         }
+        case WM_CLOSE:
+            break;  // a popup goes when its menu closes it, never on its own
         case WM_SETCURSOR:
             SetCursor(LoadCursorW(nullptr, IDC_ARROW));
             message.result = TRUE;
