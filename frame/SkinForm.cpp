@@ -185,6 +185,11 @@ int TbsSkinForm::findObject(std::string_view idName) const {
 void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
     const bool skinned = frameSkinned_;
     const bool fullDragSizing = pointer_.inSizeMove && fullDrag_;
+    if (pressClosesSystemMenu(m)) {
+        closeSkinMenu();
+        m.result = 0;
+        return;
+    }
     if (endsPopups(m)) closeSkinMenu();
     // clang-format off
     switch (m.msg) {

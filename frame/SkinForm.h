@@ -189,6 +189,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     void onSkinnableForm(const TbsSkinData* sender);
     void onMenuClosed();
     void closeSkinMenu();
+    bool pressClosesSystemMenu(const TMessage& m) const;
     void runSystemMenuItem(const MenuItemData& item);
     SystemMenuState systemMenuState() const;
     void onPrintRequest(HDC dc);
@@ -279,6 +280,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     TbsSkinMenu* skinMenu_ = nullptr;  // owned (a component of ours)
     SkinDataComponent* menusSkinData_ = nullptr;
     bool menuOpen_ = false;
+    bool systemMenuShown_ = false;  // the open menu is the system menu (not a popup menu of the form)
     MessageHookRegistration menuHook_;
     MessageHookRegistration shortCutHook_;  // the window's keyboard handler (Alt+Space)
     TbsTrayIcon* trayIcon_ = nullptr;

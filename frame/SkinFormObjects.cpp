@@ -157,6 +157,7 @@ void TbsSkinForm::onClientButtonUp(MouseButton button) {
 void TbsSkinForm::onMenuClosed() {
     const bool wasOpen = menuOpen_;
     menuOpen_ = false;
+    systemMenuShown_ = false;
     ObjectReaction r;
     const int object = menuClosed(layout_.objects, r);
     if (object >= 0) applyReaction(object, r, {-1, -1}, MouseButton::Left);
@@ -166,6 +167,18 @@ void TbsSkinForm::onMenuClosed() {
 
 void TbsSkinForm::closeSkinMenu() {
     if (skinMenu_->Visible()) skinMenu_->Close();
+}
+
+// While the system menu is open, a press that would open it again (on a system-menu object, or the
+// right button on the caption) only closes it, as the system's own window menu does; the frame's
+// objects never see that press, so the button is simply released by the close.
+bool TbsSkinForm::pressClosesSystemMenu(const TMessage& m) const {
+    if (!systemMenuShown_ || !skinMenu_->Visible() || !frameSkinned_) return false;
+    if (m.msg == WM_NCRBUTTONDOWN && m.wParam == HTCAPTION) return true;
+    if (m.msg != WM_NCLBUTTONDOWN && m.msg != WM_NCRBUTTONDOWN) return false;
+    const PixelPoint origin = windowOrigin();
+    const int object = layout_.objectAt(windowPointFromLParam(std::uint32_t(m.lParam), origin.x, origin.y));
+    return object >= 0 && layout_.objects[std::size_t(object)].command == StdCommand::cmSysMenu;
 }
 
 void TbsSkinForm::markMenuOpen() {
@@ -387,6 +400,7 @@ void TbsSkinForm::PopupSystemMenu(const RECT& anchor) {
     markMenuOpen();
     skinMenu_->Popup(nullptr, menusSkin(), MenuPopupKind::rootDown, std::move(items), toPixelRect(anchor), 0,
                      [this](const MenuItemData& item) { runSystemMenuItem(item); });
+    systemMenuShown_ = skinMenu_->Visible();
 }
 
 void TbsSkinForm::runSystemMenuItem(const MenuItemData& item) {

@@ -46,7 +46,7 @@ LOGFONTW TFont::logFont() const {
     font.lfItalic = (description_.style & fsItalic) ? TRUE : FALSE;
     font.lfUnderline = (description_.style & fsUnderline) ? TRUE : FALSE;
     font.lfStrikeOut = (description_.style & fsStrikeOut) ? TRUE : FALSE;
-    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfCharSet = BYTE(std::clamp(description_.charset, 0, 255));
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;

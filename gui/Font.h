@@ -22,6 +22,7 @@ struct FontDescription {
     int height = -11;
     unsigned style = 0;
     TColor color = clWindowText;
+    int charset = 1;  // DEFAULT_CHARSET; a skin's string table may ask for another
 
     bool operator==(const FontDescription&) const = default;
 };

@@ -222,8 +222,20 @@ void TbsSkinMenu::menuKeyDown(WPARAM virtualKey, LPARAM keyData) {
 bool TbsSkinMenu::hookMessage(MSG& m) {
     if (!visible_ || popups_.empty()) return false;
     switch (m.message) {
-        case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
+            // Alt+F4 is the window's, not the menu's: the menu closes, then the window is asked to close
+            // as the system's default handling asks it. The key may have been read by a popup (the
+            // pointer's window on some systems), which is no window to close.
+            if (m.wParam == VK_F4) {
+                Close();
+                if (window_ && window_->handleAllocated())
+                    PostMessageW(GetAncestor(window_->allocatedHandle(), GA_ROOT), WM_SYSCOMMAND, SC_CLOSE,
+                                 0);
+                return true;
+            }
+            menuKeyDown(m.wParam, m.lParam);
+            return true;
+        case WM_KEYDOWN:
             menuKeyDown(m.wParam, m.lParam);
             return true;
         case WM_MOUSEWHEEL:

@@ -90,8 +90,16 @@ void TbsSkinPopupWindow::composeItem(int index) {
                 stretch = active ? d.stretcheffect : d.inactivestretcheffect;
             }
             Raster target = picture_.raster();
-            const int morph = menuItems_[std::size_t(index)].morphFactor;
-            if (canMorph() && look.background != MenuItemBackground::skinDivider && morph > 0 && morph < 5) {
+            const TbsSkinMenuItem& state = menuItems_[std::size_t(index)];
+            const bool animating = canAnimate() && look.background != MenuItemBackground::skinDivider &&
+                                   stripAnimationShowsFrame(itemAnimation_, state.animation);
+            // A frame of the animation takes the place of the strip (and of a morph), as on the caption.
+            if (animating)
+                source = stripAnimationFrame(itemAnimation_, pixelRect(d.skinrect).height(),
+                                             state.animation.frame);
+            const int morph = state.morphFactor;
+            if (!animating && canMorph() && look.background != MenuItemBackground::skinDivider && morph > 0 &&
+                morph < 5) {
                 // Between the two looks: the normal strip blended towards the active one.
                 Raster normal, active;
                 ComposeHorizontalStrip(*itemPicture, pixelRect(d.skinrect), fixedLeft, fixedRight,

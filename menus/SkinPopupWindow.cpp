@@ -4,7 +4,9 @@
 #include "gui/SkinValues.h"
 #include "menus/SkinMenu.h"
 #include "skin/MenuNavigation.h"
+#include "skin/ResourceStrData.h"
 #include "skin/SkinData.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
 
 #include <algorithm>
@@ -56,12 +58,21 @@ void TbsSkinPopupWindow::takeSkin() {
     settings.DefMenuItemHeight = menu_.DefMenuItemHeight;
     metrics_ = menuMetrics(skin_, settings);
     itemDefinition_ = metrics_.skinnedItems && skin_ ? firstMenuItemDefinition(*skin_) : nullptr;
+    itemAnimation_ = {};
+    if (itemDefinition_) {
+        const TbsDataSkinMenuItem& d = *itemDefinition_;
+        itemAnimation_ = {pixelRect(d.animateskinrect), d.framecount, d.animateinterval, d.inactiveanimation,
+                          int(kItemPeriod)};
+    }
     FontDescription face = menu_.DefMenuItemFont;
     if (itemDefinition_ && menu_.UseSkinFontInMenu) {
         face.face = itemDefinition_->fontname;
         face.height = itemDefinition_->fontheight;
         face.style = fontStyleFromSkin(itemDefinition_->fontstyle);
     }
+    // The strings of a skin's table may need their own character set, whichever face draws them.
+    if (const TbsResourceStrData* strings = skin_ ? skin_->ResourceStrData() : nullptr)
+        face.charset = strings->CharSet;
     font_.assign(face);
 }
 
@@ -94,6 +105,7 @@ void TbsSkinPopupWindow::open(MenuPopupKind kind, const PixelRect& anchor) {
         menuItems_[std::size_t(selected_)].selected = true;
         menuItems_[std::size_t(selected_)].keyboardSelectedAtOpen = true;
         menuItems_[std::size_t(selected_)].morphFactor = kMorphSteps;  // highlighted from the start
+        menuItems_[std::size_t(selected_)].animation = {itemAnimation_.frameCount + 1, int(kItemPeriod)};
         relayout(menuFirstVisibleShowing(items_, metrics_, size, 0, selected_));
     }
     composeAll();
@@ -198,46 +210,76 @@ void TbsSkinPopupWindow::select(int index) {
     }
     selected_ = index;
     if (index >= 0) menuItems_[std::size_t(index)].selected = true;
+    bool timed = false;
+    if (previous >= 0) timed = startItemChange(previous) || timed;
+    if (index >= 0) timed = startItemChange(index) || timed;
     if (change.firstVisible != layout_.firstVisible) {
         relayout(change.firstVisible);
         redrawItemsArea();
+        if (timed) startItemTimer();
         return;
     }
     if (canMorph()) {
-        startMorph();
+        // The morph's first step composes the two items.
+        startItemTimer();
+        itemTick();
         return;
     }
-    // Without morphing the looks change at once.
-    for (TbsSkinMenuItem& m : menuItems_) m.morphFactor = m.selected || m.submenuOpen ? kMorphSteps : 0;
+    // Only the two items concerned are composed again.
     if (previous >= 0) composeItem(previous);
     if (index >= 0) composeItem(index);
     for (const PixelRect& r : change.repaint) invalidatePopupRect(r);
+    if (timed) startItemTimer();
 }
 
 bool TbsSkinPopupWindow::canMorph() const {
     return itemDefinition_ && itemDefinition_->morphing && skin_ && skin_->EnableSkinEffects;
 }
 
-void TbsSkinPopupWindow::startMorph() {
-    if (allocatedHandle()) SetTimer(allocatedHandle(), kItemTimer, kItemPeriod, nullptr);
-    morphTick();
+bool TbsSkinPopupWindow::canAnimate() const {
+    return itemDefinition_ && skin_ && skin_->EnableSkinEffects && itemAnimation_.possible();
 }
 
-// One step for every item whose factor is not yet where its state points; the timer stops once none
-// needed one.
-void TbsSkinPopupWindow::morphTick() {
-    bool stepped = false;
+// Without a morph the strip changes at once; with one it moves a fifth per tick from where it is.
+bool TbsSkinPopupWindow::startItemChange(int index) {
+    TbsSkinMenuItem& m = menuItems_[std::size_t(index)];
+    const bool active = m.selected || m.submenuOpen;
+    if (!canMorph()) m.morphFactor = active ? kMorphSteps : 0;
+    bool timed = canMorph();
+    if (canAnimate()) {
+        m.animation = stripAnimationStart(itemAnimation_, active);
+        timed = timed || stripAnimationRunning(itemAnimation_, m.animation, active);
+    }
+    return timed;
+}
+
+void TbsSkinPopupWindow::startItemTimer() {
+    if (allocatedHandle()) SetTimer(allocatedHandle(), kItemTimer, kItemPeriod, nullptr);
+}
+
+// One step for every item whose morph factor is not yet where its state points and every item whose
+// animation runs; only the items whose look changed are composed again. The timer stops once no
+// item has anything left to do.
+void TbsSkinPopupWindow::itemTick() {
+    bool running = false;
     for (int i = 0; i < int(menuItems_.size()); ++i) {
         TbsSkinMenuItem& m = menuItems_[std::size_t(i)];
-        const int target = m.selected || m.submenuOpen ? kMorphSteps : 0;
-        if (m.morphFactor == target) continue;
-        m.morphFactor += m.morphFactor < target ? 1 : -1;
-        stepped = true;
-        if (!layout_.inRange(i)) continue;
+        const bool active = m.selected || m.submenuOpen;
+        bool changed = false;
+        const int target = active ? kMorphSteps : 0;
+        if (canMorph() && m.morphFactor != target) {
+            m.morphFactor += m.morphFactor < target ? 1 : -1;
+            changed = running = true;
+        }
+        if (canAnimate() && stripAnimationRunning(itemAnimation_, m.animation, active)) {
+            changed = stripAnimationTick(itemAnimation_, m.animation, active) || changed;
+            running = running || stripAnimationRunning(itemAnimation_, m.animation, active);
+        }
+        if (!changed || !layout_.inRange(i)) continue;
         composeItem(i);
         invalidatePopupRect(layout_.itemRects[std::size_t(i)]);
     }
-    if (!stepped && allocatedHandle()) KillTimer(allocatedHandle(), kItemTimer);
+    if (!running && allocatedHandle()) KillTimer(allocatedHandle(), kItemTimer);
 }
 
 void TbsSkinPopupWindow::setSubmenuOpen(int index, bool open) {
@@ -245,15 +287,17 @@ void TbsSkinPopupWindow::setSubmenuOpen(int index, bool open) {
     TbsSkinMenuItem& m = menuItems_[std::size_t(index)];
     if (m.submenuOpen == open) return;
     m.submenuOpen = open;
+    const bool timed = startItemChange(index);
     if (canMorph()) {
-        startMorph();
+        startItemTimer();
+        itemTick();
         return;
     }
-    m.morphFactor = m.selected || m.submenuOpen ? kMorphSteps : 0;
     if (layout_.inRange(index)) {
         composeItem(index);
         invalidatePopupRect(layout_.itemRects[std::size_t(index)]);
     }
+    if (timed) startItemTimer();
 }
 
 void TbsSkinPopupWindow::redrawItemsArea() {
@@ -337,12 +381,14 @@ void TbsSkinPopupWindow::WndProc(TMessage& message) {
             } else if (message.wParam == kScrollTimer) {
                 scrollTick();
             } else if (message.wParam == kItemTimer) {
-                morphTick();
+                itemTick();
             } else {
                 TCustomControl::WndProc(message);
             }
             break;
         }
+        case WM_CLOSE:
+            break;  // a popup goes when its menu closes it, never on its own
         case WM_SETCURSOR:
             SetCursor(LoadCursorW(nullptr, IDC_ARROW));
             message.result = TRUE;

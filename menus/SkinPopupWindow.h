@@ -9,6 +9,7 @@
 #include "skin/MenuLayout.h"
 #include "skin/MenuLook.h"
 #include "skin/MenuPlacement.h"
+#include "skin/StripAnimation.h"
 
 #include <vector>
 
@@ -26,8 +27,8 @@ struct TbsSkinMenuItem {
     bool submenuOpen = false;
     bool visibleInRange = false;
     bool keyboardSelectedAtOpen = false;
-    int morphFactor = 0;  // in fifths: 0 the normal strip, 5 the active one
-    int animationFrame = 0;
+    int morphFactor = 0;            // in fifths: 0 the normal strip, 5 the active one
+    StripAnimationState animation;  // the definition's frame animation, when it has one
 };
 
 class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
@@ -59,6 +60,8 @@ class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
     bool buttonUp(POINT screen);
     // One tick of the pointer timer (the timer calls it; tests may too).
     void pointerTick();
+    // One tick of the 20 ms item timer: morphs and frame animations of the items one step on.
+    void itemTick();
 
     // What was composed, for tests and measurements.
     struct PaintCounts {
@@ -67,6 +70,8 @@ class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
         int copies = 0;       // copies to the screen
     };
     const PaintCounts& paintCounts() const { return paintCounts_; }
+    // The font the items are drawn with.
+    const TFont& font() const { return font_; }
     // The popup's picture as composed off screen.
     TBitmap& picture() { return picture_; }
 
@@ -84,8 +89,11 @@ class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
     void composeMarkers();
     // The item strips blend from one look to the other in five 20 ms steps when the skin says so.
     bool canMorph() const;
-    void startMorph();
-    void morphTick();
+    // The items play the definition's frame animation when the skin's effects are on.
+    bool canAnimate() const;
+    // An item turned active or inactive; true when the item timer has work to do for it.
+    bool startItemChange(int index);
+    void startItemTimer();
     void drawItemText(const MenuItemLook& look, const MenuItemData& item);
     void applyRegion();
     void applyAlpha(bool animateFirst);
@@ -100,6 +108,7 @@ class TbsSkinPopupWindow : public TCustomControl, private NonActivatingPopup {
     bool submenu_;
     const TbsSkinData* skin_ = nullptr;
     const TbsDataSkinMenuItem* itemDefinition_ = nullptr;
+    StripAnimation itemAnimation_;
     MenuMetrics metrics_;
     MenuLayout layout_;
     std::vector<TbsSkinMenuItem> menuItems_;

@@ -43,26 +43,32 @@ double morphStep(double factor, bool up) {
     return std::clamp(fifths / kMorphSteps, 0.0, 1.0);
 }
 
+StripAnimationState stripState(const FrameObject& o) {
+    return {o.state.frame, o.state.timeCounter};
+}
+
 bool animationNeedsStep(const FrameObject& o) {
-    if (o.kind == FrameObjectKind::Caption) {
-        return o.state.active ? o.state.frame <= o.countFrames && o.state.frame > 0 : o.state.frame > 0;
-    }
+    if (o.kind == FrameObjectKind::Caption)
+        return stripAnimationRunning(captionAnimation(o), stripState(o), o.state.active);
     return o.kind == FrameObjectKind::Animate && o.state.active && (!o.state.pressed || o.downRect.empty());
 }
 
 // One animation tick of an object that needs one; true when its frame changed.
 bool animationStep(FrameObject& o) {
     FrameObjectState& s = o.state;
+    if (o.kind == FrameObjectKind::Caption) {
+        StripAnimationState strip = stripState(o);
+        const bool moved = stripAnimationTick(captionAnimation(o), strip, s.active);
+        s.frame = strip.frame;
+        s.timeCounter = strip.timeCounter;
+        return moved;
+    }
     // The counter counts the ticks waited for this frame: a 25 ms interval steps at every tick.
     if (s.timeCounter < o.frameInterval) {
         s.timeCounter += kAnimateTimerMs;
         return false;
     }
     s.timeCounter = kAnimateTimerMs;
-    if (o.kind == FrameObjectKind::Caption) {
-        s.frame += s.active ? 1 : -1;
-        return true;
-    }
     if (s.forward) {
         s.frame = s.frame >= o.countFrames ? 1 : s.frame + 1;
         if (!o.cycle && s.frame == o.countFrames) s.active = false;
@@ -74,6 +80,11 @@ bool animationStep(FrameObject& o) {
 }
 
 }  // namespace
+
+StripAnimation captionAnimation(const FrameObject& caption) {
+    return {caption.animateRect, caption.countFrames, caption.frameInterval, caption.inactiveAnimation,
+            kAnimateTimerMs};
+}
 
 bool canMorph(const FrameObject& o, const ObjectContext& c) {
     return o.morphing && c.skinEffects;
@@ -306,8 +317,9 @@ int setCaptionActive(std::vector<FrameObject>& objects, bool windowActive, bool 
             return int(i);
         }
         if (animationPossible) {
-            s.frame = windowActive ? 1 : (o.inactiveAnimation ? o.countFrames : 0);
-            s.timeCounter = kAnimateTimerMs;
+            const StripAnimationState start = stripAnimationStart(captionAnimation(o), windowActive);
+            s.frame = start.frame;
+            s.timeCounter = start.timeCounter;
             reaction.startAnimate = true;
         }
         reaction.redraw = true;  // the frame sends itself WM_NCPAINT

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/FrameObjects.h"
+#include "skin/StripAnimation.h"
 
 namespace vireltan {
 
@@ -36,6 +37,9 @@ struct ObjectContext {
 };
 
 bool canMorph(const FrameObject& o, const ObjectContext& c);
+// The caption's animation keys (animateskinrect, framecount, animateinterval, inactiveanimation),
+// stepped by the frame's 25 ms animation timer.
+StripAnimation captionAnimation(const FrameObject& caption);
 bool MorphPending(const FrameObject& o);
 
 ObjectReaction objectMouseEnter(FrameObject& o, const ObjectContext& c);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/Blit.h"
+#include "skin/FrameButtons.h"
 #include "skin/SkinData.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinObjects.h"
@@ -204,17 +205,7 @@ std::optional<ObjectImage> captionImage(const FrameObject& caption, const TbsDat
     const bool morphs = morphUnderWay(o, look.skinEffects);
     std::optional<ObjectImage> image;
     if (animates && s.frame >= 1 && s.frame <= o.countFrames) {
-        const PixelRect& a = o.animateRect;
-        const int k = s.frame - 1;
-        const int n = std::max(1, o.countFrames);
-        PixelRect slice;
-        if (a.height() > o.skinRect.height()) {
-            const int h = a.height() / n;
-            slice = {a.left, a.top + h * k, a.right, a.top + h * (k + 1)};
-        } else {
-            const int w = a.width() / n;
-            slice = {a.left + w * k, a.top, a.left + w * (k + 1), a.bottom};
-        }
+        const PixelRect slice = stripAnimationFrame(captionAnimation(o), o.skinRect.height(), s.frame);
         image = copyOf(listPicture(o.activePicture), slice, o.rect);
     } else if (morphs) {
         image = morphOf(o, mainPicture(), o.skinRect, o.activeRect);

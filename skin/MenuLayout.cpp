@@ -83,8 +83,14 @@ MenuMetrics menuMetrics(const TbsSkinData* skin, const MenuSettings& settings) {
                                    m.itemsrect.right);
     }
     const TbsDataSkinMenuItem* item = firstMenuItemDefinition(*skin);
+    // A definition whose picture is missing draws nothing of its own: the items keep the plain look
+    // (and its colours, so that no text is drawn in the skin's white on the plain white).
+    const int itemPicture = item ? item->activepictureindex : -1;
+    const bool hasItemPicture = itemPicture >= 0 &&
+                                itemPicture < static_cast<int>(skin->ActivePictures.size()) &&
+                                skin->ActivePictures[itemPicture].width > 0;
     // Heights come from the definition for both the size and the stacking, so the two never disagree.
-    if (item != nullptr && 0LL + item->skinrect.bottom - item->skinrect.top > 0) {
+    if (item != nullptr && hasItemPicture && 0LL + item->skinrect.bottom - item->skinrect.top > 0) {
         m.skinnedItems = true;
         m.itemHeight = static_cast<int>(
             std::min<long long>(0LL + item->skinrect.bottom - item->skinrect.top, kMaxItemHeight));

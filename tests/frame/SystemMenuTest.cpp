@@ -3,7 +3,7 @@
 // (which never reach the focused field) and how it closes.
 #include "frame/SkinForm.h"
 
-#include "MenuWinTestSupport.h"
+#include "SystemMenuFixture.h"
 #include "gui/MaskEdit.h"
 #include "gui/Messages.h"
 #include "menus/SkinPopupMenu.h"
@@ -18,66 +18,7 @@ namespace vireltan {
 namespace {
 
 using namespace vireltan::testing;
-
-constexpr int kWidth = 746, kHeight = 411;
-
-class SystemMenuTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        form = std::make_unique<TForm>(nullptr);
-        form->setBorderStyle(TFormBorderStyle::bsSingle);
-        form->setCaption("   Vireltan - 12/2009");
-        form->setBounds(60, 40, kWidth, kHeight);
-        stored = new StoredSkinComponent(form.get());
-        ASSERT_TRUE(stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN"));
-        frame = new TbsSkinForm(form.get());
-        frame->setBorderIcons({true, true, false, false, false});
-        data = new SkinDataComponent(form.get());
-        data->setCompressedStoredSkin(stored);
-        frame->setSkinData(data);
-        edit = new TMaskEdit(form.get());
-        edit->setParent(form.get());
-        edit->setBounds(100, 100, 120, 20);
-        edit->setText("12345");
-        form->show();
-        SetForegroundWindow(form->handle());
-        pumpUntil([&] { return frame->IsFrameActive(); }, 2000);
-        edit->setFocus();
-        SetCursorPos(5, 5);
-        pumpFor(30);
-    }
-    void TearDown() override {
-        if (frame->SkinMenu().Visible()) frame->SkinMenu().Close();
-        form.reset();
-    }
-
-    int sysMenuButton() const { return frame->findObject("sysmenubutton"); }
-    RECT window() const {
-        RECT w{};
-        GetWindowRect(form->handle(), &w);
-        return w;
-    }
-    // A press on the system-menu button, as the system reports it.
-    void pressSysMenuButton() {
-        const PixelRect& r = frame->layout().objects[std::size_t(sysMenuButton())].rect;
-        const RECT w = window();
-        const int x = w.left + (r.left + r.right) / 2, y = w.top + (r.top + r.bottom) / 2;
-        SetCursorPos(x, y);
-        SendMessageW(form->handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y));
-        SendMessageW(form->handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(x, y));
-        SendMessageW(form->handle(), WM_LBUTTONUP, 0, 0);
-        SetCursorPos(5, 5);
-    }
-    TbsSkinMenu& menu() { return frame->SkinMenu(); }
-    TbsSkinPopupWindow& root() { return *menu().popup(0); }
-
-    CursorRestore cursor;
-    std::unique_ptr<TForm> form;
-    StoredSkinComponent* stored = nullptr;
-    SkinDataComponent* data = nullptr;
-    TbsSkinForm* frame = nullptr;
-    TMaskEdit* edit = nullptr;
-};
+using SystemMenuTest = SystemMenuFixture;
 
 // Arial 14 (the menuitem definition's font) on the screen.
 int textWidth(const std::string& text) {

@@ -96,6 +96,20 @@ TEST(MenuMetrics, SkinsMissingAPartFallBackToPlainSizes) {
     const MenuMetrics c = menuMetrics(flatItemPicture.get(), {});
     EXPECT_FALSE(c.skinnedItems);
     EXPECT_EQ(c.itemHeight, 20);  // never an item of no height
+
+    // The item definition's picture past the list, or none: the plain item look and sizes.
+    for (const int index : {9, -1}) {
+        auto noItemPicture = loadCalculatorSkin();
+        for (auto& object : noItemPicture->ObjectDefinitions) {
+            if (auto* item = dynamic_cast<TbsDataSkinMenuItem*>(object.get()))
+                item->activepictureindex = index;
+        }
+        const MenuMetrics d = menuMetrics(noItemPicture.get(), {});
+        EXPECT_TRUE(d.skinnedPopup) << index;
+        EXPECT_FALSE(d.skinnedItems) << index;
+        EXPECT_EQ(d.itemHeight, 20) << index;
+        EXPECT_EQ(d.separatorHeight, 4) << index;
+    }
 }
 
 TEST(MenuLayout, PopupSizesAndItemPlaces) {

@@ -7,6 +7,9 @@
 #include "frame/TrayIcon.h"
 #include "gui/Bitmap.h"
 #include "tools/skinpreview/PreviewControls.h"
+#include "tools/skinpreview/PreviewMenus.h"
+
+#include <windowsx.h>
 
 #include <cctype>
 #include <exception>
@@ -88,7 +91,10 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, const std::optional<std::filesy
     frame_->setSkinData(skinData_);
     addColumn(10, &skinData_->skinData(), "Skinned");
     addColumn(20 + kColumnWidth + kMiddle, nullptr, "Plain");
+    menus_ = std::make_unique<PreviewMenus>(*this);
 }
+
+PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::placeLists() {
     if (!handleAllocated() || !IsWindowVisible(handle())) return;
@@ -101,6 +107,25 @@ void PreviewWindow::placeLists() {
 }
 
 void PreviewWindow::WndProc(TMessage& message) {
+    if (message.msg == WM_CONTEXTMENU && menus_) {
+        // The menu key gives no position: the menu opens at the window's client origin then. A click
+        // on the frame (the caption's right click opens the system menu) is not the preview's.
+        POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        POINT client = at;
+        ScreenToClient(handle(), &client);
+        RECT area{};
+        GetClientRect(handle(), &area);
+        if (message.lParam == -1) {
+            at = {0, 0};
+            ClientToScreen(handle(), &at);
+        } else if (!PtInRect(&area, client)) {
+            TForm::WndProc(message);
+            return;
+        }
+        menus_->popupAt(at.x, at.y);
+        message.result = 0;
+        return;
+    }
     TForm::WndProc(message);
     if (message.msg == WM_WINDOWPOSCHANGED || message.msg == kPlaceLists) placeLists();
     // Under Wine a change of the window's style (the end of the fade-in drops the layered style)

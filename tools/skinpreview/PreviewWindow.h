@@ -6,6 +6,7 @@
 #include "gui/SkinComponents.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,12 +16,14 @@ namespace vireltan {
 
 class TbsPopupListBox;
 class TbsSkinForm;
+class PreviewMenus;
 
 class PreviewWindow : public TForm {
   public:
     // The skin of `skinFile` (a skin definition file, a compressed skin file or a stored skin), or
     // without one the stored skin the program carries.
     PreviewWindow(HINSTANCE instance, const std::optional<std::filesystem::path>& skinFile);
+    ~PreviewWindow() override;
 
     // What was loaded, for the caption: the file name or "stored skin"; empty when nothing loaded.
     const std::string& skinSource() const { return source_; }
@@ -38,6 +41,7 @@ class PreviewWindow : public TForm {
     SkinDataComponent* skinData_;
     std::string source_;
     std::vector<std::pair<TbsPopupListBox*, POINT>> lists_;
+    std::unique_ptr<PreviewMenus> menus_;
 };
 
 // Loads the stored skin from `file` by its kind: a definition file (.ini) is packed with the
