@@ -501,8 +501,8 @@ void TbsSkinEdit::wmPaintFrameRequest(TMessage& message) {
 void TbsSkinEdit::paintFrame(HDC dc) {
     const int w = width(), h = height();
     if (w <= 0 || h <= 0) return;
-    TBitmap bitmap(w, h);
     if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
+        TBitmap bitmap(w, h);
         EditLook look;
         look.active = active();
         look.buttonMode = buttonMode_;
@@ -513,25 +513,35 @@ void TbsSkinEdit::paintFrame(HDC dc) {
         BitBlt(dc, 0, 0, w, h, bitmap.canvasHandle(), 0, 0, SRCCOPY);
         return;
     }
-    TCanvas& canvas = bitmap.canvas();
+    paintPlainFrame(dc, w, h);
+}
+
+// Solid rectangles only: drawn straight into the window, as a bitmap per paint costs a DIB section
+// for every frame of every field.
+void TbsSkinEdit::paintPlainFrame(HDC dc, int w, int h) {
+    const COLORREF previous = GetDCBrushColor(dc);
+    auto* brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    const auto frame = [&](TColor color, const RECT& r) {
+        SetDCBrushColor(dc, colorToRgb(color));
+        FrameRect(dc, &r, brush);
+    };
+    const auto fill = [&](TColor color, const RECT& r) {
+        SetDCBrushColor(dc, colorToRgb(color));
+        FillRect(dc, &r, brush);
+    };
     const int frameRight = buttonMode_ ? w - h : w;
-    canvas.brush().setStyle(TBrushStyle::bsSolid);
-    canvas.brush().setColor(clBtnShadow);
-    canvas.frameRect(RECT{0, 0, frameRight, h});
-    canvas.brush().setColor(clBtnFace);
-    canvas.frameRect(RECT{1, 1, frameRight - 1, h - 1});
-    canvas.brush().setColor(defaultColor_);
-    canvas.fillRect(RECT{2, 2, frameRight - 2, h - 2});
+    frame(clBtnShadow, RECT{0, 0, frameRight, h});
+    frame(clBtnFace, RECT{1, 1, frameRight - 1, h - 1});
+    fill(defaultColor_, RECT{2, 2, frameRight - 2, h - 2});
     if (buttonMode_) {
         constexpr TColor kNavy = 8388608, kPressedFill = 11899781, kHotFill = 13811126;
         const RECT button = buttonRect();
         const bool pressed = buttonPressed_ && buttonHot_;
-        canvas.brush().setColor(pressed || buttonHot_ ? kNavy : clBtnShadow);
-        canvas.frameRect(button);
-        canvas.brush().setColor(pressed ? kPressedFill : (buttonHot_ ? kHotFill : clBtnFace));
-        canvas.fillRect(RECT{button.left + 1, 1, w - 1, h - 1});
+        frame(pressed || buttonHot_ ? kNavy : clBtnShadow, button);
+        fill(pressed ? kPressedFill : (buttonHot_ ? kHotFill : clBtnFace),
+             RECT{button.left + 1, 1, w - 1, h - 1});
     }
-    BitBlt(dc, 0, 0, w, h, bitmap.canvasHandle(), 0, 0, SRCCOPY);
+    SetDCBrushColor(dc, previous);
 }
 
 void TbsSkinEdit::wmEraseBackground(TMessage& message) {

@@ -113,6 +113,7 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
     void applyFontColor();
     void applySkinFont();
     void paintFrame(HDC dc);
+    void paintPlainFrame(HDC dc, int w, int h);
     void repaintAll();
     void repaintFrame();
     void setMargins();

@@ -109,6 +109,9 @@ class TApplication {
     // system keeps no count of a process's GDI objects (Wine), this is what tells a leak.
     long liveGdiObjects() const { return liveGdiObjects_; }
     void countGdiObjects(int delta) { liveGdiObjects_ += delta; }
+    // DIB sections made so far: the tally that tells a paint which makes a bitmap each time it runs.
+    long dibSectionsMade() const { return dibSectionsMade_; }
+    void countDibSection() { ++dibSectionsMade_; }
 
     // Kept by TForm.
     void addForm(TForm* form);
@@ -131,6 +134,7 @@ class TApplication {
     std::unique_ptr<TimerWindow> timerWindow_;
     std::unordered_map<HWND, TWinControl*> controls_;
     long liveGdiObjects_ = 0;
+    long dibSectionsMade_ = 0;
 };
 
 TApplication& Application();

@@ -91,6 +91,7 @@ BitmapHandle topDownDibSection(HDC dc, int width, int height, WORD bitsPerPixel,
     info.bmiHeader.biBitCount = bitsPerPixel;
     info.bmiHeader.biCompression = BI_RGB;
     *bits = nullptr;
+    Application().countDibSection();
     return BitmapHandle(CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 

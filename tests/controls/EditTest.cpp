@@ -2,6 +2,7 @@
 // DefaultColor repaint, Enter and Escape, the read-only guards, the key filter, the change event
 // and the context menu's items.
 #include "controls/Edit.h"
+#include "gui/Application.h"
 
 #include "ControlTestSupport.h"
 
@@ -592,6 +593,38 @@ TEST_F(Edit, ButtonModeButtonStatesAndClick) {
     render();
     EXPECT_EQ(pixelAt(shot, 82, 0), sys(COLOR_BTNSHADOW));
     EXPECT_EQ(pixelAt(shot, 90, 9), sys(COLOR_BTNFACE));
+}
+
+// Every field of the window paints its frame at least once at start-up: the plain frame makes no
+// bitmap for it, neither through the window's frame painting nor the frame-painting request.
+TEST_F(Edit, PlainFramePaintsMakeNoBitmap) {
+    struct Case {
+        const char* name;
+        bool buttonMode;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {"field", false, 80, 18}, {"button field", true, 100, 18}, {"tall field", false, 40, 30}};
+    shot.setSize(120, 40);
+    for (const Case& c : cases) {
+        edit->setButtonMode(c.buttonMode);
+        edit->setBounds(149, 62, c.width, c.height);
+        const long before = Application().dibSectionsMade();
+        for (int paint = 0; paint < 3; ++paint) {
+            SendMessageW(edit->handle(), WM_NCPAINT, 1, 0);
+            SendMessageW(edit->handle(), WM_PAINTFRAME_REQUEST, reinterpret_cast<WPARAM>(shot.canvasHandle()),
+                         kPaintRequestTag);
+        }
+        EXPECT_EQ(Application().dibSectionsMade(), before) << c.name;
+        const int frameRight = c.buttonMode ? c.width - c.height : c.width;
+        EXPECT_EQ(pixelAt(shot, 0, 0), sys(COLOR_BTNSHADOW)) << c.name;
+        EXPECT_EQ(pixelAt(shot, frameRight - 1, c.height - 1), sys(COLOR_BTNSHADOW)) << c.name;
+        EXPECT_EQ(pixelAt(shot, 1, c.height - 2), sys(COLOR_BTNFACE)) << c.name;
+        if (c.buttonMode) {
+            EXPECT_EQ(pixelAt(shot, c.width - 2, c.height / 2), sys(COLOR_BTNFACE)) << c.name;
+        }
+    }
 }
 
 }  // namespace
