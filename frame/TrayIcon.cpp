@@ -2,6 +2,7 @@
 
 #include "gui/Application.h"
 #include "gui/Form.h"
+#include "gui/HelperWindow.h"
 #include "gui/Utf.h"
 
 #include <shellapi.h>
@@ -18,21 +19,9 @@ constexpr UINT kIconId = 1;
 }  // namespace
 
 TbsTrayIcon::TbsTrayIcon(TComponent* owner) : TComponent(owner) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExW(instance, kTrayClass, &windowClass)) {
-        windowClass = WNDCLASSEXW{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &TbsTrayIcon::windowProc;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = kTrayClass;
-        RegisterClassExW(&windowClass);
-    }
     // A hidden top-level window: the notification area talks to it, and it hears the taskbar's
     // restart, which message-only windows do not.
-    window_ = CreateWindowExW(0, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_ = createHelperWindow(kTrayClass, &TbsTrayIcon::windowProc, WS_POPUP, nullptr, this);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 

@@ -1,6 +1,7 @@
 #include "gui/Timer.h"
 
 #include "gui/Application.h"
+#include "gui/HelperWindow.h"
 
 namespace vireltan {
 
@@ -16,19 +17,7 @@ TimerWindow::~TimerWindow() {
 
 HWND TimerWindow::window() {
     if (window_) return window_;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExW(instance, kTimerClass, &windowClass)) {
-        windowClass = WNDCLASSEXW{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &TimerWindow::windowProc;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = kTimerClass;
-        RegisterClassExW(&windowClass);
-    }
-    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_ = createHelperWindow(kTimerClass, &TimerWindow::windowProc, 0, HWND_MESSAGE, this);
     return window_;
 }
 
