@@ -40,12 +40,7 @@ int differingPixels(TBitmap& shot, const Raster& expected, const std::vector<REC
 // The window's stored skin, loaded as the window loads it.
 struct StoredSkin {
     TForm* owner = shownForm(40, 40, 300, 200);
-    StoredSkinComponent* stored = new StoredSkinComponent(owner);
-    SkinDataComponent* data = new SkinDataComponent(owner);
-    StoredSkin() {
-        stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN");
-        data->setCompressedStoredSkin(stored);
-    }
+    SkinDataComponent* data = loadWindowSkin(*owner);
     ~StoredSkin() { delete owner; }
     TbsSkinData& skin() { return data->skinData(); }
 };
@@ -151,7 +146,7 @@ TEST_F(SkinnedBox, SetWhileEmptyStaysPlainUntilTheChangeMessages) {
     // The stored skin loaded into it: the change messages reach the form, whose relay applies it.
     FormSkinNotifier notifier(host.form);
     empty.setNotifier(&notifier);
-    empty.LoadStoredSkin(stored.stored->storedSkin());
+    empty.LoadStoredSkin(stored.data->compressedStoredSkin()->storedSkin());
     EXPECT_TRUE(box->hasSkinLook());
     EXPECT_NE(cornerAfterPaint(), sys(COLOR_BTNSHADOW));
     box->setSkinData(nullptr);
@@ -159,7 +154,7 @@ TEST_F(SkinnedBox, SetWhileEmptyStaysPlainUntilTheChangeMessages) {
 
 TEST_F(SkinnedBox, DestroyingTheSkinDataLeavesThePlainLook) {
     auto* data = new SkinDataComponent(host.form);
-    data->setCompressedStoredSkin(stored.stored);
+    data->setCompressedStoredSkin(stored.data->compressedStoredSkin());
     box->setSkinData(&data->skinData());
     EXPECT_TRUE(box->hasSkinLook());
     delete data;
@@ -316,7 +311,7 @@ TEST(GroupBoxSkin, ChangeMessagesReachTheWindowAndItsLinkedControls) {
         }
         next(message);
     });
-    stored.data->setCompressedStoredSkin(stored.stored);  // loads again
+    stored.data->setCompressedStoredSkin(stored.data->compressedStoredSkin());  // loads again
     EXPECT_EQ(messages, (std::vector<std::string>{"201 1000", "202 1000", "203 1000"}));
     EXPECT_EQ(log,
               (std::vector<std::string>{"outer forget", "nested forget", "outer apply", "nested apply"}));

@@ -30,12 +30,8 @@ using namespace vireltan::testing;
 // The window's stored skin on a shown form that owns the controls of a test.
 struct SkinnedHost {
     TForm* form = shownForm(40, 40, 420, 320);
-    StoredSkinComponent* stored = new StoredSkinComponent(form);
-    SkinDataComponent* data = new SkinDataComponent(form);
-    SkinnedHost() {
-        stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN");
-        data->setCompressedStoredSkin(stored);
-    }
+    SkinDataComponent* data = loadWindowSkin(*form);
+    SkinnedHost() = default;
     ~SkinnedHost() { delete form; }
     SkinnedHost(const SkinnedHost&) = delete;
     SkinnedHost& operator=(const SkinnedHost&) = delete;

@@ -40,12 +40,10 @@ class SkinFormIconLogoTest : public ::testing::Test {
         form->setBorderStyle(TFormBorderStyle::bsSingle);
         form->setCaption("icon and logo");
         form->setBounds(60, 40, kWidth, kHeight);
-        stored = new StoredSkinComponent(form.get());
-        ASSERT_TRUE(stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN"));
+        data = testing::loadWindowSkin(*form);
+        ASSERT_NE(data, nullptr);
         frame = new TbsSkinForm(form.get());
         frame->setBorderIcons({true, true, false, false, false});
-        data = new SkinDataComponent(form.get());
-        data->setCompressedStoredSkin(stored);
         frame->setSkinData(data);
         form->show();
         icon = solidIcon(GetSystemMetrics(SM_CXSMICON), kIconColour);
@@ -84,7 +82,6 @@ class SkinFormIconLogoTest : public ::testing::Test {
     }
 
     std::unique_ptr<TForm> form;
-    StoredSkinComponent* stored = nullptr;
     SkinDataComponent* data = nullptr;
     TbsSkinForm* frame = nullptr;
     HICON icon = nullptr;

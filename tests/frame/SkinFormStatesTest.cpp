@@ -36,10 +36,7 @@ struct SkinnedWindow {
         frame = new TbsSkinForm(form.get());
         frame->setBorderIcons({true, true, true, true, false});
         if (skinned) {
-            auto* stored = new StoredSkinComponent(form.get());
-            stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN");
-            data = new SkinDataComponent(form.get());
-            data->setCompressedStoredSkin(stored);
+            data = testing::loadWindowSkin(*form);
             frame->setSkinData(data);
         }
         if (!show) return;

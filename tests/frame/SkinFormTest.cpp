@@ -48,12 +48,10 @@ class SkinFormTest : public ::testing::Test {
             if (!open.empty() && log[open.back()].msg == m.msg) log[open.back()].passed = true;
             next(m);
         });
-        stored = new StoredSkinComponent(form.get());
-        ASSERT_TRUE(stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN"));
+        data = testing::loadWindowSkin(*form);
+        ASSERT_NE(data, nullptr);
         frame = new TbsSkinForm(form.get());
         frame->setBorderIcons({true, true, false, false, false});
-        data = new SkinDataComponent(form.get());
-        data->setCompressedStoredSkin(stored);
         frame->setSkinData(data);
         // In front of the frame: sees every message the window receives.
         front = form->installWindowProcHook([this](TMessage& m, const WindowProcNext& next) {
@@ -119,7 +117,6 @@ class SkinFormTest : public ::testing::Test {
   public:
     std::unique_ptr<TForm> form, other;
     WindowProcHook behind, front;
-    StoredSkinComponent* stored = nullptr;
     SkinDataComponent* data = nullptr;
     TbsSkinForm* frame = nullptr;
     bool recording = false;
@@ -368,7 +365,7 @@ TEST_F(SkinFormTest, MessageSequences) {
           {WM_ACTIVATE, true},
           {WM_NCPAINT, false}}},
         {"skin change",
-         [](SkinFormTest& t) { t.data->setCompressedStoredSkin(t.stored); },
+         [](SkinFormTest& t) { t.data->setCompressedStoredSkin(t.data->compressedStoredSkin()); },
          {{BSM_BEFORECHANGE, true}, {BSM_CHANGE, true}, {WM_NCPAINT, false}, {BSM_AFTERCHANGE, true}}},
     };
     for (const Case& c : cases) {

@@ -21,12 +21,10 @@ class SystemMenuFixture : public ::testing::Test {
         form->setBorderStyle(TFormBorderStyle::bsSingle);
         form->setCaption("   Vireltan - 12/2009");
         form->setBounds(60, 40, kWidth, kHeight);
-        stored = new StoredSkinComponent(form.get());
-        ASSERT_TRUE(stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN"));
+        data = loadWindowSkin(*form);
+        ASSERT_NE(data, nullptr);
         frame = new TbsSkinForm(form.get());
         frame->setBorderIcons({true, true, false, false, false});
-        data = new SkinDataComponent(form.get());
-        data->setCompressedStoredSkin(stored);
         frame->setSkinData(data);
         edit = new TMaskEdit(form.get());
         edit->setParent(form.get());
@@ -66,7 +64,6 @@ class SystemMenuFixture : public ::testing::Test {
 
     CursorRestore cursor;
     std::unique_ptr<TForm> form;
-    StoredSkinComponent* stored = nullptr;
     SkinDataComponent* data = nullptr;
     TbsSkinForm* frame = nullptr;
     TMaskEdit* edit = nullptr;

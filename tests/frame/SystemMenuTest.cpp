@@ -399,7 +399,7 @@ TEST_F(SystemMenuTest, MenusTakeMenusSkinDataBeforeSkinData) {
     };
     const Case cases[] = {{"empty", false, frame->SkinData()}, {"loaded", true, &menusData->skinData()}};
     for (const Case& c : cases) {
-        if (c.load) menusData->setCompressedStoredSkin(stored);
+        if (c.load) menusData->setCompressedStoredSkin(data->compressedStoredSkin());
         frame->PopupSystemMenu(RECT{100, 100, 113, 113});
         ASSERT_TRUE(menu().Visible()) << c.name;
         EXPECT_EQ(menu().skin(), c.expected) << c.name;

@@ -69,12 +69,10 @@ class FrameTray : public ::testing::Test {
         form->setBorderStyle(TFormBorderStyle::bsSingle);
         form->setCaption("tray");
         form->setBounds(80, 60, 400, 200);
-        stored = new StoredSkinComponent(form.get());
-        ASSERT_TRUE(stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN"));
+        data = testing::loadWindowSkin(*form);
+        ASSERT_NE(data, nullptr);
         frame = new TbsSkinForm(form.get());
         frame->setBorderIcons({true, true, false, false, true});
-        data = new SkinDataComponent(form.get());
-        data->setCompressedStoredSkin(stored);
         frame->setSkinData(data);
         frame->OnMinimizeToTray = [this] { events += "toTray "; };
         frame->OnRestoreFromTray = [this] { events += "fromTray "; };
@@ -91,7 +89,6 @@ class FrameTray : public ::testing::Test {
 
     TForm* previousMain = nullptr;
     std::unique_ptr<TForm> form;
-    StoredSkinComponent* stored = nullptr;
     SkinDataComponent* data = nullptr;
     TbsSkinForm* frame = nullptr;
     std::string events;

@@ -5,6 +5,7 @@
 #include "gui/Application.h"
 #include "gui/Bitmap.h"
 #include "gui/Form.h"
+#include "gui/SkinComponents.h"
 #include "gui/Utf.h"
 #include "gui/WinControl.h"
 
@@ -89,6 +90,16 @@ struct ReportWindow {
         return false;
     }
 };
+
+// The window's stored skin loaded on components of `owner`, as the window loads it: the skin data
+// component, or null when the executable's skin resource did not load.
+inline SkinDataComponent* loadWindowSkin(TComponent& owner) {
+    auto* stored = new StoredSkinComponent(&owner);
+    if (!stored->loadFromResource(GetModuleHandleW(nullptr), L"VIRELTAN_SKIN")) return nullptr;
+    auto* data = new SkinDataComponent(&owner);
+    data->setCompressedStoredSkin(stored);
+    return data;
+}
 
 namespace detail {
 
