@@ -7,17 +7,7 @@ FrameGeometry frameGeometry(const SkinFormInfo& form, int pictureWidth, int pict
     const int dy = height - pictureHeight;
     FrameGeometry g;
     NinePieceParams& p = g.pieces;
-    p.skinRect = {0, 0, pictureWidth, pictureHeight};
-    p.points = {pixelPoint(form.lefttoppoint), pixelPoint(form.righttoppoint),
-                pixelPoint(form.leftbottompoint), pixelPoint(form.rightbottompoint),
-                pixelRect(form.clientrect)};
-    p.moved = moveNinePoints(p.points, dx, dy);
-    p.width = width;
-    p.height = height;
-    p.edges = {fillMode(form.leftstretch), fillMode(form.topstretch), fillMode(form.rightstretch),
-               fillMode(form.bottomstretch)};
-    p.middle = fillMode(form.stretcheffect);
-    p.stretchType = form.stretchtype;
+    p = windowPictureParams(form, form.clientrect, pictureWidth, pictureHeight, width, height);
     p.drawMiddle = false;  // the client area belongs to the window's background painting
 
     const PixelRect maskRect = pixelRect(form.maskrectarea);

@@ -79,17 +79,7 @@ MenuPopupPieces menuPopupPieces(const TbsDataSkinPopupWindow& popup, int picture
                                 int width, int height) {
     MenuPopupPieces out;
     NinePieceParams& p = out.pieces;
-    p.skinRect = {0, 0, pictureWidth, pictureHeight};
-    p.points = {pixelPoint(popup.lefttoppoint), pixelPoint(popup.righttoppoint),
-                pixelPoint(popup.leftbottompoint), pixelPoint(popup.rightbottompoint),
-                pixelRect(popup.itemsrect)};
-    p.moved = moveNinePoints(p.points, width - pictureWidth, height - pictureHeight);
-    p.width = width;
-    p.height = height;
-    p.edges = {fillMode(popup.leftstretch), fillMode(popup.topstretch), fillMode(popup.rightstretch),
-               fillMode(popup.bottomstretch)};
-    p.middle = fillMode(popup.stretcheffect);
-    p.stretchType = popup.stretchtype;
+    p = windowPictureParams(popup, popup.itemsrect, pictureWidth, pictureHeight, width, height);
     p.drawMiddle = true;  // the items cover the middle, but a scrolled popup shows it between them
 
     out.mask = maskRegionParams(p, p.points.client, p.moved.client);

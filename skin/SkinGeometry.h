@@ -23,6 +23,26 @@ inline FillMode fillMode(bool stretch) {
 
 Raster rasterFromPicture(const SkinPicture& picture);
 
+// A window-level picture section (the frame's [FORMINFO], the popup menus' [POPUPWINDOW]) composed
+// whole to width x height: its corner points around `client`, its four stretch flags, stretcheffect
+// and stretchtype. The caller says whether the middle is drawn.
+template <class Section>
+NinePieceParams windowPictureParams(const Section& section, const SkinRect& client, int pictureWidth,
+                                    int pictureHeight, int width, int height) {
+    NinePieceParams p;
+    p.skinRect = {0, 0, pictureWidth, pictureHeight};
+    p.points = {pixelPoint(section.lefttoppoint), pixelPoint(section.righttoppoint),
+                pixelPoint(section.leftbottompoint), pixelPoint(section.rightbottompoint), pixelRect(client)};
+    p.moved = moveNinePoints(p.points, width - pictureWidth, height - pictureHeight);
+    p.width = width;
+    p.height = height;
+    p.edges = {fillMode(section.leftstretch), fillMode(section.topstretch), fillMode(section.rightstretch),
+               fillMode(section.bottomstretch)};
+    p.middle = fillMode(section.stretcheffect);
+    p.stretchType = section.stretchtype;
+    return p;
+}
+
 // skinrect, the corner points, clientrect, the four stretch flags, stretcheffect and stretchtype.
 SkinRectGeometry skinRectGeometry(const TbsDataSkinCustomControl& definition);
 
