@@ -129,10 +129,13 @@ const Raster* FramePictures::find(const FramePictureRef& ref) const {
         case FramePictureRef::Which::Inactive:
             return &inactive;
         case FramePictureRef::Which::List:
-            if (ref.index < 0 || ref.index >= int(list.size())) return nullptr;
-            return &list[std::size_t(ref.index)];
+            return listed(ref.index);
     }
     return nullptr;
+}
+
+const Raster* FramePictures::listed(int index) const {
+    return skin ? skin->activePictureRaster(index) : nullptr;
 }
 
 FramePictures framePictures(const TbsSkinData& skin) {
@@ -140,7 +143,7 @@ FramePictures framePictures(const TbsSkinData& skin) {
     p.main = rasterFromPicture(skin.MainPicture);
     p.inactive = rasterFromPicture(skin.InactivePicture);
     p.mask = rasterFromPicture(skin.MaskPicture);
-    for (const SkinPicture& picture : skin.ActivePictures) p.list.push_back(rasterFromPicture(picture));
+    p.skin = &skin;
     return p;
 }
 

@@ -121,9 +121,12 @@ struct FramePaintInput {
 FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout, const FramePaintInput& in);
 
 // The skin's pictures as rasters, converted once per skin.
+// The frame's own copies of its three window pictures; the list pictures are the skin data's, made
+// into rasters on first use, so that the frame never holds a second copy of a picture it never draws.
 struct FramePictures {
     Raster main, inactive, mask;
-    std::vector<Raster> list;
+    const TbsSkinData* skin = nullptr;
+    const Raster* listed(int index) const;
     const Raster* find(const FramePictureRef& ref) const;
 };
 FramePictures framePictures(const TbsSkinData& skin);

@@ -179,9 +179,9 @@ TEST(FramePaintTest, ComposedPiecesCarryTheObjects) {
     NoiseGenerator noise;
     composeFramePieces(pictures, plan, pieces, noise);
     BorderStrips expected = ComposeBorderStrips(pictures.main, plan.geometry.pieces);
-    copyPiece(pictures.list[0], {2, 28, 19, 45}, expected.top, 704, 5);
-    copyPiece(pictures.list[0], {0, 0, 19, 21}, expected.top, 725, 5);
-    copyPiece(pictures.list[0], {0, 50, 19, 71}, expected.top, 681, 5);
+    copyPiece(*pictures.listed(0), {2, 28, 19, 45}, expected.top, 704, 5);
+    copyPiece(*pictures.listed(0), {0, 0, 19, 21}, expected.top, 725, 5);
+    copyPiece(*pictures.listed(0), {0, 50, 19, 71}, expected.top, 681, 5);
     EXPECT_TRUE(pieces.top.samePixels(expected.top));
     EXPECT_TRUE(pieces.bottom.samePixels(expected.bottom));
     EXPECT_TRUE(pieces.left.samePixels(expected.left));
@@ -222,8 +222,8 @@ TEST(FramePaintTest, CaptionImageOverThePieceGivesTheSamePixels) {
     EXPECT_TRUE(pieces.left.samePixels(expected.left));
     EXPECT_TRUE(pieces.right.samePixels(expected.right));
     // The caption's fixed ends come unscaled from its picture.
-    EXPECT_EQ(pieces.top.pixel(28, 4), pictures.list[0].pixel(0, 96));
-    EXPECT_EQ(pieces.top.pixel(680, 20), pictures.list[0].pixel(56, 112));
+    EXPECT_EQ(pieces.top.pixel(28, 4), pictures.listed(0)->pixel(0, 96));
+    EXPECT_EQ(pieces.top.pixel(680, 20), pictures.listed(0)->pixel(56, 112));
 }
 
 TEST(FramePaintTest, InactiveEffectIsAppliedToEveryPieceObjectsIncluded) {
