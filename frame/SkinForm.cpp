@@ -447,16 +447,12 @@ void TbsSkinForm::refreshLayout(int width, int height) {
     layout_ = plainFrameLayout(std::move(layout_.objects), width, height, toolWindow(), icon);
 }
 
-// Setting the width one pixel off and back makes the system ask the frame for its size again.
-void TbsSkinForm::nudgeWidth() {
-    HWND window = windowHandle();
-    if (!window) return;
-    const RECT r = windowRect();
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    const int off = vireltan::nudgeWidth(width, MinFrameWidth());
-    constexpr UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(window, nullptr, 0, 0, off, height, flags);
-    SetWindowPos(window, nullptr, 0, 0, width, height, flags);
+// The system asks the frame for its size again: a frame change, where a width nudged one pixel off and
+// back would also move and repaint the children twice and cut the window's region twice more.
+void TbsSkinForm::recomputeFrame() {
+    if (HWND window = windowHandle())
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 RECT TbsSkinForm::workArea(bool wholeMonitor) const {
@@ -520,7 +516,7 @@ void TbsSkinForm::ApplyFrameSkin() {
                          {model_.state == TbsFrameWindowState::Minimized, model_.rolledUp});
     if (step.width != windowWidth() || step.height != windowHeight())
         form_->setBounds(form_->left(), form_->top(), step.width, step.height);
-    if (step.nudge) nudgeWidth();
+    if (step.nudge) recomputeFrame();
     frameWidth_ = windowWidth();
     frameHeight_ = windowHeight();
     if (skinReady_) UpdateFrame(true);
@@ -613,7 +609,7 @@ void TbsSkinForm::onShowWindow(bool show) {
         SetLayeredWindowAttributes(window, 0, 0, LWA_ALPHA);
         SetTimer(window, 1, 1, nullptr);
     }
-    nudgeWidth();
+    recomputeFrame();
 }
 
 void TbsSkinForm::setAlphaBlend(bool value) {

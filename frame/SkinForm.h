@@ -206,7 +206,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     bool borderNone() const;
     bool sizeable() const;
     void refreshLayout(int width, int height);
-    void nudgeWidth();
+    void recomputeFrame();
     RECT workArea(bool wholeMonitor) const;
 
     // Painting (SkinFormPaint.cpp).

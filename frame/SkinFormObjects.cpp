@@ -350,7 +350,7 @@ void TbsSkinForm::SetFrameWindowState(TbsFrameWindowState state) {
         if (active_) trackTimer_->setEnabled(true);
         if (change.bounds && change.bounds->width() == before.width() &&
             change.bounds->height() == before.height())
-            nudgeWidth();
+            recomputeFrame();
         if (windowHandle())
             RedrawWindow(windowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
     }

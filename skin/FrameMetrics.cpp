@@ -164,10 +164,6 @@ FrameSizeStep frameSizeOnApply(int width, int height, int minWidth, int minHeigh
     return step;
 }
 
-int nudgeWidth(int width, int minWidth) {
-    return width - 1 < minWidth ? width + 1 : width - 1;
-}
-
 FrameRegionAction frameRegionAction(const FrameRegionInput& in) {
     if (in.borderNone) return FrameRegionAction::Remove;
     if (in.maximizedMdiChild && in.systemAtLeast6) return FrameRegionAction::Rectangle;

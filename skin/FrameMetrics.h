@@ -77,8 +77,8 @@ struct FrameMinMax {
 FrameMinMax frameMinMax(int minWidth, int minHeight, const PixelRect& area, const FrameSizeSettings& s);
 
 // ApplyFrameSkin's size step: the window grown to the minimum where it is smaller (both sides, only
-// the height, or only the width), else a nudge of the width so that the system asks for the non-client
-// size again; rolled up or minimized the height is the minimum, minimized the width too.
+// the height, or only the width), else a frame change (`nudge`) so that the system asks for the
+// non-client size again; rolled up or minimized the height is the minimum, minimized the width too.
 struct FrameSizeStep {
     int width = 0, height = 0;
     bool nudge = false;
@@ -86,8 +86,6 @@ struct FrameSizeStep {
 };
 FrameSizeStep frameSizeOnApply(int width, int height, int minWidth, int minHeight,
                                const FrameSizeState& state);
-// The width a nudge passes through: W - 1, or W + 1 when W - 1 would fall below the minimum.
-int nudgeWidth(int width, int minWidth);
 
 // UpdateWindowRegion: the first rule that applies to the window.
 enum class FrameRegionAction {
