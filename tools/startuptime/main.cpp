@@ -1,6 +1,7 @@
-// startuptime bare|skinned [stages|messages]: prints the milliseconds from the process's creation to the end
-// of the first complete paint (frame and client) of a 746 x 411 window: a bare system window, or the
-// calculator window in its skinned frame. The window closes at once after.
+// startuptime bare|children|skinned [stages|messages]: prints the milliseconds from the process's creation
+// to the end of the first complete paint (frame and client) of a 746 x 411 window: a bare system window,
+// the same with the calculator's child windows made plain, or the calculator window in its skinned
+// frame. The window closes at once after.
 // startuptime sysmenu: the milliseconds from an Alt+Space key press on the calculator window to the end
 // of the system menu's first complete paint, for 20 openings (each closed by Escape): the median, the
 // fastest and the slowest.
@@ -18,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -171,6 +173,60 @@ double bareWindow(HINSTANCE instance) {
     return elapsed;
 }
 
+// The calculator's child windows with nothing of ours: five containers, four combo boxes, fourteen
+// edits (two of them inside combo boxes), all plain, each given a font as ours are. What this costs
+// over the bare window is the system's price for the window tree alone.
+double bareWindowWithChildren(HINSTANCE instance) {
+    stage("main");
+    MessageCosts costs;
+    startCounting(costs);
+    WNDCLASSW c{};
+    c.lpfnWndProc = bareProc;
+    c.hInstance = instance;
+    c.lpszClassName = L"StartupTimeBare";
+    c.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    RegisterClassW(&c);
+    HWND window =
+        CreateWindowExW(0, c.lpszClassName, L"   Vireltan - 12/2009", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                        267, 306, 746, 411, nullptr, nullptr, instance, nullptr);
+    HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    auto child = [&](HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
+        HWND made =
+            CreateWindowExW(0, cls, L"", kChild | style, x, y, w, h, parent, nullptr, instance, nullptr);
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return made;
+    };
+    const RECT boxes[] = {{8, 8, 185, 201}, {200, 8, 305, 201}, {512, 8, 209, 202}, {8, 216, 713, 134}};
+    HWND box[4];
+    for (int i = 0; i < 4; ++i)
+        box[i] = child(window, c.lpszClassName, WS_CLIPCHILDREN, boxes[i].left, boxes[i].top, boxes[i].right,
+                       boxes[i].bottom);
+    child(box[3], c.lpszClassName, WS_CLIPCHILDREN, 312, 30, 112, 92);  // the phase group
+    constexpr DWORD kEdit = WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL;
+    for (int i = 0; i < 8; ++i) child(box[2], L"EDIT", kEdit | ES_READONLY, 72, 38 + 18 * i, 130, 18);
+    for (int i = 0; i < 2; ++i) child(box[1], L"EDIT", kEdit, 149, 62 + 21 * i, 80, 18);
+    for (int i = 0; i < 2; ++i) child(box[3], L"EDIT", kEdit, 128 + 48 * i, 56 + 23 * i, 81, 18);
+    for (const auto& [parent, x, y, editable] : {std::tuple{box[1], 109, 29, false},
+                                                 {box[1], 149, 104, true},
+                                                 {box[3], 128, 32, true},
+                                                 {box[3], 128, 102, false}}) {
+        HWND combo = child(parent, c.lpszClassName, WS_CLIPCHILDREN, x, y, 129, 20);
+        if (editable) child(combo, L"EDIT", ES_AUTOHSCROLL, 2, 2, 108, 16);
+    }
+    stage("created");
+    ShowWindow(window, SW_SHOW);
+    stage("shown");
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    const double elapsed = millisecondsSinceStart();
+    stage("painted");
+    messageCosts = nullptr;
+    DestroyWindow(window);
+    DeleteObject(font);
+    return elapsed;
+}
+
 double skinnedWindow(HINSTANCE instance) {
     stage("main");
     MessageCosts costs;
@@ -286,10 +342,13 @@ int systemMenuTimes(HINSTANCE instance) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (commandLine && std::wcsstr(commandLine, L"sysmenu")) return systemMenuTimes(instance);
     const bool bare = commandLine && std::wcsstr(commandLine, L"bare");
+    const bool children = commandLine && std::wcsstr(commandLine, L"children");
     messagesWanted = commandLine && std::wcsstr(commandLine, L"messages");
     stagesWanted = messagesWanted || (commandLine && std::wcsstr(commandLine, L"stages"));
-    const double elapsed = bare ? bareWindow(instance) : skinnedWindow(instance);
-    std::printf("%s %.1f\n", bare ? "bare" : "skinned", elapsed);
+    const double elapsed = children ? bareWindowWithChildren(instance)
+                           : bare   ? bareWindow(instance)
+                                    : skinnedWindow(instance);
+    std::printf("%s %.1f\n", children ? "children" : bare ? "bare" : "skinned", elapsed);
     std::fflush(stdout);
     return 0;
 }
