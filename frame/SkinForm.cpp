@@ -229,7 +229,7 @@ void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
                 default:           next(m); break;
             }
             break;
-        case WM_TIMER:             if (m.wParam == 1 && (alphaBlend_ || AlphaBlendAnimation)) onAlphaTimer(); next(m); break;
+        case WM_TIMER:             if (m.wParam == 1) onAlphaTimer(); next(m); break;
         case WM_SIZING:            next(m); if (fullDragSizing) onSizing(*reinterpret_cast<RECT*>(m.lParam)); break;
         case WM_MOVING:            if (skinned) onMoving(*reinterpret_cast<RECT*>(m.lParam)); next(m); break;
         case WM_ENTERSIZEMOVE:     if (skinned) onEnterSizeMove(); next(m); break;
@@ -652,6 +652,8 @@ void TbsSkinForm::setAlphaBlendValue(int value) {
 void TbsSkinForm::onAlphaTimer() {
     HWND window = windowHandle();
     KillTimer(window, 1);
+    // Both switched off between the show and its timer: nothing to fade, but the timer stops all the same.
+    if (!alphaBlend_ && !AlphaBlendAnimation) return;
     const int target = fadeInTarget(alphaBlend_, AlphaBlendAnimation, alphaBlendValue_);
     if (AlphaBlendAnimation) {
         Application().ProcessMessages();

@@ -245,8 +245,9 @@ bool isAbove(HWND upper, HWND lower) {
     return false;
 }
 
-// Dropping the layered style (at the end of the fade-in, or AlphaBlend switched off) restacks the
-// window under Wine: the popups it shows are placed above it again, in their order.
+// Dropping the layered style (at the end of the fade-in, or AlphaBlend switched off before the show's
+// timer came) restacks the window under Wine: the popups it shows are placed above it again, in their
+// order; and the show's timer stops either way.
 TEST(SkinFormStates, OwnedPopupsStayAboveTheWindowWhenItDropsTheLayeredStyle) {
     for (const bool fadeIn : {true, false}) {
         SCOPED_TRACE(fadeIn ? "fade-in" : "AlphaBlend off");
@@ -254,7 +255,6 @@ TEST(SkinFormStates, OwnedPopupsStayAboveTheWindowWhenItDropsTheLayeredStyle) {
         w.frame->AlphaBlendAnimation = fadeIn;
         w.frame->setAlphaBlend(!fadeIn);
         w.form->show();
-        if (!fadeIn) pumpFor(50);
         int placements[2] = {};
         HWND popups[2] = {};
         for (int i = 0; i < 2; ++i) {
@@ -272,6 +272,8 @@ TEST(SkinFormStates, OwnedPopupsStayAboveTheWindowWhenItDropsTheLayeredStyle) {
             EXPECT_TRUE(isAbove(popups[i], w.form->handle())) << i;
         }
         EXPECT_TRUE(isAbove(popups[1], popups[0]));
+        pumpFor(30);
+        EXPECT_FALSE(KillTimer(w.form->handle(), 1)) << "the show's 1 ms timer has stopped";
         for (HWND popup : popups) DestroyWindow(popup);
     }
 }
