@@ -595,18 +595,6 @@ bool TbsSkinComboBox::skinLookReady() const {
     return skinDefinition() != nullptr && picture() != nullptr;
 }
 
-const TbsDataSkinButtonControl* TbsSkinComboBox::buttonDefinition() const {
-    if (!SkinData() || SkinData()->SkinEmpty()) return nullptr;
-    for (const char* name : {"combobutton", "editbutton", "resizebutton"}) {
-        const int index = SkinData()->FindControlDefinition(name);
-        if (index < 0) continue;
-        const auto* button = dynamic_cast<const TbsDataSkinButtonControl*>(
-            SkinData()->ControlDefinitions[static_cast<std::size_t>(index)].get());
-        if (button) return button;
-    }
-    return nullptr;
-}
-
 ComboLayout TbsSkinComboBox::currentLayout() const {
     if (const TbsDataSkinComboBox* combo = hasSkinLook() ? skinDefinition() : nullptr) {
         const ComboLayoutPx px = skinnedComboLayout(*combo, width(), height(), useSkinSize_);
@@ -703,8 +691,12 @@ void TbsSkinComboBox::PaintSkinImage(TBitmap& bitmap) {
     look.button = {buttonHot_, buttonPressed_, enabled()};
     look.useSkinSize = useSkinSize_;
     // In the editable style the inner edit holds the focus; there is no item area then.
-    const Raster image = composeComboBox(*picture(), *combo, bitmap.width(), bitmap.height(), look,
-                                         useSkinSize_ ? nullptr : buttonDefinition(), systemColorBgr);
+    // Without the skin's size the button is combobutton's face, else editbutton's, else resizebutton's.
+    const ButtonFace face =
+        useSkinSize_ ? ButtonFace{}
+                     : borrowedButtonFace(SkinData(), {"combobutton", "editbutton", "resizebutton"});
+    const Raster image =
+        composeComboBox(*picture(), *combo, bitmap.width(), bitmap.height(), look, face, systemColorBgr);
     drawRaster(bitmap, image);
     if (style_ == bscbFixedStyle) paintSkinItemText(bitmap.canvas());
 }

@@ -132,8 +132,6 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
     void paintItemArea(TCanvas& canvas);
     void paintSkinItemText(TCanvas& canvas);
     const TbsDataSkinComboBox* skinDefinition() const;
-    // combobutton, else editbutton, else resizebutton: the button without UseSkinSize.
-    const TbsDataSkinButtonControl* buttonDefinition() const;
     ComboLayout currentLayout() const;
     // The shown item's font: the skin's with UseSkinFont, the colour by state.
     FontDescription skinItemFont(const TbsDataSkinComboBox& combo);

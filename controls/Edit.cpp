@@ -155,18 +155,6 @@ bool TbsSkinEdit::hasSkinLook() const {
     return skinPicture() != nullptr;
 }
 
-const TbsDataSkinButtonControl* TbsSkinEdit::buttonFaceDefinition() const {
-    if (!link_.data || link_.data->SkinEmpty()) return nullptr;
-    for (const char* name : {"editbutton", "resizebutton"}) {
-        const int index = link_.data->FindControlDefinition(name);
-        if (index < 0) continue;
-        if (const auto* button = dynamic_cast<const TbsDataSkinButtonControl*>(
-                link_.data->ControlDefinitions[static_cast<std::size_t>(index)].get()))
-            return button;
-    }
-    return nullptr;
-}
-
 void TbsSkinEdit::applySkinFont() {
     const TbsDataSkinEditControl* edit = skinDefinition();
     if (!edit) return;
@@ -508,8 +496,10 @@ void TbsSkinEdit::paintFrame(HDC dc) {
         look.buttonMode = buttonMode_;
         look.button = {buttonHot_, buttonPressed_, enabled()};
         look.useSkinFont = useSkinFont_;
-        drawRaster(bitmap, composeEditFrame(*skinPicture(), *edit, w, h, look,
-                                            useSkinFont_ ? nullptr : buttonFaceDefinition()));
+        // Without the skin's font the button is editbutton's face, or resizebutton's.
+        const ButtonFace face =
+            useSkinFont_ ? ButtonFace{} : borrowedButtonFace(link_.data, {"editbutton", "resizebutton"});
+        drawRaster(bitmap, composeEditFrame(*skinPicture(), *edit, w, h, look, face));
         BitBlt(dc, 0, 0, w, h, bitmap.canvasHandle(), 0, 0, SRCCOPY);
         return;
     }

@@ -106,8 +106,6 @@ class TbsSkinEdit : public TMaskEdit, public SkinClient {
   private:
     const TbsDataSkinEditControl* skinDefinition() const;
     const Raster* skinPicture() const;
-    // editbutton, else resizebutton: the button's face without UseSkinFont.
-    const TbsDataSkinButtonControl* buttonFaceDefinition() const;
     // Hot or focused: the active skin rectangle and font colour.
     bool active() const { return hot_ || focused(); }
     void applyFontColor();

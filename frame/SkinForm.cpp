@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <typeinfo>
+#include <vector>
 
 namespace vireltan {
 
@@ -29,6 +30,21 @@ RECT toRect(const PixelRect& r) {
 
 PixelRect toPixelRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
+}
+
+// Under Wine dropping the layered style has been seen to restack the window above the popups it owns (a
+// dropped list would vanish behind it): those shown are put back above it, lowest first so that they keep
+// their order, without activating anything. Topmost ones (menus) stay above it anyway.
+void dropLayeredStyle(HWND window) {
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    std::vector<HWND> owned;  // top first
+    for (HWND w = GetWindow(window, GW_HWNDFIRST); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (GetWindow(w, GW_OWNER) == window && IsWindowVisible(w) &&
+            !(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
+            owned.push_back(w);
+    }
+    for (auto w = owned.rbegin(); w != owned.rend(); ++w)
+        SetWindowPos(*w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The messages after which an open menu has no business staying: the window moves, changes size or
@@ -213,7 +229,7 @@ void TbsSkinForm::FrameWndProc(TMessage& m, const WindowProcNext& next) {
                 default:           next(m); break;
             }
             break;
-        case WM_TIMER:             if (m.wParam == 1 && (alphaBlend_ || AlphaBlendAnimation)) onAlphaTimer(); next(m); break;
+        case WM_TIMER:             if (m.wParam == 1) onAlphaTimer(); next(m); break;
         case WM_SIZING:            next(m); if (fullDragSizing) onSizing(*reinterpret_cast<RECT*>(m.lParam)); break;
         case WM_MOVING:            if (skinned) onMoving(*reinterpret_cast<RECT*>(m.lParam)); next(m); break;
         case WM_ENTERSIZEMOVE:     if (skinned) onEnterSizeMove(); next(m); break;
@@ -599,8 +615,7 @@ void TbsSkinForm::UpdateWindowRegion(bool rebuild) {
 void TbsSkinForm::onShowWindow(bool show) {
     HWND window = windowHandle();
     if (!show) {
-        if (alphaBlend_)
-            SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+        if (alphaBlend_) dropLayeredStyle(window);
         return;
     }
     if (auto bounds = firstShowBounds(model_, windowStateInput())) setBounds(*bounds);
@@ -616,9 +631,12 @@ void TbsSkinForm::setAlphaBlend(bool value) {
     alphaBlend_ = value;
     HWND window = windowHandle();
     if (!window) return;
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    SetWindowLongPtrW(window, GWL_EXSTYLE, value ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
-    if (value) SetLayeredWindowAttributes(window, 0, BYTE(alphaBlendValue_), LWA_ALPHA);
+    if (!value) {
+        dropLayeredStyle(window);
+        return;
+    }
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window, 0, BYTE(alphaBlendValue_), LWA_ALPHA);
 }
 
 void TbsSkinForm::setAlphaBlendValue(int value) {
@@ -630,6 +648,8 @@ void TbsSkinForm::setAlphaBlendValue(int value) {
 void TbsSkinForm::onAlphaTimer() {
     HWND window = windowHandle();
     KillTimer(window, 1);
+    // Both switched off between the show and its timer: nothing to fade, but the timer stops all the same.
+    if (!alphaBlend_ && !AlphaBlendAnimation) return;
     const int target = fadeInTarget(alphaBlend_, AlphaBlendAnimation, alphaBlendValue_);
     if (AlphaBlendAnimation) {
         Application().ProcessMessages();
@@ -642,8 +662,7 @@ void TbsSkinForm::onAlphaTimer() {
     } else if (target != 255) {
         SetLayeredWindowAttributes(window, 0, BYTE(alphaBlendValue_), LWA_ALPHA);
     }
-    if (target == 255)
-        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    if (target == 255) dropLayeredStyle(window);
 }
 
 void TbsSkinForm::onMoving(RECT& proposed) {

@@ -104,7 +104,9 @@ class TWinControl : public TControl {
 
     // The message table. Derived tables end in their base's table.
     virtual void WndProc(TMessage& message);
-    void DefaultHandler(TMessage& message);
+    // The system's handling of what the table leaves: the class's own procedure for a subclassed
+    // system control, DefWindowProc for ours.
+    virtual void DefaultHandler(TMessage& message);
 
     // Paints what is ours in the update region; graphic children follow it.
     virtual void paintWindow(HDC) {}

@@ -119,7 +119,7 @@ EditLayoutPx skinnedEditLayout(const TbsDataSkinEditControl& edit, int width, in
 }
 
 Raster composeEditFrame(const Raster& picture, const TbsDataSkinEditControl& edit, int width, int height,
-                        const EditLook& look, const TbsDataSkinButtonControl* buttonFace) {
+                        const EditLook& look, const ButtonFace& buttonFace) {
     Raster out(width, height);
     if (out.empty()) return out;
     const SkinRect rect = look.active ? orRect(edit.activeskinrect, edit.skinrect) : edit.skinrect;
@@ -144,8 +144,8 @@ Raster composeEditFrame(const Raster& picture, const TbsDataSkinEditControl& edi
     }
     StretchSkinRect(picture, pixelRect(rect), pixelRect(edit.clientrect), true, out);
     if (look.buttonMode && buttonFace) {
-        const Raster face = composeButtonFace(picture, *buttonFace, layout.button.width(),
-                                              layout.button.height(), look.button);
+        const Raster face = composeButtonFace(*buttonFace.picture, *buttonFace.definition,
+                                              layout.button.width(), layout.button.height(), look.button);
         drawInto(face, out, {layout.button.left, layout.button.top}, layout.button);
     }
     return out;
@@ -198,8 +198,7 @@ PixelRect comboItemTextRect(const TbsDataSkinComboBox& combo, const PixelRect& i
 }
 
 Raster composeComboBox(const Raster& picture, const TbsDataSkinComboBox& combo, int width, int height,
-                       const ComboLook& look, const TbsDataSkinButtonControl* buttonFace,
-                       ColorResolver systemColors) {
+                       const ComboLook& look, const ButtonFace& buttonFace, ColorResolver systemColors) {
     Raster out(width, height);
     if (out.empty()) return out;
     const bool lit = !combo.activeskinrect.isEmpty() && (look.hot || look.focused);
@@ -226,9 +225,9 @@ Raster composeComboBox(const Raster& picture, const TbsDataSkinComboBox& combo, 
         StretchSkinRect(picture, pixelRect(lit ? combo.activeskinrect : combo.skinrect),
                         pixelRect(combo.clientrect), true, out);
         if (buttonFace) {
-            Raster face = composeButtonFace(picture, *buttonFace, layout.button.width(),
-                                            layout.button.height(), look.button);
-            drawButtonArrow(*buttonFace, face, look.button, systemColors);
+            Raster face = composeButtonFace(*buttonFace.picture, *buttonFace.definition,
+                                            layout.button.width(), layout.button.height(), look.button);
+            drawButtonArrow(*buttonFace.definition, face, look.button, systemColors);
             drawInto(face, out, {layout.button.left, layout.button.top}, layout.button);
         }
     }

@@ -47,6 +47,14 @@ struct PartState {
     bool enabled = true;
 };
 
+// A button of the `button` kind that another control borrows for its button (combobutton, editbutton,
+// resizebutton), with the picture it is cut from: its own pictureindex, which need not be the control's.
+struct ButtonFace {
+    const TbsDataSkinButtonControl* definition = nullptr;
+    const Raster* picture = nullptr;
+    explicit operator bool() const { return definition && picture; }
+};
+
 // A button of the `button` kind (combobutton, editbutton, resizebutton) composed to width x height:
 // skinrect, activeskinrect when hot, downskinrect when pressed and hot, each falling back to the one
 // before when empty; composed by the definition's resize mode, a fixed-size picture cut to the size.
@@ -77,7 +85,7 @@ EditLayoutPx skinnedEditLayout(const TbsDataSkinEditControl& edit, int width, in
 // horizontal strip and the state's button picture; without, the rectangle stretched around clientrect
 // and the button composed from `buttonFace` (editbutton or resizebutton; none leaves the frame's own).
 Raster composeEditFrame(const Raster& picture, const TbsDataSkinEditControl& edit, int width, int height,
-                        const EditLook& look, const TbsDataSkinButtonControl* buttonFace = nullptr);
+                        const EditLook& look, const ButtonFace& buttonFace = {});
 // The background under the client area: the part of the (active) skin rectangle beneath clientrect as
 // a horizontal strip to the client width, stretched to the client height without UseSkinFont.
 Raster composeEditBackground(const Raster& picture, const TbsDataSkinEditControl& edit, int width, int height,
@@ -103,7 +111,7 @@ ComboLayoutPx skinnedComboLayout(const TbsDataSkinComboBox& combo, int width, in
 // Background, button and (fixed style) item area, width x height. `buttonFace` is the combobutton,
 // editbutton or resizebutton definition used without UseSkinSize.
 Raster composeComboBox(const Raster& picture, const TbsDataSkinComboBox& combo, int width, int height,
-                       const ComboLook& look, const TbsDataSkinButtonControl* buttonFace = nullptr,
+                       const ComboLook& look, const ButtonFace& buttonFace = {},
                        ColorResolver systemColors = nullptr);
 // The item's text rectangle inside the item area (area coordinates).
 PixelRect comboItemTextRect(const TbsDataSkinComboBox& combo, const PixelRect& itemArea);

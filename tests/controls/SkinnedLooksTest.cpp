@@ -9,6 +9,8 @@
 #include "gui/Messages.h"
 #include "gui/SkinComponents.h"
 #include "skin/Blit.h"
+#include "skin/Compose.h"
+#include "skin/ControlLooks.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SplitPainting.h"
 
@@ -95,6 +97,9 @@ void paste(const Raster& piece, Raster& into, int x, int y) {
     copyPiece(piece, piece.bounds(), into, x, y);
 }
 
+// With UseSkinFont the frame is the definition's strip and the button the state's piece of it; without,
+// the definition stretched around its client rectangle and the button composed from the skin's
+// editbutton, or its resizebutton when it has none (as the window's skin).
 TEST(SkinnedEdit, FrameEqualsTheStripOfItsDefinitionAndTheButtonOfItsState) {
     struct Case {
         const char* name;
@@ -102,23 +107,26 @@ TEST(SkinnedEdit, FrameEqualsTheStripOfItsDefinitionAndTheButtonOfItsState) {
         int width;
         bool hot;
         bool buttonHot;
+        bool useSkinFont = true;
     };
-    const Case cases[] = {{"edit", false, 80, false, false},
-                          {"edit", false, 150, true, false},
-                          {"buttonedit", true, 140, false, false},
-                          {"buttonedit", true, 140, true, false},
-                          {"buttonedit", true, 90, false, true}};
+    const Case cases[] = {
+        {"edit", false, 80, false, false},           {"edit", false, 150, true, false},
+        {"buttonedit", true, 140, false, false},     {"buttonedit", true, 140, true, false},
+        {"buttonedit", true, 90, false, true},       {"buttonedit", true, 140, false, false, false},
+        {"buttonedit", true, 110, true, true, false}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.name << " " << c.width << " skin font " << c.useSkinFont);
         SkinnedHost host;
         auto* edit = new TbsSkinEdit(host.form);
         edit->setParent(host.form);
         edit->setSkinDataName(c.name);
         edit->setButtonMode(c.buttonMode);
+        edit->setUseSkinFont(c.useSkinFont);
         edit->setBounds(10, 10, c.width, 30);
         edit->setSkinData(&host.skin());
-        ASSERT_TRUE(edit->hasSkinLook()) << c.name;
+        ASSERT_TRUE(edit->hasSkinLook());
         const auto& d = host.definition<TbsDataSkinEditControl>(c.name);
-        EXPECT_EQ(edit->height(), d.skinrect.height()) << c.name;
+        if (c.useSkinFont) EXPECT_EQ(edit->height(), d.skinrect.height());
         if (c.hot) edit->MouseEnter();
         if (c.buttonHot) SendMessageW(edit->handle(), WM_NCMOUSEMOVE, kHitEditButton, 0);
 
@@ -126,20 +134,32 @@ TEST(SkinnedEdit, FrameEqualsTheStripOfItsDefinitionAndTheButtonOfItsState) {
         SendMessageW(edit->handle(), WM_PAINTFRAME_REQUEST, reinterpret_cast<WPARAM>(shot.canvasHandle()),
                      kPaintRequestTag);
         const Raster& picture = host.picture(d.pictureindex);
-        Raster expected = strip(picture, c.hot ? d.activeskinrect : d.skinrect, d.lefttoppoint.x,
-                                d.skinrect.width() - d.righttoppoint.x, d.stretcheffect, c.width);
+        const SkinRect& back = c.hot ? d.activeskinrect : d.skinrect;
+        Raster expected = strip(picture, back, d.lefttoppoint.x, d.skinrect.width() - d.righttoppoint.x,
+                                d.stretcheffect, c.width);
         const int dw = c.width - d.skinrect.width();
-        if (c.buttonHot) {
+        const RECT client = edit->clientArea(), button = edit->buttonRect();
+        if (!c.useSkinFont) {
+            expected = Raster(c.width, edit->height());
+            StretchSkinRect(picture, pixelRect(back), pixelRect(d.clientrect), true, expected);
+            const Raster bare = expected;
+            ASSERT_LT(host.skin().FindControlDefinition("editbutton"), 0);
+            const auto& face = host.definition<TbsDataSkinButtonControl>("resizebutton");
+            paste(composeButtonFace(host.picture(face.pictureindex), face, button.right - button.left,
+                                    button.bottom - button.top, PartState{c.buttonHot, false, true}),
+                  expected, button.left, button.top);
+            EXPECT_GT(differingPixels(shot, bare, client, button), 0) << "the button is not the frame's own";
+        } else if (c.buttonHot) {
             paste(cropRaster(picture, pixelRect(d.activebuttonrect)), expected, d.buttonrect.left + dw,
                   d.buttonrect.top);
         }
-        EXPECT_EQ(differingPixels(shot, expected, edit->clientArea()), 0) << c.name << " " << c.width;
-        EXPECT_EQ(edit->clientArea().right, d.clientrect.right + dw) << c.name;
-        if (c.hot) {
+        EXPECT_EQ(differingPixels(shot, expected, client), 0);
+        EXPECT_EQ(client.right, d.clientrect.right + dw);
+        if (c.hot && c.useSkinFont) {
             // The definition's hot look differs from its normal one, and so does the frame.
             const Raster normal = strip(picture, d.skinrect, d.lefttoppoint.x,
                                         d.skinrect.width() - d.righttoppoint.x, d.stretcheffect, c.width);
-            EXPECT_GT(differingPixels(shot, normal, edit->clientArea()), 0) << c.name;
+            EXPECT_GT(differingPixels(shot, normal, client), 0);
         }
     }
 }

@@ -1,8 +1,10 @@
 // The window states the frame carries out itself, on sizeable test windows that are not the main
 // window (the calculator only minimizes the application): maximize with its margin rule, restore to
 // the saved bounds, roll-up, the minimized windows' slots, the caption double click, and the sizing
-// hit codes of a sizeable skinned and plain frame.
+// hit codes of a sizeable skinned and plain frame; the fade-in and translucency, and the owned popups
+// kept above the window when it drops its layered style.
 #include "frame/SkinForm.h"
+#include "gui/HelperWindow.h"
 
 #include "GuiTestSupport.h"
 
@@ -226,6 +228,54 @@ TEST(SkinFormStates, AlphaBlendKeepsTheWindowTranslucent) {
     EXPECT_TRUE(flags & LWA_ALPHA);
     w.form->hide();
     EXPECT_FALSE(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+// A popup the window owns (a dropped list) that counts the z-order placements it is given.
+LRESULT CALLBACK countPlacements(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* placements = reinterpret_cast<int*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (msg == WM_WINDOWPOSCHANGING && placements &&
+        !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOZORDER))
+        ++*placements;
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+bool isAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(lower, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+        if (w == upper) return true;
+    return false;
+}
+
+// Dropping the layered style (at the end of the fade-in, or AlphaBlend switched off before the show's
+// timer came) restacks the window under Wine: the popups it shows are placed above it again, in their
+// order; and the show's timer stops either way.
+TEST(SkinFormStates, OwnedPopupsStayAboveTheWindowWhenItDropsTheLayeredStyle) {
+    for (const bool fadeIn : {true, false}) {
+        SCOPED_TRACE(fadeIn ? "fade-in" : "AlphaBlend off");
+        SkinnedWindow w(true, kLeft, false);
+        w.frame->AlphaBlendAnimation = fadeIn;
+        w.frame->setAlphaBlend(!fadeIn);
+        w.form->show();
+        int placements[2] = {};
+        HWND popups[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            popups[i] = createHelperWindow(L"VireltanTestOwnedPopup", countPlacements, WS_POPUP,
+                                           w.form->handle(), &placements[i]);
+            SetWindowPos(popups[i], HWND_TOP, kLeft + 40 + 20 * i, kTop + 100, 80, 60,
+                         SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            placements[i] = 0;
+        }
+        if (!fadeIn) w.frame->setAlphaBlend(false);
+        EXPECT_TRUE(testing::pumpUntil(
+            [&] { return !(GetWindowLongPtrW(w.form->handle(), GWL_EXSTYLE) & WS_EX_LAYERED); }, 3000));
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(placements[i], 1) << i;
+            EXPECT_TRUE(isAbove(popups[i], w.form->handle())) << i;
+        }
+        EXPECT_TRUE(isAbove(popups[1], popups[0]));
+        pumpFor(30);
+        EXPECT_FALSE(KillTimer(w.form->handle(), 1)) << "the show's 1 ms timer has stopped";
+        for (HWND popup : popups) DestroyWindow(popup);
+    }
 }
 
 }  // namespace

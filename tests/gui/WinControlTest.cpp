@@ -273,21 +273,30 @@ TEST(WindowCreation, ComesWithTheFormsWindowOnceEach) {
     }
 }
 
-// A child with a border or an edge keeps the frame the system draws for it; one without has
-// nothing outside its client area and answers WM_NCPAINT itself, its pixels untouched.
+// A child with a border, an edge or a scroll bar keeps the frame the system draws for it, and so
+// does a system control; one of ours without any answers WM_NCPAINT itself, its pixels untouched.
 class FramedPanel : public TCustomControl {
   public:
-    FramedPanel(TComponent* owner, TWinControl* parent, RECT bounds, DWORD style, DWORD exStyle)
-        : TCustomControl(owner), style_(style), exStyle_(exStyle) {
+    FramedPanel(TComponent* owner, TWinControl* parent, RECT bounds, DWORD style, DWORD exStyle, bool system)
+        : TCustomControl(owner), style_(style), exStyle_(exStyle), system_(system) {
         setParent(parent);
         setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
     }
+    int defaultNcPaints = 0;  // WM_NCPAINT handed to the system's handling
 
   protected:
     void createParams(CreateParams& params) override {
         TCustomControl::createParams(params);
         params.style |= style_;
         params.exStyle |= exStyle_;
+        if (system_) {
+            params.className = L"STATIC";
+            params.systemClass = true;
+        }
+    }
+    void DefaultHandler(TMessage& message) override {
+        if (message.msg == WM_NCPAINT) ++defaultNcPaints;
+        TCustomControl::DefaultHandler(message);
     }
     void Paint() override {
         const RECT all{0, 0, width(), height()};
@@ -296,33 +305,40 @@ class FramedPanel : public TCustomControl {
 
   private:
     DWORD style_, exStyle_;
+    bool system_;
 };
 
 TEST_F(FormFixture, NonClientPaintingOfChildrenWithAndWithoutAFrame) {
     struct Case {
         DWORD style, exStyle;
-        bool systemFrame;
+        bool system;
+        bool systemFrame;  // the corner shows the system's frame
+        bool passedOn;     // WM_NCPAINT reaches the system's handling
     };
-    const Case cases[] = {
-        {0, 0, false}, {WS_BORDER, 0, true}, {0, WS_EX_CLIENTEDGE, true}, {0, WS_EX_STATICEDGE, true}};
+    const Case cases[] = {{0, 0, false, false, false},
+                          {WS_BORDER, 0, false, true, true},
+                          {0, WS_EX_CLIENTEDGE, false, true, true},
+                          {0, WS_EX_STATICEDGE, false, true, true},
+                          {WS_VSCROLL, 0, false, false, true},
+                          {0, 0, true, false, true},
+                          {WS_BORDER, 0, true, true, true}};
     int x = 10;
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "style " << c.style << " ex " << c.exStyle);
-        auto* panel = new FramedPanel(form, form, {x, 10, x + 50, 60}, c.style, c.exStyle);
-        x += 60;
+        SCOPED_TRACE(::testing::Message()
+                     << "style " << c.style << " ex " << c.exStyle << " system " << c.system);
+        auto* panel = new FramedPanel(form, form, {x, 10, x + 30, 60}, c.style, c.exStyle, c.system);
+        x += 36;
         UpdateWindow(form->handle());
         HDC dc = GetWindowDC(panel->handle());
         // The corner's colour after the window is painted, and again after a non-client paint asked
         // for on its own.
         SetPixel(dc, 0, 0, RGB(0, 255, 0));
+        panel->defaultNcPaints = 0;
         SendMessageW(panel->handle(), WM_NCPAINT, 1, 0);
         const COLORREF corner = GetPixel(dc, 0, 0);
         ReleaseDC(panel->handle(), dc);
-        if (c.systemFrame) {
-            EXPECT_NE(corner, RGB(0, 255, 0)) << "the system's frame is drawn";
-        } else {
-            EXPECT_EQ(corner, RGB(0, 255, 0)) << "nothing is drawn outside the client area";
-        }
+        EXPECT_EQ(corner != RGB(0, 255, 0), c.systemFrame);
+        EXPECT_EQ(panel->defaultNcPaints, c.passedOn ? 1 : 0);
     }
 }
 

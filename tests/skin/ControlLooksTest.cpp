@@ -241,7 +241,7 @@ TEST(ComboLook, WithoutSkinSizeThePicturesGrowAroundTheirClientRectanglesAndTheB
     ComboLook look;
     look.useSkinSize = false;
     const TbsDataSkinButtonControl button = buttonDefinition();
-    const Raster image = composeComboBox(picture, comboDefinition(), 140, 30, look, &button);
+    const Raster image = composeComboBox(picture, comboDefinition(), 140, 30, look, {&button, &picture});
     ASSERT_EQ(image.height(), 30);
     // The corners of the control, the item area and the button show the corners of their pictures.
     EXPECT_EQ(sourceOf(image, 0, 0), (PixelPoint{10, 10}));
@@ -255,6 +255,35 @@ TEST(ComboLook, WithoutSkinSizeThePicturesGrowAroundTheirClientRectanglesAndTheB
     for (int y = 0; y < 29; ++y)
         for (int x = 122; x < 139; ++x) arrow += image.pixel(x, y) == (Bgr{0, 0, 200}) ? 1 : 0;
     EXPECT_EQ(arrow, 7 + 5 + 3 + 1);
+}
+
+// A borrowed button face is cut from the button definition's own picture, not from the control's.
+TEST(ButtonFace, BorrowedFaceComesFromItsOwnPicture) {
+    const Raster picture = coordinatePicture();
+    Raster facePicture = coordinatePicture();
+    for (int y = 0; y < facePicture.height(); ++y)
+        for (int x = 0; x < facePicture.width(); ++x) facePicture.setPixel(x, y, Bgr{0, 0, 99});
+    const TbsDataSkinButtonControl button = buttonDefinition();
+    const ButtonFace face{&button, &facePicture};
+    struct Case {
+        const char* control;
+        Raster image;
+        PixelRect buttonArea;
+    };
+    EditLook editLook;
+    editLook.buttonMode = true;
+    editLook.useSkinFont = false;
+    ComboLook comboLook;
+    comboLook.useSkinSize = false;
+    const Case cases[] = {{"edit", composeEditFrame(picture, editDefinition(true), 140, 24, editLook, face),
+                           skinnedEditLayout(editDefinition(true), 140, 24, false).button},
+                          {"combo", composeComboBox(picture, comboDefinition(), 140, 30, comboLook, face),
+                           skinnedComboLayout(comboDefinition(), 140, 30, false).button}};
+    for (const Case& c : cases) {
+        ASSERT_FALSE(c.buttonArea.empty()) << c.control;
+        EXPECT_EQ(c.image.pixel(0, 0).r, 7) << c.control;
+        EXPECT_EQ(c.image.pixel(c.buttonArea.left, c.buttonArea.top).r, 99) << c.control;
+    }
 }
 
 TEST(ComboLook, LayoutAndTextRectangleFollowTheWidth) {

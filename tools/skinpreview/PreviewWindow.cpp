@@ -21,7 +21,6 @@ namespace {
 constexpr int kColumnWidth = 300;
 constexpr int kBoxControlsTop = 322;
 constexpr int kListTop = kBoxControlsTop + 232;
-constexpr UINT kPlaceLists = WM_APP + 1;
 constexpr int kMiddle = 190;  // between the columns, where the frame's logo can be seen
 const FontDescription kPlainFont{"Arial", 14, 0, clWindowText};
 const FontDescription kHeadingFont{"Arial", 14, fsBold, clWindowText};
@@ -127,10 +126,7 @@ void PreviewWindow::WndProc(TMessage& message) {
         return;
     }
     TForm::WndProc(message);
-    if (message.msg == WM_WINDOWPOSCHANGED || message.msg == kPlaceLists) placeLists();
-    // Under Wine a change of the window's style (the end of the fade-in drops the layered style)
-    // restacks it above its owned windows: the lists are placed once more after it.
-    if (message.msg == WM_STYLECHANGED) PostMessageW(handle(), kPlaceLists, 0, 0);
+    if (message.msg == WM_WINDOWPOSCHANGED) placeLists();
 }
 
 void PreviewWindow::addColumn(int left, TbsSkinData* skin, const std::string& heading) {
