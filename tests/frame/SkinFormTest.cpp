@@ -276,13 +276,16 @@ TEST_F(SkinFormTest, OnCaptionPaintReplacesTheCaptionText) {
     };
     const Case cases[] = {{true, {28, 4, 681, 21}},
                           {false, {17, 0, 0, 19}}};  // plain: right of the system-menu button
+    // The record outlives every paint the frame makes while the handler is set: the skin's removal
+    // below repaints the frame too.
+    std::vector<RECT> calls;
+    frame->OnCaptionPaint = [&](HDC, const RECT& r, bool active) {
+        calls.push_back(r);
+        EXPECT_TRUE(active);
+    };
     for (const Case& c : cases) {
         if (!c.skinned) frame->setSkinData(nullptr);
-        std::vector<RECT> calls;
-        frame->OnCaptionPaint = [&](HDC, const RECT& r, bool active) {
-            calls.push_back(r);
-            EXPECT_TRUE(active);
-        };
+        calls.clear();
         const int texts = frame->paintCounts().captionTexts;
         TBitmap printed;
         printFrame(printed);
@@ -304,6 +307,7 @@ TEST_F(SkinFormTest, OnCaptionPaintReplacesTheCaptionText) {
         }
         EXPECT_EQ(differences, 0);
     }
+    frame->OnCaptionPaint = nullptr;
 }
 
 TEST_F(SkinFormTest, LongCaptionEndsInEllipsisInsideItsArea) {
