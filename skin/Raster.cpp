@@ -12,18 +12,27 @@ Raster::Raster(int width, int height) {
 }
 
 Raster Raster::wrap(std::uint8_t* bits, int width, int height) {
+    return wrap(bits, width, height, rasterStride(width));
+}
+
+Raster Raster::wrap(std::uint8_t* bits, int width, int height, int stride) {
     Raster r;
-    if (bits == nullptr || width <= 0 || height <= 0) return r;
+    if (bits == nullptr || width <= 0 || height <= 0 || stride < rasterStride(width)) return r;
     r.bits_ = bits;
     r.width_ = width;
     r.height_ = height;
-    r.stride_ = rasterStride(width);
+    r.stride_ = stride;
     return r;
 }
 
 Raster::Raster(const Raster& other) {
     allocate(other.width_, other.height_);
-    if (byteSize() != 0) std::memcpy(bits_, other.bits_, byteSize());
+    if (byteSize() == 0) return;
+    if (other.stride_ == stride_) {
+        std::memcpy(bits_, other.bits_, byteSize());
+    } else {
+        for (int y = 0; y < height_; ++y) std::memcpy(row(y), other.row(y), std::size_t(stride_));
+    }
 }
 
 Raster& Raster::operator=(const Raster& other) {

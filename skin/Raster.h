@@ -31,6 +31,9 @@ class Raster {
     Raster() = default;
     Raster(int width, int height);  // owned, zero-filled; a non-positive side gives an empty raster
     static Raster wrap(std::uint8_t* bits, int width, int height);
+    // Memory whose rows lie `stride` bytes apart (at least rasterStride(width)): the top-left part of a
+    // larger picture.
+    static Raster wrap(std::uint8_t* bits, int width, int height, int stride);
 
     Raster(const Raster& other);  // always an owned copy, also of a wrapped raster
     Raster& operator=(const Raster& other);

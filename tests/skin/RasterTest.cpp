@@ -40,18 +40,27 @@ TEST(RasterTest, RefusesSizesBeyondTheLimit) {
 }
 
 TEST(RasterTest, WrapsMemoryItDoesNotOwnAndCopiesIntoOwnedMemory) {
-    std::vector<std::uint8_t> dib(std::size_t(rasterStride(5)) * 4, 0);
-    Raster wrapped = Raster::wrap(dib.data(), 5, 4);
-    EXPECT_FALSE(wrapped.ownsPixels());
-    wrapped.setPixel(4, 3, {1, 2, 3});
-    EXPECT_EQ(dib[std::size_t(3 * rasterStride(5) + 12)], 1);
-    EXPECT_EQ(dib[std::size_t(3 * rasterStride(5) + 14)], 3);
+    // Rows of the raster's own layout, and rows further apart (the top-left of a wider picture).
+    for (const int stride : {rasterStride(5), 40}) {
+        std::vector<std::uint8_t> dib(std::size_t(stride) * 4, 0);
+        Raster wrapped = Raster::wrap(dib.data(), 5, 4, stride);
+        EXPECT_FALSE(wrapped.ownsPixels());
+        EXPECT_EQ(wrapped.stride(), stride);
+        wrapped.setPixel(4, 3, {1, 2, 3});
+        EXPECT_EQ(dib[std::size_t(3 * stride + 12)], 1) << stride;
+        EXPECT_EQ(dib[std::size_t(3 * stride + 14)], 3) << stride;
 
-    Raster copy = wrapped;
-    EXPECT_TRUE(copy.ownsPixels());
-    copy.setPixel(0, 0, {9, 9, 9});
-    EXPECT_EQ(dib[0], 0);
-    EXPECT_TRUE(copy.pixel(4, 3) == (Bgr{1, 2, 3}));
+        dib[std::size_t(stride + 3)] = 7;  // pixel (1, 1), blue
+        Raster copy = wrapped;
+        EXPECT_TRUE(copy.ownsPixels());
+        EXPECT_EQ(copy.stride(), rasterStride(5));
+        copy.setPixel(0, 0, {9, 9, 9});
+        EXPECT_EQ(dib[0], 0);
+        EXPECT_TRUE(copy.pixel(4, 3) == (Bgr{1, 2, 3})) << stride;
+        EXPECT_TRUE(copy.pixel(1, 1) == (Bgr{7, 0, 0})) << stride;
+    }
+    std::vector<std::uint8_t> narrow(64, 0);
+    EXPECT_TRUE(Raster::wrap(narrow.data(), 5, 2, rasterStride(5) - 1).empty());
 }
 
 TEST(RasterTest, CopyFlippedMirrorsRows) {
