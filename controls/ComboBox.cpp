@@ -521,7 +521,7 @@ void TbsSkinComboBox::paintItemArea(TCanvas& canvas) {
     const int areaWidth = area.right - area.left;
     const int areaHeight = area.bottom - area.top;
     if (areaWidth <= 0 || areaHeight <= 0) return;
-    TBitmap bitmap(areaWidth, areaHeight);
+    TBitmap bitmap(areaWidth, areaHeight, TBitmap::Use::OnePaint);
     TCanvas& c = bitmap.canvas();
     const bool focus = focused();
     FontDescription face = font().description();
@@ -548,7 +548,7 @@ void TbsSkinComboBox::paintItemArea(TCanvas& canvas) {
 void TbsSkinComboBox::paintTo(TCanvas& canvas) {
     if (width() <= 0 || height() <= 0) return;
     layout_ = currentLayout();
-    TBitmap bitmap(width(), height());
+    TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
     if (hasSkinLook()) {
         PaintSkinImage(bitmap);
     } else {

@@ -490,7 +490,7 @@ void TbsSkinEdit::paintFrame(HDC dc) {
     const int w = width(), h = height();
     if (w <= 0 || h <= 0) return;
     if (const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr) {
-        TBitmap bitmap(w, h);
+        TBitmap bitmap(w, h, TBitmap::Use::OnePaint);
         EditLook look;
         look.active = active();
         look.buttonMode = buttonMode_;
@@ -545,7 +545,7 @@ void TbsSkinEdit::wmEraseBackground(TMessage& message) {
         look.active = active();
         look.useSkinFont = useSkinFont_;
         const Raster background = composeEditBackground(*skinPicture(), *edit, width(), height(), look);
-        TBitmap bitmap(background.width(), background.height());
+        TBitmap bitmap(background.width(), background.height(), TBitmap::Use::OnePaint);
         drawRaster(bitmap, background);
         // The client area of the window is what the non-client size left: stretch to it if they differ.
         StretchBlt(dc, 0, 0, client.right, client.bottom, bitmap.canvasHandle(), 0, 0, bitmap.width(),

@@ -335,7 +335,7 @@ void TbsSkinPanel::Paint() {
         TbsSkinCustomControl::Paint();
         return;
     }
-    TBitmap bitmap(width(), height());
+    TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
     Raster pixels = bitmap.raster();
     if (source && coveredByClientImage()) {
         // The client image over the whole control from (0, 0), stretched or tiled as the client area is.

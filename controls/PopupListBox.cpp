@@ -225,7 +225,7 @@ void TbsPopupListBox::drawItem(TCanvas& canvas, int index, const RECT& rect) {
     }
     const int itemWidth = rect.right - rect.left;
     const int itemHeight = rect.bottom - rect.top;
-    TBitmap bitmap(itemWidth, itemHeight);
+    TBitmap bitmap(itemWidth, itemHeight, TBitmap::Use::OnePaint);
     TCanvas& c = bitmap.canvas();
     FontDescription face = font().description();
     const bool selected = index == itemIndex_;
@@ -244,7 +244,7 @@ void TbsPopupListBox::drawItem(TCanvas& canvas, int index, const RECT& rect) {
 
 void TbsPopupListBox::paintTo(TCanvas& canvas) {
     if (hasSkinLook()) {
-        TBitmap bitmap(width(), height());
+        TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
         PaintSkinImage(bitmap);
         canvas.draw(0, 0, bitmap);
         return;
@@ -271,7 +271,7 @@ void TbsPopupListBox::paintBackground(HDC dc) {
     const RECT area = listArea();
     if (hasSkinLook() && skinDefinition() && picture()) {
         // The skin's client image, tiled from the area's corner as the whole list shows it.
-        TBitmap bitmap(width(), height());
+        TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
         drawRaster(bitmap, composeListFrame(*picture(), *skinDefinition(), width(), height()));
         BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, bitmap.canvasHandle(),
                area.left, area.top, SRCCOPY);
@@ -340,7 +340,7 @@ void TbsPopupListBox::drawSkinItem(TCanvas& canvas, int index, const RECT& rect)
     // The dropped list never has the keyboard focus: the current item is selected, not focused.
     const Raster image = picture() ? composeListItem(*picture(), list, itemWidth, selected, false) : Raster{};
     if (image.empty()) return;
-    TBitmap bitmap(itemWidth, image.height());
+    TBitmap bitmap(itemWidth, image.height(), TBitmap::Use::OnePaint);
     drawRaster(bitmap, image);
     TCanvas& c = bitmap.canvas();
     c.font().assign(itemFont(selected));

@@ -346,7 +346,7 @@ void TbsSkinScrollBar::WndProc(TMessage& message) {
             message.result = 1;
             // Outside a paint cycle (a parent printing us) the bar goes into the given context.
             if (!painting()) {
-                TBitmap bitmap(width(), height());
+                TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
                 paintTo(bitmap.canvas());
                 BitBlt(reinterpret_cast<HDC>(message.wParam), 0, 0, width(), height(), bitmap.canvasHandle(),
                        0, 0, SRCCOPY);
@@ -391,7 +391,7 @@ void TbsSkinScrollBar::drawPart(TCanvas& canvas, const RECT& rect, int part) {
 
 void TbsSkinScrollBar::paintTo(TCanvas& canvas) {
     if (hasSkinLook()) {
-        TBitmap bitmap(width(), height());
+        TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
         PaintSkinImage(bitmap);
         canvas.draw(0, 0, bitmap);
         return;

@@ -40,7 +40,7 @@ void TbsSkinControl::Paint() {
 }
 
 void TbsSkinControl::paintBuffered() {
-    TBitmap bitmap(width(), height());
+    TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
     if (!usesSkinLook()) {
         PaintPlainImage(bitmap);
     } else {
@@ -340,7 +340,7 @@ void TbsSkinCustomControl::Paint() {
 }
 
 void TbsSkinCustomControl::paintSplit() {
-    TBitmap bitmap(width(), height());
+    TBitmap bitmap(width(), height(), TBitmap::Use::OnePaint);
     if (bitmap.empty()) return;
     if (const Raster* source = picture()) {
         Raster pixels = bitmap.raster();

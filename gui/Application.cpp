@@ -2,6 +2,7 @@
 
 #include "gui/Form.h"
 #include "gui/HintWindow.h"
+#include "gui/PaintBuffer.h"
 #include "gui/Timer.h"
 #include "gui/Utf.h"
 
@@ -240,6 +241,11 @@ void TApplication::bindWindow(HWND window, TWinControl* control) {
 
 void TApplication::unbindWindow(HWND window) {
     controls_.erase(window);
+}
+
+PaintBuffer& TApplication::paintBuffer() {
+    if (!paintBuffer_) paintBuffer_ = std::make_unique<PaintBuffer>();
+    return *paintBuffer_;
 }
 
 TimerWindow& TApplication::timerWindow() {

@@ -17,6 +17,7 @@ namespace vireltan {
 class TForm;
 class THintWindow;
 class TimerWindow;
+class PaintBuffer;
 class TWinControl;
 
 // The application's message hooks see every message its loops take from the queue, newest first; one
@@ -97,6 +98,8 @@ class TApplication {
     THintWindow& hintWindow();
     // The hidden window the program's timers tick through, made at the first timer that runs.
     TimerWindow& timerWindow();
+    // The memory of the bitmaps that live for one paint (gui/PaintBuffer.h), made at the first.
+    PaintBuffer& paintBuffer();
 
     // Our control of each of our windows, null for any other window. Every message needs it; an
     // index kept here answers without asking the window system (under Wine a window property is a
@@ -132,6 +135,7 @@ class TApplication {
     bool errorReportOpen_ = false;
     std::unique_ptr<THintWindow> hintWindow_;
     std::unique_ptr<TimerWindow> timerWindow_;
+    std::unique_ptr<PaintBuffer> paintBuffer_;
     std::unordered_map<HWND, TWinControl*> controls_;
     long liveGdiObjects_ = 0;
     long dibSectionsMade_ = 0;
