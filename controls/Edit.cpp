@@ -238,10 +238,10 @@ void TbsSkinEdit::Loaded() {
 }
 
 int TbsSkinEdit::fittedHeight() {
-    DeviceContext screen = DeviceContext::client(nullptr);
-    ObjectSelection selected(screen.get(), font().handle());
+    HDC screen = Application().measuringContext();
+    ObjectSelection selected(screen, font().handle());
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.get(), &metrics);
+    GetTextMetricsW(screen, &metrics);
     const TbsDataSkinEditControl* edit = hasSkinLook() ? skinDefinition() : nullptr;
     // The frame the skin puts around its client rectangle, or the plain two pixels on each side.
     const int frame =

@@ -1,5 +1,7 @@
 #include "controls/StdLabel.h"
 
+#include "gui/Application.h"
+
 #include "gui/WinControl.h"
 #include "skin/SkinControlsCommon.h"
 
@@ -129,10 +131,9 @@ void TbsSkinStdLabel::textChanged() {
 
 void TbsSkinStdLabel::AdjustBounds() {
     if (!autoSize_ || isLoading()) return;
-    // Measured on the screen, as the text will be drawn there.
-    DeviceContext screen = DeviceContext::client(nullptr);
+    // Measured as the screen shows it, where the text will be drawn.
     TCanvas canvas;
-    canvas.setHandle(screen.get());
+    canvas.setHandle(Application().measuringContext());
     RECT rect = clientRect();
     DoDrawText(canvas, rect, DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0));
     canvas.setHandle(nullptr);

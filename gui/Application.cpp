@@ -248,6 +248,11 @@ PaintBuffer& TApplication::paintBuffer() {
     return *paintBuffer_;
 }
 
+HDC TApplication::measuringContext() {
+    if (!measuringContext_) measuringContext_ = DeviceContext::memory();
+    return measuringContext_.get();
+}
+
 TimerWindow& TApplication::timerWindow() {
     if (!timerWindow_) timerWindow_ = std::make_unique<TimerWindow>();
     return *timerWindow_;

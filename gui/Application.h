@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "gui/Handles.h"
 #include "gui/HookChain.h"
 
 #include <functional>
@@ -100,6 +101,10 @@ class TApplication {
     TimerWindow& timerWindow();
     // The memory of the bitmaps that live for one paint (gui/PaintBuffer.h), made at the first.
     PaintBuffer& paintBuffer();
+    // A memory context of the screen, kept for measuring text as the screen would show it: cheaper
+    // than a screen context fetched and given back for each measurement. Whoever selects into it
+    // selects the previous object back before returning.
+    HDC measuringContext();
 
     // Our control of each of our windows, null for any other window. Every message needs it; an
     // index kept here answers without asking the window system (under Wine a window property is a
@@ -136,6 +141,7 @@ class TApplication {
     std::unique_ptr<THintWindow> hintWindow_;
     std::unique_ptr<TimerWindow> timerWindow_;
     std::unique_ptr<PaintBuffer> paintBuffer_;
+    DeviceContext measuringContext_;
     std::unordered_map<HWND, TWinControl*> controls_;
     long liveGdiObjects_ = 0;
     long dibSectionsMade_ = 0;
