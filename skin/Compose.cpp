@@ -55,17 +55,6 @@ PixelRect uncoveredPart(const Raster& picture, const PaintOp* op, const PaintOp*
 
 }  // namespace
 
-NinePoints moveNinePoints(const NinePoints& p, int dx, int dy) {
-    NinePoints m = p;
-    m.rightTop.x += dx;
-    m.leftBottom.y += dy;
-    m.rightBottom.x += dx;
-    m.rightBottom.y += dy;
-    m.client.right += dx;
-    m.client.bottom += dy;
-    return m;
-}
-
 PaintPlan::PaintPlan(std::initializer_list<PaintOp> ops) {
     for (const PaintOp& op : ops) push_back(op);
 }

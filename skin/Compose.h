@@ -26,8 +26,18 @@ struct NinePoints {
 };
 
 // The points for a target dx wider and dy higher: what lies right of or below the client rectangle
-// moves with the size, the rest stays.
-NinePoints moveNinePoints(const NinePoints& p, int dx, int dy);
+// moves with the size, the rest stays. Inline: every paint plans with it, and a call made the caller
+// store the points only for the copy here to load them back before the stores had reached the cache.
+inline NinePoints moveNinePoints(const NinePoints& p, int dx, int dy) {
+    NinePoints m = p;
+    m.rightTop.x += dx;
+    m.leftBottom.y += dy;
+    m.rightBottom.x += dx;
+    m.rightBottom.y += dy;
+    m.client.right += dx;
+    m.client.bottom += dy;
+    return m;
+}
 
 struct EdgeModes {
     FillMode left = FillMode::Tile;

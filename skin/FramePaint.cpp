@@ -1,6 +1,8 @@
 #include "skin/FramePaint.h"
 
 #include <algorithm>
+#include <new>
+#include <type_traits>
 
 #include "skin/Blit.h"
 #include "skin/FrameButtons.h"
@@ -200,30 +202,59 @@ CaptionTextPlaces captionTextPlaces(const PixelRect& t, Alignment alignment, int
     return {{x, y}, {x - 1, y - 1}, {x + 1, y + 1}};
 }
 
+namespace {
+
+bool captionAnimates(const FrameObject& o, const ObjectLook& look) {
+    return look.skinEffects && !o.animateRect.empty() && o.activePicture >= 0;
+}
+
+bool captionAnimationFrameShown(const FrameObject& o, const ObjectLook& look) {
+    return captionAnimates(o, look) && o.state.frame >= 1 && o.state.frame <= o.countFrames;
+}
+
+// A caption with no activeskinrect that neither morphs nor animates (the calculator's): the frame
+// picture already shows its background, and only its text is drawn.
+bool captionShowsFramePicture(const FrameObject& o, const TbsDataSkinCaption& def, const ObjectLook& look) {
+    if (captionAnimationFrameShown(o, look) || morphUnderWay(o, look.skinEffects)) return false;
+    return o.activeRect.empty() || (!o.state.active && !def.stretcheffect && !captionAnimates(o, look));
+}
+
+ObjectImage captionSourceImage(const FrameObject& o, const ObjectLook& look) {
+    if (captionAnimationFrameShown(o, look)) {
+        const PixelRect slice = stripAnimationFrame(captionAnimation(o), o.skinRect.height(), o.state.frame);
+        return copyOf(listPicture(o.activePicture), slice, o.rect);
+    }
+    if (morphUnderWay(o, look.skinEffects)) return morphOf(o, mainPicture(), o.skinRect, o.activeRect);
+    if (!o.state.active) return copyOf(mainPicture(), o.skinRect, o.rect);
+    return copyOf(listPicture(o.activePicture), o.activeRect, o.rect);
+}
+
+// The caption's image where it has one (not captionShowsFramePicture).
+ObjectImage captionStripImage(const FrameObject& caption, const TbsDataSkinCaption& def,
+                              const SkinFormInfo& form, const ObjectLook& look) {
+    ObjectImage image = captionSourceImage(caption, look);
+    image.strip = true;
+    image.fixedLeft = std::max(0, form.lefttoppoint.x - def.skinrect.left);
+    image.fixedRight = std::max(0, def.skinrect.right - form.righttoppoint.x);
+    image.middle = def.stretcheffect ? FillMode::Stretch : FillMode::Tile;
+    return image;
+}
+
+// Builds a plan value where it stays. Assigning a returned struct copies it out of a temporary that
+// the callee has just written field by field, and the copy's wide loads wait for those narrow stores
+// to reach the cache: such waits took half of the planning of a frame paint.
+template <class T, class Make>
+void buildInPlace(T& target, Make&& make) {
+    static_assert(std::is_trivially_destructible_v<T>);
+    ::new (static_cast<void*>(&target)) T(make());  // the callee's result is made in target itself
+}
+
+}  // namespace
+
 std::optional<ObjectImage> captionImage(const FrameObject& caption, const TbsDataSkinCaption& def,
                                         const SkinFormInfo& form, const ObjectLook& look) {
-    const FrameObject& o = caption;
-    const FrameObjectState& s = o.state;
-    const bool animates = look.skinEffects && !o.animateRect.empty() && o.activePicture >= 0;
-    const bool morphs = morphUnderWay(o, look.skinEffects);
-    std::optional<ObjectImage> image;
-    if (animates && s.frame >= 1 && s.frame <= o.countFrames) {
-        const PixelRect slice = stripAnimationFrame(captionAnimation(o), o.skinRect.height(), s.frame);
-        image = copyOf(listPicture(o.activePicture), slice, o.rect);
-    } else if (morphs) {
-        image = morphOf(o, mainPicture(), o.skinRect, o.activeRect);
-    } else if (o.activeRect.empty() || (!s.active && !def.stretcheffect && !animates)) {
-        return std::nullopt;  // the frame picture already shows the caption background
-    } else if (!s.active) {
-        image = copyOf(mainPicture(), o.skinRect, o.rect);
-    } else {
-        image = copyOf(listPicture(o.activePicture), o.activeRect, o.rect);
-    }
-    image->strip = true;
-    image->fixedLeft = std::max(0, form.lefttoppoint.x - def.skinrect.left);
-    image->fixedRight = std::max(0, def.skinrect.right - form.righttoppoint.x);
-    image->middle = def.stretcheffect ? FillMode::Stretch : FillMode::Tile;
-    return image;
+    if (captionShowsFramePicture(caption, def, look)) return std::nullopt;
+    return captionStripImage(caption, def, form, look);
 }
 
 FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout, const FramePaintInput& in) {
@@ -236,8 +267,10 @@ FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout,
     const bool inactiveFits = !inactive.isEmpty() && inactive.width == skin.MainPicture.width &&
                               inactive.height == skin.MainPicture.height;
     if (!in.windowActive && inactiveFits) plan.source.which = FramePictureRef::Which::Inactive;
-    plan.geometry = frameGeometry(skin.FormInfo, m.pictureWidth, m.pictureHeight, m.width, m.height);
-    plan.strips = borderStripPlans(plan.geometry.pieces);
+    buildInPlace(plan.geometry, [&] {
+        return frameGeometry(skin.FormInfo, m.pictureWidth, m.pictureHeight, m.width, m.height);
+    });
+    buildInPlace(plan.strips, [&] { return borderStripPlans(plan.geometry.pieces); });
     plan.places = framePiecePlaces(plan.geometry.pieces, plan.strips);
     plan.clientExclude = m.client;
     if (!in.windowActive && skin.FormInfo.autorenderinginactiveimage)
@@ -254,24 +287,28 @@ FramePaintPlan planSkinFrame(const TbsSkinData& skin, const FrameLayout& layout,
         look.restoreState = (o.command == StdCommand::cmMaximize && in.maximized) ||
                             (o.command == StdCommand::cmMinimize && in.restore.minimized) ||
                             (o.command == StdCommand::cmRollUp && in.restore.rolledUp);
-        ObjectImage image;
+        ObjectDraw& draw = plan.objects.emplace_back();
+        draw.object = int(i);
         if (o.kind == FrameObjectKind::Caption) {
             if (plan.caption < 0) plan.caption = int(i);
             const auto* def = o.definition >= 0 && o.definition < int(skin.ObjectDefinitions.size())
                                   ? dynamic_cast<const TbsDataSkinCaption*>(
                                         skin.ObjectDefinitions[std::size_t(o.definition)].get())
                                   : nullptr;
-            if (def) image = captionImage(o, *def, skin.FormInfo, look).value_or(ObjectImage{});
+            if (def && !captionShowsFramePicture(o, *def, look)) {
+                buildInPlace(draw.image, [&] { return captionStripImage(o, *def, skin.FormInfo, look); });
+            }
         } else {
-            image = objectImage(o, look);
+            buildInPlace(draw.image, [&] { return objectImage(o, look); });
         }
-        if (image.kind == ObjectImage::Kind::None) continue;
-        ObjectDraw draw{int(i), FramePiece::Top, image};
+        if (draw.image.kind == ObjectImage::Kind::None) {
+            plan.objects.pop_back();
+            continue;
+        }
         if (o.rect.bottom > m.client.top) {
             draw.piece = FramePiece::Bottom;
-            draw.image.target = image.target.offset(0, -bottomTop);
+            draw.image.target = draw.image.target.offset(0, -bottomTop);
         }
-        plan.objects.push_back(draw);
     }
     return plan;
 }

@@ -29,11 +29,13 @@ Raster rasterFromPicture(const SkinPicture& picture);
 template <class Section>
 NinePieceParams windowPictureParams(const Section& section, const SkinRect& client, int pictureWidth,
                                     int pictureHeight, int width, int height) {
+    const NinePoints points{pixelPoint(section.lefttoppoint), pixelPoint(section.righttoppoint),
+                            pixelPoint(section.leftbottompoint), pixelPoint(section.rightbottompoint),
+                            pixelRect(client)};
     NinePieceParams p;
     p.skinRect = {0, 0, pictureWidth, pictureHeight};
-    p.points = {pixelPoint(section.lefttoppoint), pixelPoint(section.righttoppoint),
-                pixelPoint(section.leftbottompoint), pixelPoint(section.rightbottompoint), pixelRect(client)};
-    p.moved = moveNinePoints(p.points, width - pictureWidth, height - pictureHeight);
+    p.points = points;
+    p.moved = moveNinePoints(points, width - pictureWidth, height - pictureHeight);
     p.width = width;
     p.height = height;
     p.edges = {fillMode(section.leftstretch), fillMode(section.topstretch), fillMode(section.rightstretch),

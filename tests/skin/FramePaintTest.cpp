@@ -226,6 +226,86 @@ TEST(FramePaintTest, CaptionImageOverThePieceGivesTheSamePixels) {
     EXPECT_EQ(pieces.top.pixel(680, 20), pictures.listed(0)->pixel(56, 112));
 }
 
+TEST(FramePaintTest, CaptionImageByState) {
+    // Which picture rectangle the caption draws over the frame picture, if any: the animation frame
+    // first, then a morph, then nothing for a caption the frame picture already shows, then its
+    // normal (inactive, stretched) or active image; every image is a strip with fixed ends 2 and 4.
+    const TbsSkinData& skin = calculatorSkin();
+    const FrameLayout l = layoutFor(skin, 746, 411);
+    const TbsDataSkinCaption& calculator = captionDefinition(skin, l.objects[0]);
+    const PixelRect skinRect{0, 0, 57, 17}, activeRect{0, 96, 57, 113};
+    const PixelRect animateRect{0, 20, 171, 37};  // three frames side by side
+    struct Case {
+        const char* what;
+        PixelRect active;
+        bool windowActive, stretch, morphing, effects;
+        double morph;
+        int frames, frame;
+        bool expected;
+        ObjectImage::Kind kind;
+        FramePictureRef::Which which;
+        PixelRect source;
+    };
+    using K = ObjectImage::Kind;
+    using W = FramePictureRef::Which;
+    const Case cases[] = {
+        {"no active image", {}, true, false, false, true, 1, 0, 0, false, K::None, W::Main, {}},
+        {"active", activeRect, true, false, false, true, 1, 0, 0, true, K::Copy, W::List, activeRect},
+        {"inactive, tiled", activeRect, false, false, false, true, 0, 0, 0, false, K::None, W::Main, {}},
+        {"inactive, stretched", activeRect, false, true, false, true, 0, 0, 0, true, K::Copy, W::Main,
+         skinRect},
+        {"morphing", activeRect, true, false, true, true, 0.4, 0, 0, true, K::Morph, W::Main, skinRect},
+        {"morphing, effects off", activeRect, true, false, true, false, 0.4, 0, 0, true, K::Copy, W::List,
+         activeRect},
+        {"animation frame 2",
+         activeRect,
+         false,
+         false,
+         true,
+         true,
+         0.4,
+         3,
+         2,
+         true,
+         K::Copy,
+         W::List,
+         {57, 20, 114, 37}},
+        {"animation at rest", activeRect, false, false, false, true, 0, 3, 0, true, K::Copy, W::Main,
+         skinRect},
+        {"animation, effects off", {}, false, false, false, false, 0, 3, 2, false, K::None, W::Main, {}},
+    };
+    for (const Case& c : cases) {
+        FrameObject o = l.objects[0];
+        o.skinRect = skinRect;
+        o.activeRect = c.active;
+        o.activePicture = 0;
+        o.morphing = c.morphing;
+        o.animateRect = c.frames > 0 ? animateRect : PixelRect{};
+        o.countFrames = std::max(1, c.frames);
+        o.state.active = c.windowActive;
+        o.state.morph = c.morph;
+        o.state.frame = c.frame;
+        TbsDataSkinCaption def = calculator;
+        def.stretcheffect = c.stretch;
+        const std::optional<ObjectImage> image =
+            captionImage(o, def, skin.FormInfo, {true, false, false, c.effects});
+        ASSERT_EQ(image.has_value(), c.expected) << c.what;
+        if (!image) continue;
+        EXPECT_EQ(image->kind, c.kind) << c.what;
+        EXPECT_EQ(image->picture.which, c.which) << c.what;
+        EXPECT_EQ(image->source, c.source) << c.what;
+        EXPECT_EQ(image->target, o.rect) << c.what;
+        EXPECT_TRUE(image->strip) << c.what;
+        EXPECT_EQ(image->fixedLeft, 2) << c.what;
+        EXPECT_EQ(image->fixedRight, 4) << c.what;
+        EXPECT_EQ(image->middle, c.stretch ? FillMode::Stretch : FillMode::Tile) << c.what;
+        if (c.kind == K::Morph) {
+            EXPECT_EQ(image->activeSource, c.active) << c.what;
+            EXPECT_EQ(image->factor, c.morph) << c.what;
+        }
+    }
+}
+
 TEST(FramePaintTest, InactiveEffectIsAppliedToEveryPieceObjectsIncluded) {
     std::unique_ptr<TbsSkinData> skin = loadCalculatorSkin();
     skin->FormInfo.autorenderinginactiveimage = true;
