@@ -463,12 +463,16 @@ void TbsSkinForm::refreshLayout(int width, int height) {
     layout_ = plainFrameLayout(std::move(layout_.objects), width, height, toolWindow(), icon);
 }
 
-// The system asks the frame for its size again: a frame change, where a width nudged one pixel off and
-// back would also move and repaint the children twice and cut the window's region twice more.
+// The system asks the frame for its size again, and the frame does its sizing work (layout, region) as
+// if the window had been sized: a frame change, where a width nudged one pixel off and back would also
+// move and repaint the children twice and cut the window's region twice more. On a first show this
+// runs while the window is still hidden, so that its region is in place before anything is painted.
 void TbsSkinForm::recomputeFrame() {
-    if (HWND window = windowHandle())
-        SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    HWND window = windowHandle();
+    if (!window) return;
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    onSize();
 }
 
 RECT TbsSkinForm::workArea(bool wholeMonitor) const {

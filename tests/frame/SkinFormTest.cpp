@@ -326,6 +326,32 @@ TEST_F(SkinFormTest, LongCaptionEndsInEllipsisInsideItsArea) {
     EXPECT_GT(frame->paintCounts().captionTexts, 0);
 }
 
+// The region is cut while the window is still hidden: its first paint on the screen already has the
+// skin's outline, and setting the region does not paint the window and every child a second time.
+TEST_F(SkinFormTest, TheRegionIsInPlaceBeforeTheFirstPaint) {
+    auto fresh = std::make_unique<TForm>(nullptr);
+    fresh->setBorderStyle(TFormBorderStyle::bsSingle);
+    fresh->setBounds(100, 80, kWidth, kHeight);
+    (new TbsSkinForm(fresh.get()))->setSkinData(data);
+    int erases = 0, regionAtFirstPaint = -1;
+    auto hook = fresh->installWindowProcHook([&](TMessage& m, const WindowProcNext& next) {
+        const bool paint = m.msg == WM_NCPAINT || m.msg == WM_ERASEBKGND;
+        if (paint && IsWindowVisible(fresh->handle())) {
+            if (regionAtFirstPaint < 0) {
+                RegionHandle region(CreateRectRgn(0, 0, 0, 0));
+                regionAtFirstPaint = GetWindowRgn(fresh->handle(), region.get());
+            }
+            erases += m.msg == WM_ERASEBKGND;
+        }
+        next(m);
+    });
+    fresh->show();
+    pumpFor(100);
+    EXPECT_EQ(regionAtFirstPaint, COMPLEXREGION);
+    EXPECT_EQ(erases, 1);
+    hook.remove();
+}
+
 // What the frame paints and passes on, message by message ('+' passed on to the form's handling).
 TEST_F(SkinFormTest, MessageSequences) {
     struct Case {
