@@ -148,48 +148,10 @@ LRESULT CALLBACK bareProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-double bareWindow(HINSTANCE instance) {
-    stage("main");
-    MessageCosts costs;
-    startCounting(costs);
-    WNDCLASSW c{};
-    c.lpfnWndProc = bareProc;
-    c.hInstance = instance;
-    c.lpszClassName = L"StartupTimeBare";
-    c.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    RegisterClassW(&c);
-    HWND window =
-        CreateWindowExW(0, c.lpszClassName, L"   Vireltan - 12/2009", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                        267, 306, 746, 411, nullptr, nullptr, instance, nullptr);
-    stage("created");
-    ShowWindow(window, SW_SHOW);
-    stage("shown");
-    UpdateWindow(window);
-    GdiFlush();
-    const double elapsed = millisecondsSinceStart();
-    stage("painted");
-    messageCosts = nullptr;
-    DestroyWindow(window);
-    return elapsed;
-}
-
 // The calculator's child windows with nothing of ours: five containers, four combo boxes, fourteen
-// edits (two of them inside combo boxes), all plain, each given a font as ours are. What this costs
+// edits (two of them inside combo boxes), all plain, each given the font as ours are. What they cost
 // over the bare window is the system's price for the window tree alone.
-double bareWindowWithChildren(HINSTANCE instance) {
-    stage("main");
-    MessageCosts costs;
-    startCounting(costs);
-    WNDCLASSW c{};
-    c.lpfnWndProc = bareProc;
-    c.hInstance = instance;
-    c.lpszClassName = L"StartupTimeBare";
-    c.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    RegisterClassW(&c);
-    HWND window =
-        CreateWindowExW(0, c.lpszClassName, L"   Vireltan - 12/2009", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                        267, 306, 746, 411, nullptr, nullptr, instance, nullptr);
-    HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+void addPlainChildren(HWND window, const wchar_t* containerClass, HFONT font, HINSTANCE instance) {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     auto child = [&](HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
         HWND made =
@@ -200,9 +162,9 @@ double bareWindowWithChildren(HINSTANCE instance) {
     const RECT boxes[] = {{8, 8, 185, 201}, {200, 8, 305, 201}, {512, 8, 209, 202}, {8, 216, 713, 134}};
     HWND box[4];
     for (int i = 0; i < 4; ++i)
-        box[i] = child(window, c.lpszClassName, WS_CLIPCHILDREN, boxes[i].left, boxes[i].top, boxes[i].right,
+        box[i] = child(window, containerClass, WS_CLIPCHILDREN, boxes[i].left, boxes[i].top, boxes[i].right,
                        boxes[i].bottom);
-    child(box[3], c.lpszClassName, WS_CLIPCHILDREN, 312, 30, 112, 92);  // the phase group
+    child(box[3], containerClass, WS_CLIPCHILDREN, 312, 30, 112, 92);  // the phase group
     constexpr DWORD kEdit = WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL;
     for (int i = 0; i < 8; ++i) child(box[2], L"EDIT", kEdit | ES_READONLY, 72, 38 + 18 * i, 130, 18);
     for (int i = 0; i < 2; ++i) child(box[1], L"EDIT", kEdit, 149, 62 + 21 * i, 80, 18);
@@ -211,8 +173,29 @@ double bareWindowWithChildren(HINSTANCE instance) {
                                                  {box[1], 149, 104, true},
                                                  {box[3], 128, 32, true},
                                                  {box[3], 128, 102, false}}) {
-        HWND combo = child(parent, c.lpszClassName, WS_CLIPCHILDREN, x, y, 129, 20);
+        HWND combo = child(parent, containerClass, WS_CLIPCHILDREN, x, y, 129, 20);
         if (editable) child(combo, L"EDIT", ES_AUTOHSCROLL, 2, 2, 108, 16);
+    }
+}
+
+// A system window of the calculator's size, bare or with the calculator's child windows made plain.
+double plainWindow(HINSTANCE instance, bool withChildren) {
+    stage("main");
+    MessageCosts costs;
+    startCounting(costs);
+    WNDCLASSW c{};
+    c.lpfnWndProc = bareProc;
+    c.hInstance = instance;
+    c.lpszClassName = L"StartupTimeBare";
+    c.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    RegisterClassW(&c);
+    HWND window =
+        CreateWindowExW(0, c.lpszClassName, L"   Vireltan - 12/2009", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                        267, 306, 746, 411, nullptr, nullptr, instance, nullptr);
+    HFONT font = nullptr;
+    if (withChildren) {
+        font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+        addPlainChildren(window, c.lpszClassName, font, instance);
     }
     stage("created");
     ShowWindow(window, SW_SHOW);
@@ -223,7 +206,7 @@ double bareWindowWithChildren(HINSTANCE instance) {
     stage("painted");
     messageCosts = nullptr;
     DestroyWindow(window);
-    DeleteObject(font);
+    if (font) DeleteObject(font);
     return elapsed;
 }
 
@@ -345,9 +328,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     const bool children = commandLine && std::wcsstr(commandLine, L"children");
     messagesWanted = commandLine && std::wcsstr(commandLine, L"messages");
     stagesWanted = messagesWanted || (commandLine && std::wcsstr(commandLine, L"stages"));
-    const double elapsed = children ? bareWindowWithChildren(instance)
-                           : bare   ? bareWindow(instance)
-                                    : skinnedWindow(instance);
+    const double elapsed = (bare || children) ? plainWindow(instance, children) : skinnedWindow(instance);
     std::printf("%s %.1f\n", children ? "children" : bare ? "bare" : "skinned", elapsed);
     std::fflush(stdout);
     return 0;
