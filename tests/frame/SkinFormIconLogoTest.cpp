@@ -2,7 +2,7 @@
 // (LogoBitMap, LogoBitMapTransparent), read back through the frame's print request and its erase.
 #include "frame/SkinForm.h"
 
-#include "GuiTestSupport.h"
+#include "SkinnedFormSupport.h"
 #include "gui/Messages.h"
 #include "skin/FramePaint.h"
 #include "skin/SkinGeometry.h"
@@ -36,15 +36,9 @@ HICON solidIcon(int size, COLORREF colour) {
 class SkinFormIconLogoTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        form = std::make_unique<TForm>(nullptr);
-        form->setBorderStyle(TFormBorderStyle::bsSingle);
-        form->setCaption("icon and logo");
-        form->setBounds(60, 40, kWidth, kHeight);
-        data = testing::loadWindowSkin(*form);
+        form = testing::singleBorderForm("icon and logo", 60, 40, kWidth, kHeight);
+        frame = testing::skinnedFrame(*form, data, {true, true, false, false, false});
         ASSERT_NE(data, nullptr);
-        frame = new TbsSkinForm(form.get());
-        frame->setBorderIcons({true, true, false, false, false});
-        frame->setSkinData(data);
         form->show();
         icon = solidIcon(GetSystemMetrics(SM_CXSMICON), kIconColour);
         SendMessageW(form->handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

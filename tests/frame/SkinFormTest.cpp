@@ -3,7 +3,7 @@
 // message tests), its pixels through the print request, and the caption buttons under the pointer.
 #include "frame/SkinForm.h"
 
-#include "GuiTestSupport.h"
+#include "SkinnedFormSupport.h"
 #include "gui/Messages.h"
 #include "skin/FrameGeometry.h"
 #include "skin/SkinGeometry.h"
@@ -39,20 +39,14 @@ std::string describe(const std::vector<Seen>& seen) {
 class SkinFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        form = std::make_unique<TForm>(nullptr);
-        form->setBorderStyle(TFormBorderStyle::bsSingle);
-        form->setCaption("   Vireltan - 12/2009");
-        form->setBounds(60, 40, kWidth, kHeight);
+        form = testing::singleBorderForm("   Vireltan - 12/2009", 60, 40, kWidth, kHeight);
         // Behind the frame: sees what the frame passes on.
         behind = form->installWindowProcHook([this](TMessage& m, const WindowProcNext& next) {
             if (!open.empty() && log[open.back()].msg == m.msg) log[open.back()].passed = true;
             next(m);
         });
-        data = testing::loadWindowSkin(*form);
+        frame = testing::skinnedFrame(*form, data, {true, true, false, false, false});
         ASSERT_NE(data, nullptr);
-        frame = new TbsSkinForm(form.get());
-        frame->setBorderIcons({true, true, false, false, false});
-        frame->setSkinData(data);
         // In front of the frame: sees every message the window receives.
         front = form->installWindowProcHook([this](TMessage& m, const WindowProcNext& next) {
             if (!recording || !watched(m.msg)) return next(m);
@@ -329,9 +323,7 @@ TEST_F(SkinFormTest, LongCaptionEndsInEllipsisInsideItsArea) {
 // The region is cut while the window is still hidden: its first paint on the screen already has the
 // skin's outline, and setting the region does not paint the window and every child a second time.
 TEST_F(SkinFormTest, TheRegionIsInPlaceBeforeTheFirstPaint) {
-    auto fresh = std::make_unique<TForm>(nullptr);
-    fresh->setBorderStyle(TFormBorderStyle::bsSingle);
-    fresh->setBounds(100, 80, kWidth, kHeight);
+    auto fresh = testing::singleBorderForm("fresh", 100, 80, kWidth, kHeight);
     (new TbsSkinForm(fresh.get()))->setSkinData(data);
     int erases = 0, regionAtFirstPaint = -1;
     auto hook = fresh->installWindowProcHook([&](TMessage& m, const WindowProcNext& next) {

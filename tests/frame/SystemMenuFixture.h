@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MenuWinTestSupport.h"
+#include "SkinnedFormSupport.h"
 #include "frame/SkinForm.h"
 #include "gui/MaskEdit.h"
 
@@ -17,15 +18,9 @@ constexpr int kWidth = 746, kHeight = 411;
 class SystemMenuFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        form = std::make_unique<TForm>(nullptr);
-        form->setBorderStyle(TFormBorderStyle::bsSingle);
-        form->setCaption("   Vireltan - 12/2009");
-        form->setBounds(60, 40, kWidth, kHeight);
-        data = loadWindowSkin(*form);
+        form = singleBorderForm("   Vireltan - 12/2009", 60, 40, kWidth, kHeight);
+        frame = skinnedFrame(*form, data, {true, true, false, false, false});
         ASSERT_NE(data, nullptr);
-        frame = new TbsSkinForm(form.get());
-        frame->setBorderIcons({true, true, false, false, false});
-        frame->setSkinData(data);
         edit = new TMaskEdit(form.get());
         edit->setParent(form.get());
         edit->setBounds(100, 100, 120, 20);

@@ -257,17 +257,6 @@ TEST_F(SystemMenuTest, PopupEndingMessagesCloseTheMenu) {
     EXPECT_TRUE(menu().Visible());
 }
 
-void clickAt(int x, int y) {
-    SetCursorPos(x, y);
-    pumpFor(60);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    pumpFor(120);
-}
-
 // As the user does it: a click on the button opens the menu, a click on an item runs it.
 TEST_F(SystemMenuTest, ClicksOpenTheMenuAndRunAnItem) {
     std::vector<UINT> seen;
@@ -281,11 +270,11 @@ TEST_F(SystemMenuTest, ClicksOpenTheMenuAndRunAnItem) {
     form->OnClose = [&] { closed = true; };
     const PixelRect& b = frame->layout().objects[std::size_t(sysMenuButton())].rect;
     const RECT w = window();
-    clickAt(w.left + (b.left + b.right) / 2, w.top + (b.top + b.bottom) / 2);
+    testing::mouseClickAt(w.left + (b.left + b.right) / 2, w.top + (b.top + b.bottom) / 2);
     ASSERT_TRUE(menu().Visible());
     EXPECT_NE(GetCapture(), form->handle());
     const PixelRect item = root().itemScreenRect(2);
-    clickAt(item.left + 10, item.top + 5);
+    testing::mouseClickAt(item.left + 10, item.top + 5);
     std::string trace;
     for (UINT m : seen) trace += std::to_string(m) + " ";
     EXPECT_FALSE(menu().Visible()) << trace;

@@ -2,7 +2,7 @@
 // cmminimizetotray command and AlwaysMinimizeToTray, with and without a TrayIcon.
 #include "frame/TrayIcon.h"
 
-#include "GuiTestSupport.h"
+#include "SkinnedFormSupport.h"
 #include "frame/SkinForm.h"
 #include "menus/SkinPopupWindow.h"
 
@@ -65,15 +65,9 @@ class FrameTray : public ::testing::Test {
   protected:
     void SetUp() override {
         previousMain = Application().mainForm();
-        form = std::make_unique<TForm>(nullptr);
-        form->setBorderStyle(TFormBorderStyle::bsSingle);
-        form->setCaption("tray");
-        form->setBounds(80, 60, 400, 200);
-        data = testing::loadWindowSkin(*form);
+        form = testing::singleBorderForm("tray", 80, 60, 400, 200);
+        frame = testing::skinnedFrame(*form, data, {true, true, false, false, true});
         ASSERT_NE(data, nullptr);
-        frame = new TbsSkinForm(form.get());
-        frame->setBorderIcons({true, true, false, false, true});
-        frame->setSkinData(data);
         frame->OnMinimizeToTray = [this] { events += "toTray "; };
         frame->OnRestoreFromTray = [this] { events += "fromTray "; };
         Application().setMainForm(form.get());
