@@ -49,14 +49,7 @@ class SkinFormIconLogoTest : public ::testing::Test {
         DestroyIcon(icon);
     }
 
-    void printFrame(TBitmap& out) {
-        out.setSize(kWidth, kHeight);
-        out.raster().fill({0, 0, 0});
-        ASSERT_EQ(
-            SendMessageW(form->handle(), WM_PAINTFRAME_REQUEST, WPARAM(out.canvasHandle()), kPaintRequestTag),
-            kPaintRequestTag);
-        GdiFlush();
-    }
+    void printFrame(TBitmap& out) { ASSERT_TRUE(testing::printFrame(*form, out)); }
 
     int sysMenuObject() const {
         for (std::size_t i = 0; i < frame->layout().objects.size(); ++i)

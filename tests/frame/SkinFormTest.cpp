@@ -85,15 +85,7 @@ class SkinFormTest : public ::testing::Test {
         }
     }
 
-    // The whole window's pixels as the frame paints them on request, client area left black.
-    void printFrame(TBitmap& out) {
-        out.setSize(kWidth, kHeight);
-        out.raster().fill({0, 0, 0});
-        ASSERT_EQ(
-            SendMessageW(form->handle(), WM_PAINTFRAME_REQUEST, WPARAM(out.canvasHandle()), kPaintRequestTag),
-            kPaintRequestTag);
-        GdiFlush();
-    }
+    void printFrame(TBitmap& out) { ASSERT_TRUE(testing::printFrame(*form, out)); }
 
     PixelPoint screenPoint(int object) const {
         const PixelRect& r = frame->layout().objects[std::size_t(object)].rect;

@@ -4,6 +4,8 @@
 
 #include "GuiTestSupport.h"
 #include "frame/SkinForm.h"
+#include "gui/Bitmap.h"
+#include "gui/Messages.h"
 
 #include <memory>
 #include <string>
@@ -28,6 +30,17 @@ inline TbsSkinForm* skinnedFrame(TForm& form, SkinDataComponent*& data, const Tb
     frame->setBorderIcons(icons);
     if (data) frame->setSkinData(data);
     return frame;
+}
+
+// The whole window's pixels as its frame paints them on request, the client area left black; false
+// when the window did not answer the request.
+inline bool printFrame(TForm& form, TBitmap& out) {
+    out.setSize(form.width(), form.height());
+    out.raster().fill({0, 0, 0});
+    const LRESULT answer =
+        SendMessageW(form.handle(), WM_PAINTFRAME_REQUEST, WPARAM(out.canvasHandle()), kPaintRequestTag);
+    GdiFlush();
+    return answer == kPaintRequestTag;
 }
 
 }  // namespace vireltan::testing
