@@ -586,8 +586,9 @@ void TbsSkinForm::UpdateWindowRegion(bool rebuild) {
     const FrameRegionAction action = frameRegionAction(in);
     // The region changes only with the size or the skin.
     const bool sized = action == FrameRegionAction::Rectangle || action == FrameRegionAction::ComposedMask;
-    if (sized && regionSet_ && regionSize_ == PixelPoint{width, height}) return;
+    if (sized && regionSet_ && regionSize_ == PixelPoint{width, height} && regionAction_ == action) return;
     regionSize_ = sized ? PixelPoint{width, height} : PixelPoint{-1, -1};
+    regionAction_ = action;
     switch (action) {
         case FrameRegionAction::Remove:
             shape_.reset();

@@ -268,6 +268,7 @@ class TbsSkinForm : public TComponent, public FormFrame, public MenuHost {
     bool fullDrag_ = true;
     bool regionSet_ = false;
     PixelPoint regionSize_{-1, -1};  // the size the region was made for; -1 after a skin change
+    FrameRegionAction regionAction_ = FrameRegionAction::Remove;  // and the rule that made it
     int frameWidth_ = 0, frameHeight_ = 0;
     FrameWindowModel model_;
     SnapState snap_;
