@@ -131,6 +131,7 @@ void TbsSkinForm::Notification(TComponent* component, TOperation operation) {
         skinDataComponent_ = nullptr;
         skinData_ = nullptr;
         skinReady_ = false;
+        pictures_ = FramePictures{};  // its list pictures were the skin data's
         freeObjects();
     }
     if (operation == TOperation::opRemove && component == menusSkinData_) menusSkinData_ = nullptr;

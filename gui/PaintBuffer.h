@@ -29,7 +29,6 @@ class PaintBuffer {
     // The context's state as before the lending; the buffer is free again.
     void giveBack();
 
-    bool lent() const { return lent_; }
     HDC dc() const { return dc_.get(); }
     HBITMAP bitmap() const { return bitmap_.get(); }
     std::uint8_t* bits() const { return bits_; }
